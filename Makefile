@@ -1,0 +1,44 @@
+# Folidex: `make run` starts the program, `make test` runs every test.
+# Both first install the Debian packages the project needs, when any is missing.
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
+            googletest libgtest-dev libbenchmark-dev
+
+.PHONY: all deps configure build test run clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  if [ "$$(id -u)" -ne 0 ]; then \
+	    echo "Missing Debian packages:" $$missing >&2; \
+	    echo "Run 'make deps' as root, or: sudo apt-get install" $$missing >&2; \
+	    exit 1; \
+	  fi; \
+	  echo "Installing:" $$missing; \
+	  apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+configure:
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: deps
+	$(MAKE) build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+run: deps
+	$(MAKE) build
+	$(BUILD_DIR)/bin/folidex-count .
+
+clean:
+	rm -rf $(BUILD_DIR)

@@ -1,0 +1,134 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <atomic>
+#include <csignal>
+#include <cstring>
+#include <iostream>
+#include <unistd.h>
+
+#include "cli/CliOptions.h"
+#include "cli/ProgressLine.h"
+#include "cli/ReportPrinter.h"
+#include "core/pdf/PageCounter.h"
+#include "core/search/FolderListing.h"
+#include "core/search/FolderWalk.h"
+
+namespace folidex::cli {
+namespace {
+
+std::atomic<bool> interrupted{false};
+
+extern "C" void OnInterrupt(int) {
+  interrupted.store(true);
+}
+
+// Hands each file a search lists to the printer and keeps the summary and the progress line.
+class ReportSink : public WalkEvents {
+ public:
+  ReportSink(ReportPrinter& printer, ProgressLine& progress) : printer_(printer), progress_(progress) {}
+
+  void FolderStarted(const std::string& folder) override {
+    folder_ = folder;
+    progress_.Update(folder_, summary_.files, summary_.totalPages);
+  }
+  void ResultsCleared() override {}
+  void FileFound(const FoundFile& file) override {
+    ++summary_.files;
+    if (file.pages < 0) {
+      ++summary_.errors;
+    } else {
+      summary_.totalPages += file.pages;
+    }
+    printer_.Row(file);
+    progress_.Update(folder_, summary_.files, summary_.totalPages);
+  }
+  void FolderFinished(const std::string&) override {}
+  void SearchEnded(bool) override {}
+
+  const Summary& GetSummary() const { return summary_; }
+
+ private:
+  ReportPrinter& printer_;
+  ProgressLine& progress_;
+  Summary summary_;
+  std::string folder_;
+};
+
+bool CanListFolder(const std::string& path) {
+  const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return false;
+  close(fd);
+  return true;
+}
+
+// Lists one path given on the command line; false when it cannot be read.
+bool ListPath(const std::string& path, const CliOptions& options, ReportSink& sink) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    if (!CanListFolder(path)) return false;
+    const LiveCriteria criteria(options.criteria);
+    RunSearch(path, criteria, sink, interrupted);
+    return true;
+  }
+  const std::optional<FileFacts> file = ReadFileFacts(path);
+  if (!file) return false;
+  sink.FileFound({*file, CountPages(path)});
+  return true;
+}
+
+int Run(const std::vector<std::string>& args) {
+  CliOptions options;
+  try {
+    options = ParseCliOptions(args);
+  } catch (const UsageError& error) {
+    std::cerr << "folidex-count: " << error.what() << "\nTry 'folidex-count --help' for more information.\n";
+    return 2;
+  }
+  if (options.showHelp) {
+    std::cout << HelpText();
+    return 0;
+  }
+  if (options.showVersion) {
+    std::cout << "folidex-count " << FOLIDEX_VERSION << '\n';
+    return 0;
+  }
+  if (!options.formatGiven) options.format = isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv;
+
+  std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
+  std::signal(SIGPIPE, SIG_IGN);
+
+  const std::unique_ptr<ReportPrinter> printer = MakeReportPrinter(options.format, options.quiet, std::cout, std::cerr);
+  ProgressLine progress(stderr);
+  ReportSink sink(*printer, progress);
+  int status = 0;
+  for (const std::string& path : options.paths) {
+    if (interrupted.load()) break;
+    if (!ListPath(path, options, sink)) {
+      const int error = errno;
+      progress.Clear();
+      std::cerr << "folidex-count: cannot read '" << path << "': " << std::strerror(error) << '\n';
+      status = 1;
+    }
+  }
+  progress.Clear();
+  printer->Finish(sink.GetSummary());
+  std::cout.flush();
+  return status;
+}
+
+}  // namespace
+}  // namespace folidex::cli
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  try {
+    return folidex::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::exception& error) {
+    std::cerr << "folidex-count: " << error.what() << '\n';
+  } catch (...) {
+    std::cerr << "folidex-count: unexpected failure\n";
+  }
+  return 1;
+}

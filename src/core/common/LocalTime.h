@@ -1,0 +1,23 @@
+#pragma once
+
+#include <chrono>
+#include <ctime>
+#include <functional>
+
+namespace folidex {
+
+// A wall-clock moment in the local time zone, to the second. File time stamps and
+// the date criteria are compared in local time, as the user reads them.
+using LocalTime = std::chrono::local_seconds;
+
+LocalTime ToLocalTime(std::time_t utcSeconds);
+LocalTime LocalNow();
+
+// `count` calendar months before `day`, falling back to the last day of the target month
+// when it has no such day (31 March minus one month is the last day of February).
+std::chrono::local_days MonthsBefore(std::chrono::local_days day, int count);
+
+// Where "now" comes from; tests set their own.
+using Clock = std::function<LocalTime()>;
+
+}  // namespace folidex

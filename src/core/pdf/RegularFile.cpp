@@ -1,0 +1,32 @@
+#include "core/pdf/RegularFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace folidex {
+
+RegularFile::RegularFile(const std::string& path) {
+  // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; it is refused below.
+  const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+  if (fd < 0) return;
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return;
+  }
+  fd_ = fd;
+  size_ = static_cast<long long>(info.st_size);
+}
+
+RegularFile::~RegularFile() {
+  if (fd_ >= 0) close(fd_);
+}
+
+int RegularFile::Release() {
+  const int fd = fd_;
+  fd_ = -1;
+  return fd;
+}
+
+}  // namespace folidex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace folidex {
+
+// An open, read-only descriptor of a regular file, closed on destruction. Anything else
+// (a folder, a FIFO, a device, a link to one) is refused without blocking.
+class RegularFile {
+ public:
+  explicit RegularFile(const std::string& path);
+  ~RegularFile();
+  RegularFile(const RegularFile&) = delete;
+  RegularFile& operator=(const RegularFile&) = delete;
+
+  bool IsOpen() const { return fd_ >= 0; }
+  int Descriptor() const { return fd_; }
+  // Hands the descriptor over to the caller, who then closes it.
+  int Release();
+  long long Size() const { return size_; }
+
+ private:
+  int fd_ = -1;
+  long long size_ = 0;
+};
+
+}  // namespace folidex

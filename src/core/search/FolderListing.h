@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/search/FileFacts.h"
+
+namespace folidex {
+
+// Identifies a folder on disk whatever path leads to it, so that links to folders are
+// followed at most once.
+struct FolderIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  auto operator<=>(const FolderIdentity&) const = default;
+};
+
+struct Subfolder {
+  std::string path;
+  FolderIdentity identity;
+};
+
+// One folder's files and subfolders, each sorted by name without regard to case, as a
+// desktop file manager shows them. Everything that is not a folder counts as a file.
+struct FolderListing {
+  std::vector<FileFacts> files;
+  std::vector<Subfolder> subfolders;
+};
+
+// Lists a folder; nothing when it cannot be opened or read.
+std::optional<FolderListing> ListFolder(const std::string& folder);
+
+// What the walk would know of the file at `path`, when it is one and can be read.
+std::optional<FileFacts> ReadFileFacts(const std::string& path);
+
+// The identity of a folder, nothing when it is not a readable folder.
+std::optional<FolderIdentity> IdentifyFolder(const std::string& folder);
+
+// Joins a folder and a name with one separator.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+}  // namespace folidex

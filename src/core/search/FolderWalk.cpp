@@ -1,0 +1,84 @@
+#include "core/search/FolderWalk.h"
+
+#include <set>
+
+#include "core/pdf/PageCounter.h"
+#include "core/search/DateSizeTest.h"
+#include "core/search/FolderListing.h"
+#include "core/search/WildcardMatch.h"
+
+namespace folidex {
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+class FolderWalk {
+ public:
+  FolderWalk(const LiveCriteria& criteria, WalkEvents& events, const std::atomic<bool>& cancelRequested,
+             const WalkSettings& settings)
+      : criteria_(criteria),
+        events_(events),
+        cancelRequested_(cancelRequested),
+        countPages_(settings.countPages ? settings.countPages : PageCountFunction{CountPages}),
+        now_(settings.now ? settings.now : Clock{LocalNow}) {}
+
+  void Run(const std::string& top) {
+    if (const auto identity = IdentifyFolder(top)) visited_.insert(*identity);
+    ScanFolder(top, true);
+    events_.SearchEnded(Cancelled());
+  }
+
+ private:
+  bool Cancelled() const { return cancelRequested_.load(std::memory_order_relaxed); }
+
+  void ScanFolder(const std::string& folder, bool clearResults) {
+    if (!Cancelled()) ScanContents(folder, clearResults);
+    events_.FolderFinished(folder);
+  }
+
+  void ScanContents(const std::string& folder, bool clearResults) {
+    const std::vector<std::string> patterns = SplitFilterPatterns(criteria_.Get()->filterText);
+    events_.FolderStarted(folder);
+    if (clearResults) events_.ResultsCleared();
+
+    const std::optional<FolderListing> listing = ListFolder(folder);
+    if (!listing) return;
+    for (const FileFacts& file : listing->files) {
+      if (Cancelled()) return;
+      if (Listed(file, patterns)) events_.FileFound({file, countPages_(file.fullPath)});
+    }
+    if (!criteria_.Get()->includeSubfolders) return;
+    for (const Subfolder& subfolder : listing->subfolders) {
+      if (!visited_.insert(subfolder.identity).second) continue;  // a link back to a folder already walked
+      ScanFolder(subfolder.path, false);
+    }
+  }
+
+  bool Listed(const FileFacts& file, const std::vector<std::string>& patterns) const {
+    const std::shared_ptr<const SearchCriteria> criteria = criteria_.Get();
+    if (file.hidden && !criteria->showHidden) return false;
+    const std::string_view filter = TrimBlanks(criteria->filterText);
+    if (filter != "*.*" && !filter.empty() && !MatchesAnyPattern(file.name, patterns)) return false;
+    return MatchesDateAndSize(*criteria, file, now_());
+  }
+
+  const LiveCriteria& criteria_;
+  WalkEvents& events_;
+  const std::atomic<bool>& cancelRequested_;
+  PageCountFunction countPages_;
+  Clock now_;
+  std::set<FolderIdentity> visited_;
+};
+
+}  // namespace
+
+void RunSearch(const std::string& folder, const LiveCriteria& criteria, WalkEvents& events,
+               const std::atomic<bool>& cancelRequested, const WalkSettings& settings) {
+  FolderWalk(criteria, events, cancelRequested, settings).Run(folder);
+}
+
+}  // namespace folidex
