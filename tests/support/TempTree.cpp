@@ -1,0 +1,74 @@
+#include "support/TempTree.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <stdexcept>
+
+namespace folidex::test {
+
+namespace fs = std::filesystem;
+
+TempTree::TempTree() {
+  std::string pattern = (fs::temp_directory_path() / "folidex-test-XXXXXX").string();
+  if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a temporary folder");
+  root_ = pattern;
+}
+
+TempTree::~TempTree() {
+  std::error_code error;
+  for (auto it = fs::recursive_directory_iterator(root_, fs::directory_options::skip_permission_denied, error);
+       !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
+    if (it->is_directory(error) && !it->is_symlink(error)) {
+      fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
+    }
+  }
+  fs::permissions(root_, fs::perms::owner_all, fs::perm_options::add, error);
+  fs::remove_all(root_, error);
+}
+
+std::string TempTree::Path(std::string_view relative) const {
+  return relative.empty() ? root_.string() : (root_ / relative).string();
+}
+
+std::string TempTree::Write(std::string_view relative, std::string_view bytes) const {
+  const fs::path path = root_ / relative;
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+  return path.string();
+}
+
+std::string TempTree::MakeFolder(std::string_view relative) const {
+  const fs::path path = root_ / relative;
+  fs::create_directories(path);
+  return path.string();
+}
+
+void TempTree::SetModified(std::string_view relative, LocalTime when) const {
+  using namespace std::chrono;
+  const local_days day = floor<days>(when);
+  const year_month_day ymd{day};
+  const hh_mm_ss clock{when - day};
+  std::tm parts{};
+  parts.tm_year = static_cast<int>(ymd.year()) - 1900;
+  parts.tm_mon = static_cast<int>(static_cast<unsigned>(ymd.month())) - 1;
+  parts.tm_mday = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  parts.tm_hour = static_cast<int>(clock.hours().count());
+  parts.tm_min = static_cast<int>(clock.minutes().count());
+  parts.tm_sec = static_cast<int>(clock.seconds().count());
+  parts.tm_isdst = -1;
+  const timespec stamp{std::mktime(&parts), 0};
+  const timespec times[2] = {stamp, stamp};
+  if (utimensat(AT_FDCWD, Path(relative).c_str(), times, 0) != 0) throw std::runtime_error("cannot set time");
+}
+
+bool RunCommand(const std::string& command) {
+  return std::system(command.c_str()) == 0;
+}
+
+}  // namespace folidex::test

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/common/LocalTime.h"
+
+namespace folidex::test {
+
+// A folder of its own under the system's temporary folder, removed with everything in it
+// (made writable again first) when the object goes.
+class TempTree {
+ public:
+  TempTree();
+  ~TempTree();
+  TempTree(const TempTree&) = delete;
+  TempTree& operator=(const TempTree&) = delete;
+
+  const std::filesystem::path& Root() const { return root_; }
+  std::string Path(std::string_view relative = {}) const;
+
+  // Writes a file (making its folders) and returns its full path.
+  std::string Write(std::string_view relative, std::string_view bytes) const;
+  std::string MakeFolder(std::string_view relative) const;
+  void SetModified(std::string_view relative, LocalTime when) const;
+
+ private:
+  std::filesystem::path root_;
+};
+
+// Runs a shell command; true when it exits with 0.
+bool RunCommand(const std::string& command);
+
+}  // namespace folidex::test
