@@ -97,6 +97,13 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
       options.showHelp = true;
     } else if (arg == "--version") {
       options.showVersion = true;
+    } else if (arg == "-j" || arg == "--jobs") {
+      const std::string text = value(arg);
+      const auto jobs = ParseInteger<std::int32_t>(text);
+      if (!jobs || *jobs < 1 || *jobs > 256 || text.find_first_not_of("0123456789") != std::string::npos) {
+        throw UsageError("--jobs takes a number from 1 to 256, not '" + text + "'");
+      }
+      options.jobs = static_cast<unsigned>(*jobs);
     } else if (arg == "--format") {
       options.format = ParseFormat(value(arg));
       options.formatGiven = true;
@@ -143,6 +150,10 @@ Search:
       --size-at-least KB     at least KB kilobytes
       --size-at-most KB      at most KB kilobytes
       --size-between KB KB   between two sizes in kilobytes, both included
+
+Counting:
+  -j, --jobs N               count N files at a time (default: one per processor
+                             thread; more helps on slow network shares)
 
 Output:
       --format FORMAT        table (default on a terminal), tsv (default otherwise),

@@ -14,6 +14,7 @@ struct CliOptions {
   SearchCriteria criteria;
   OutputFormat format = OutputFormat::Table;
   bool formatGiven = false;
+  unsigned jobs = 0;  // 0: one per hardware thread
   bool quiet = false;
   bool showHelp = false;
   bool showVersion = false;

@@ -68,7 +68,9 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
   if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
     if (!CanListFolder(path)) return false;
     const LiveCriteria criteria(options.criteria);
-    RunSearch(path, criteria, sink, interrupted);
+    WalkSettings settings;
+    settings.jobs = options.jobs;
+    RunSearch(path, criteria, sink, interrupted, settings);
     return true;
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);

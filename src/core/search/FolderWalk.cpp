@@ -1,6 +1,8 @@
 #include "core/search/FolderWalk.h"
 
+#include <algorithm>
 #include <set>
+#include <thread>
 
 #include "core/pdf/PageCounter.h"
 #include "core/search/DateSizeTest.h"
@@ -16,6 +18,11 @@ std::string_view TrimBlanks(std::string_view text) {
   return text;
 }
 
+unsigned JobCount(const WalkSettings& settings) {
+  if (settings.jobs > 0) return settings.jobs;
+  return std::max(1u, std::thread::hardware_concurrency());
+}
+
 class FolderWalk {
  public:
   FolderWalk(const LiveCriteria& criteria, WalkEvents& events, const std::atomic<bool>& cancelRequested,
@@ -23,12 +30,14 @@ class FolderWalk {
       : criteria_(criteria),
         events_(events),
         cancelRequested_(cancelRequested),
-        countPages_(settings.countPages ? settings.countPages : PageCountFunction{CountPages}),
-        now_(settings.now ? settings.now : Clock{LocalNow}) {}
+        now_(settings.now ? settings.now : Clock{LocalNow}),
+        stage_(events, settings.countPages ? settings.countPages : PageCountFunction{CountPages}, JobCount(settings),
+               cancelRequested) {}
 
   void Run(const std::string& top) {
     if (const auto identity = IdentifyFolder(top)) visited_.insert(*identity);
     ScanFolder(top, true);
+    stage_.Flush();
     events_.SearchEnded(Cancelled());
   }
 
@@ -37,19 +46,19 @@ class FolderWalk {
 
   void ScanFolder(const std::string& folder, bool clearResults) {
     if (!Cancelled()) ScanContents(folder, clearResults);
-    events_.FolderFinished(folder);
+    stage_.FolderFinished(folder);
   }
 
   void ScanContents(const std::string& folder, bool clearResults) {
     const std::vector<std::string> patterns = SplitFilterPatterns(criteria_.Get()->filterText);
-    events_.FolderStarted(folder);
-    if (clearResults) events_.ResultsCleared();
+    stage_.FolderStarted(folder);
+    if (clearResults) stage_.ResultsCleared();
 
     const std::optional<FolderListing> listing = ListFolder(folder);
     if (!listing) return;
     for (const FileFacts& file : listing->files) {
       if (Cancelled()) return;
-      if (Listed(file, patterns)) events_.FileFound({file, countPages_(file.fullPath)});
+      if (Listed(file, patterns)) stage_.FileListed(file);
     }
     if (!criteria_.Get()->includeSubfolders) return;
     for (const Subfolder& subfolder : listing->subfolders) {
@@ -69,9 +78,9 @@ class FolderWalk {
   const LiveCriteria& criteria_;
   WalkEvents& events_;
   const std::atomic<bool>& cancelRequested_;
-  PageCountFunction countPages_;
   Clock now_;
   std::set<FolderIdentity> visited_;
+  CountingStage stage_;
 };
 
 }  // namespace

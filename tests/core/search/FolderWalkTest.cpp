@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <thread>
 
 #include "core/search/FolderWalk.h"
 #include "support/TempTree.h"
@@ -52,8 +53,11 @@ int PagesFromSize(const std::string& path) {
 
 struct Walk {
   explicit Walk(const TempTree& tree) : log(tree) {}
+  // Counts one file at a time unless the settings ask for more, so that a count callback
+  // sees exactly the files judged before it.
   void Run(const std::string& folder, WalkSettings settings = {}) {
     if (!settings.countPages) settings.countPages = PagesFromSize;
+    if (settings.jobs == 0) settings.jobs = 1;
     RunSearch(folder, criteria, log, cancel, settings);
   }
   LiveCriteria criteria;
@@ -221,6 +225,54 @@ TEST(FolderWalk, DateCriteriaUseTheClockGiven) {
   walk.criteria.Set(criteria);
   walk.Run(tree.Path(), WalkSettings{{}, [&] { return today + hours{9}; }});
   EXPECT_EQ(walk.log.Files(), std::vector<std::string>{"new.pdf"});
+}
+
+TEST(FolderWalk, CountingInParallelKeepsTheWalkOrder) {
+  TempTree tree;
+  for (int folder = 0; folder < 6; ++folder) {
+    for (int file = 0; file < 7; ++file) {
+      tree.Write("f" + std::to_string(folder) + "/" + std::string(1, 'a' + file) + ".pdf",
+                 std::string(1 + (folder * 7 + file) % 5, 'x'));
+    }
+  }
+  tree.Write("f3/empty/none.txt", "");
+  Walk sequential(tree);
+  sequential.criteria.Set(WithSubfolders());
+  sequential.Run(tree.Path());
+
+  Walk parallel(tree);
+  parallel.criteria.Set(WithSubfolders());
+  WalkSettings settings;
+  settings.jobs = 4;
+  std::atomic<int> calls{0};
+  settings.countPages = [&](const std::string& path) {
+    // Later files finish first now and then, so order comes from the stage, not from luck.
+    std::this_thread::sleep_for(std::chrono::microseconds(200 * (3 - calls++ % 4)));
+    return PagesFromSize(path);
+  };
+  parallel.Run(tree.Path(), settings);
+  EXPECT_EQ(parallel.log.lines, sequential.log.lines);
+  EXPECT_EQ(calls, 42);
+}
+
+TEST(FolderWalk, CancelStopsWithinOneFilePerWorker) {
+  TempTree tree;
+  for (int file = 0; file < 40; ++file) tree.Write("f" + std::to_string(100 + file) + ".pdf", "x");
+  Walk walk(tree);
+  WalkSettings settings;
+  settings.jobs = 3;
+  std::atomic<int> calls{0};
+  settings.countPages = [&](const std::string&) {
+    ++calls;
+    walk.cancel = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return 1;
+  };
+  walk.Run(tree.Path(), settings);
+  EXPECT_GE(calls, 1);
+  EXPECT_LE(calls, 3);
+  EXPECT_EQ(static_cast<int>(walk.log.Files().size()), calls.load());
+  EXPECT_EQ(walk.log.lines.back(), "cancelled");
 }
 
 }  // namespace
