@@ -47,26 +47,6 @@ Loaded LoadText(std::string_view text) {
   return loaded;
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedEnvironment() {
-    if (old_) {
-      setenv(name_, old_->c_str(), 1);
-    } else {
-      unsetenv(name_);
-    }
-  }
-
- private:
-  const char* name_;
-  std::optional<std::string> old_;
-};
-
 const char kSavedFile[] =
     "[Grid]\r\n"
     "BackPicture=/pictures/paper.png\r\n"
@@ -161,8 +141,10 @@ TEST(LoadSettings, CutsValuesToTheirReadLimits) {
 
 TEST(LoadSettings, FollowsTheFileLookupRules) {
   const Loaded loaded = LoadText(
-      "\xEF\xBB\xBF[grid]\n"
-      "style=9\n"
+      "\xEF\xBB\xBFStyle=4\n"
+      "  [ grid ]  \r\n"
+      "a line without an equals sign\n"
+      "  style  =  9 \n"
       "Style=3\n"
       "BackPicture=\"/with spaces/a.png\"\n"
       "[COLUMNSETTING]\n"
@@ -199,7 +181,7 @@ TEST(SaveSettings, FirstSaveWritesTheThreeSectionsInOrderAndLoadsBack) {
 TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
   TempTree tree;
   const fs::path file = tree.Write("Settings/Settings.ini",
-                                   "; my notes\n"
+                                   "\xEF\xBB\xBF; my notes\n"
                                    "[General]\n"
                                    "ExportLocation=/old\n"
                                    "Theme=dark\n"
@@ -213,7 +195,7 @@ TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
   std::string error;
   ASSERT_TRUE(SaveSettings(file, settings, error)) << error;
   EXPECT_EQ(FileText(file),
-            "; my notes\r\n"
+            "\xEF\xBB\xBF; my notes\r\n"
             "[General]\r\n"
             "ExportLocation=/new\r\n"
             "Theme=dark\r\n"
@@ -232,6 +214,11 @@ TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
             "Enabled=no\r\n"
             "[ColumnSetting]\r\n"
             "Visibility=\r\n");
+}
+
+void ExpectOnlyTheOldFile(const fs::path& file) {
+  EXPECT_EQ(FileText(file), kSavedFile);
+  EXPECT_EQ(FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
 }
 
 // Root writes into read-only folders, so as root the save runs in a child process with the
@@ -255,8 +242,7 @@ TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
     return !SaveSettings(file, AppSettings{}, error) && error.starts_with("Cannot create a file in") &&
            error.ends_with("Permission denied");
   }));
-  EXPECT_EQ(FileText(file), kSavedFile);
-  EXPECT_EQ(FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
+  ExpectOnlyTheOldFile(file);
 }
 
 TEST(SaveSettings, WriteFailingMidwayLeavesTheOldFileAndNoTemporaryFile) {
@@ -279,8 +265,7 @@ TEST(SaveSettings, WriteFailingMidwayLeavesTheOldFileAndNoTemporaryFile) {
 
   EXPECT_FALSE(saved);
   EXPECT_NE(error.find("File too large"), std::string::npos) << error;
-  EXPECT_EQ(FileText(file), kSavedFile);
-  EXPECT_EQ(FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
+  ExpectOnlyTheOldFile(file);
 }
 
 TEST(SaveSettings, RefusesValuesWithLineBreaks) {
@@ -291,12 +276,14 @@ TEST(SaveSettings, RefusesValuesWithLineBreaks) {
   std::string error;
   EXPECT_FALSE(SaveSettings(file, settings, error));
   EXPECT_NE(error.find("StartupFolder"), std::string::npos) << error;
-  EXPECT_EQ(FileText(file), kSavedFile);
+  ExpectOnlyTheOldFile(file);
 }
 
 TEST(SettingsLocation, PortableFolderBesideTheExecutableElseTheUserFolder) {
   TempTree tree;
-  const ScopedEnvironment config("XDG_CONFIG_HOME", tree.Path("config"));
+  const char* oldValue = std::getenv("XDG_CONFIG_HOME");
+  const std::optional<std::string> oldConfig = oldValue != nullptr ? std::optional<std::string>(oldValue) : std::nullopt;
+  setenv("XDG_CONFIG_HOME", tree.Path("config").c_str(), 1);
   const fs::path executableFolder = tree.MakeFolder("bin");
   const fs::path userFile = tree.Root() / "config" / "Folidex" / "Settings.ini";
   EXPECT_EQ(SettingsPath(executableFolder), userFile);
@@ -310,6 +297,11 @@ TEST(SettingsLocation, PortableFolderBesideTheExecutableElseTheUserFolder) {
 
   fs::create_directory(executableFolder / "Settings");
   EXPECT_EQ(SettingsPath(executableFolder), executableFolder / "Settings" / "Settings.ini");
+  if (oldConfig) {
+    setenv("XDG_CONFIG_HOME", oldConfig->c_str(), 1);
+  } else {
+    unsetenv("XDG_CONFIG_HOME");
+  }
 }
 
 }  // namespace
