@@ -135,8 +135,9 @@ TEST(LoadSettings, CutsValuesToTheirReadLimits) {
   EXPECT_EQ(loaded.settings.ForeColor, -2147483640);
   EXPECT_EQ(loaded.settings.BackPicture, picture.substr(0, 499));
 
-  // The cut happens before the trim: "1 3" is read as "1 ", a valid 1.
-  EXPECT_EQ(LoadText("[Grid]\nStyle=1 3\n").settings.GridStyle, 1);
+  // Blanks that the cut leaves at the end are removed.
+  const std::string folder = "/" + std::string(497, 'f');
+  EXPECT_EQ(LoadText("[General]\nStartupFolder=" + folder + " tail\n").settings.StartupFolder, folder);
 }
 
 TEST(LoadSettings, FollowsTheFileLookupRules) {
