@@ -1,0 +1,309 @@
+#include "core/settings/SettingsFile.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "support/TempTree.h"
+
+namespace folidex {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempTree;
+
+constexpr std::string_view kFailureText = "Error occured while reading setting parameters.\r\n\r\n";
+
+std::string FileText(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  return names;
+}
+
+struct Loaded {
+  bool ok = false;
+  AppSettings settings;
+  std::string message;
+};
+
+Loaded LoadText(std::string_view text) {
+  TempTree tree;
+  Loaded loaded;
+  loaded.ok = LoadSettings(tree.Write("Settings/Settings.ini", text), loaded.settings, loaded.message);
+  return loaded;
+}
+
+const char kSavedFile[] =
+    "[Grid]\r\n"
+    "BackPicture=/pictures/paper.png\r\n"
+    "Style=12\r\n"
+    "Show/Hide=0\r\n"
+    "ForeColor=255\r\n"
+    "ForeColorSel=-2147483634\r\n"
+    "BackColor=-2147483643\r\n"
+    "BackColorSel=-2147483635\r\n"
+    "GridColor=16711680\r\n"
+    "[ColumnSetting]\r\n"
+    "Visibility=1,0,1,1,1\r\n"
+    "[General]\r\n"
+    "StartupFolder=/home/me/papers\r\n"
+    "ExportLocation=\r\n";
+
+AppSettings ChangedSettings() {
+  AppSettings settings;
+  settings.GridStyle = 12;
+  settings.ShowGrid = 0;
+  settings.ForeColor = 255;
+  settings.GridColor = 0x00FF0000;
+  settings.BackPicture = "/pictures/paper.png";
+  settings.ColumnVisibility = {"1", "0", "1", "1", "1"};
+  settings.StartupFolder = "/home/me/papers";
+  return settings;
+}
+
+TEST(LoadSettings, MissingFolderFileOrKeysGiveTheDefaults) {
+  TempTree tree;
+  AppSettings settings = ChangedSettings();
+  std::string message;
+  ASSERT_TRUE(LoadSettings(tree.Root() / "Settings" / "Settings.ini", settings, message));
+  EXPECT_EQ(settings, AppSettings{});
+  EXPECT_EQ(settings.ForeColor, static_cast<std::int32_t>(0x80000008u));
+  EXPECT_EQ(settings.GridColor, static_cast<std::int32_t>(0x8000000Fu));
+  EXPECT_TRUE(settings.ColumnVisibility.empty());
+
+  const Loaded onlyStyle = LoadText("[Grid]\r\nStyle=5\r\n");
+  ASSERT_TRUE(onlyStyle.ok);
+  AppSettings expected;
+  expected.GridStyle = 5;
+  EXPECT_EQ(onlyStyle.settings, expected);
+}
+
+TEST(LoadSettings, ReadsEveryKey) {
+  const Loaded loaded = LoadText(kSavedFile);
+  ASSERT_TRUE(loaded.ok) << loaded.message;
+  EXPECT_EQ(loaded.settings, ChangedSettings());
+}
+
+TEST(LoadSettings, BadNumbersStopTheLoadWithAMessageNamingKeyAndValue) {
+  const struct {
+    const char* text;
+    const char* key;
+    const char* value;
+    const char* kind;
+  } cases[] = {
+      {"[Grid]\nStyle=\n", "Style", "\"\"", "Type mismatch"},
+      {"[Grid]\nStyle=ab\n", "Style", "\"ab\"", "Type mismatch"},
+      {"[Grid]\nStyle=-1\n", "Style", "\"-1\"", "Overflow"},
+      {"[Grid]\nShow/Hide=x\n", "Show/Hide", "\"x\"", "Type mismatch"},
+      {"[Grid]\nForeColor=0x80\n", "ForeColor", "\"0x80\"", "Type mismatch"},
+      {"[Grid]\nGridColor=2147483648\n", "GridColor", "\"2147483648\"", "Overflow"},
+      // Cut to 17 characters first.
+      {"[Grid]\nBackColor=-99999999999999999\n", "BackColor", "\"-9999999999999999\"", "Overflow"},
+  };
+  for (const auto& c : cases) {
+    const Loaded loaded = LoadText(c.text);
+    EXPECT_FALSE(loaded.ok) << c.text;
+    EXPECT_TRUE(loaded.message.starts_with(kFailureText)) << loaded.message;
+    const std::string description = loaded.message.substr(kFailureText.size());
+    EXPECT_TRUE(description.starts_with(c.kind)) << description;
+    EXPECT_NE(description.find(c.key), std::string::npos) << description;
+    EXPECT_NE(description.find(c.value), std::string::npos) << description;
+  }
+}
+
+TEST(LoadSettings, CutsValuesToTheirReadLimits) {
+  const std::string picture = "/" + std::string(599, 'p');
+  const Loaded loaded =
+      LoadText("[Grid]\nStyle=123\nShow/Hide=2 \nForeColor=  -2147483640  \nBackPicture=" + picture + "\n");
+  ASSERT_TRUE(loaded.ok) << loaded.message;
+  EXPECT_EQ(loaded.settings.GridStyle, 12);
+  EXPECT_EQ(loaded.settings.ShowGrid, 2);
+  EXPECT_EQ(loaded.settings.ForeColor, -2147483640);
+  EXPECT_EQ(loaded.settings.BackPicture, picture.substr(0, 499));
+
+  // Blanks that the cut leaves at the end are removed.
+  const std::string folder = "/" + std::string(497, 'f');
+  EXPECT_EQ(LoadText("[General]\nStartupFolder=" + folder + " tail\n").settings.StartupFolder, folder);
+}
+
+TEST(LoadSettings, FollowsTheFileLookupRules) {
+  const Loaded loaded = LoadText(
+      "\xEF\xBB\xBFStyle=4\n"
+      "  [ grid ]  \r\n"
+      "a line without an equals sign\n"
+      "  style  =  9 \n"
+      "Style=3\n"
+      "BackPicture=\"/with spaces/a.png\"\n"
+      "[COLUMNSETTING]\n"
+      "visibility = 1,1,1,1,1,\n"
+      "[General]\n"
+      "StartupFolder='/home/me'\n"
+      "[General]\n"
+      "ExportLocation=/second/section/ignored\n");
+  ASSERT_TRUE(loaded.ok) << loaded.message;
+  EXPECT_EQ(loaded.settings.GridStyle, 9);
+  EXPECT_EQ(loaded.settings.BackPicture, "/with spaces/a.png");
+  EXPECT_EQ(loaded.settings.ColumnVisibility, (std::vector<std::string>{"1", "1", "1", "1", "1", ""}));
+  EXPECT_EQ(loaded.settings.StartupFolder, "/home/me");
+  EXPECT_EQ(loaded.settings.ExportLocation, "");
+
+  EXPECT_EQ(LoadText("[ColumnSetting]\nVisibility= 1, 0\n").settings.ColumnVisibility,
+            (std::vector<std::string>{"1", " 0"}));
+  EXPECT_TRUE(LoadText("[ColumnSetting]\nVisibility=\n").settings.ColumnVisibility.empty());
+}
+
+TEST(SaveSettings, FirstSaveWritesTheThreeSectionsInOrderAndLoadsBack) {
+  TempTree tree;
+  const fs::path file = tree.MakeFolder("Settings") + "/Settings.ini";
+  std::string error;
+  ASSERT_TRUE(SaveSettings(file, ChangedSettings(), error)) << error;
+  EXPECT_EQ(FileText(file), kSavedFile);
+
+  AppSettings loaded;
+  std::string message;
+  ASSERT_TRUE(LoadSettings(file, loaded, message)) << message;
+  EXPECT_EQ(loaded, ChangedSettings());
+}
+
+TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
+  TempTree tree;
+  const fs::path file = tree.Write("Settings/Settings.ini",
+                                   "\xEF\xBB\xBF; my notes\n"
+                                   "[General]\n"
+                                   "ExportLocation=/old\n"
+                                   "Theme=dark\n"
+                                   "\n"
+                                   "[grid]\n"
+                                   "style=3\n"
+                                   "[Plugins]\n"
+                                   "Enabled=no\n");
+  AppSettings settings;
+  settings.ExportLocation = "/new";
+  std::string error;
+  ASSERT_TRUE(SaveSettings(file, settings, error)) << error;
+  EXPECT_EQ(FileText(file),
+            "\xEF\xBB\xBF; my notes\r\n"
+            "[General]\r\n"
+            "ExportLocation=/new\r\n"
+            "Theme=dark\r\n"
+            "StartupFolder=\r\n"
+            "\r\n"
+            "[grid]\r\n"
+            "style=1\r\n"
+            "BackPicture=\r\n"
+            "Show/Hide=1\r\n"
+            "ForeColor=-2147483640\r\n"
+            "ForeColorSel=-2147483634\r\n"
+            "BackColor=-2147483643\r\n"
+            "BackColorSel=-2147483635\r\n"
+            "GridColor=-2147483633\r\n"
+            "[Plugins]\r\n"
+            "Enabled=no\r\n"
+            "[ColumnSetting]\r\n"
+            "Visibility=\r\n");
+}
+
+void ExpectOnlyTheOldFile(const fs::path& file) {
+  EXPECT_EQ(FileText(file), kSavedFile);
+  EXPECT_EQ(FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
+}
+
+// Root writes into read-only folders, so as root the save runs in a child process with the
+// rights of "nobody". Returns what `check` returned.
+bool RunAsOrdinaryUser(const std::function<bool()>& check) {
+  if (geteuid() != 0) return check();
+  const pid_t child = fork();
+  if (child == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && check() ? 0 : 1);
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
+  TempTree tree;
+  const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
+  fs::permissions(tree.Root(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(file.parent_path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                          fs::perms::others_exec);
+  EXPECT_TRUE(RunAsOrdinaryUser([&] {
+    std::string error;
+    return !SaveSettings(file, AppSettings{}, error) && error.starts_with("Cannot create a file in") &&
+           error.ends_with("Permission denied");
+  }));
+  ExpectOnlyTheOldFile(file);
+}
+
+TEST(SaveSettings, WriteFailingMidwayLeavesTheOldFileAndNoTemporaryFile) {
+  TempTree tree;
+  const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
+  AppSettings settings;
+  settings.BackPicture = std::string(400, 'p');
+
+  // Files may grow to 100 bytes only; the write then fails with EFBIG instead of a signal.
+  rlimit old{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+  rlimit small = old;
+  small.rlim_cur = 100;
+  const auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string error;
+  const bool saved = SaveSettings(file, settings, error);
+  setrlimit(RLIMIT_FSIZE, &old);
+  signal(SIGXFSZ, oldHandler);
+
+  EXPECT_FALSE(saved);
+  EXPECT_NE(error.find("File too large"), std::string::npos) << error;
+  ExpectOnlyTheOldFile(file);
+}
+
+TEST(SaveSettings, RefusesValuesWithLineBreaks) {
+  TempTree tree;
+  const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
+  AppSettings settings;
+  settings.StartupFolder = "/tmp/odd\n[Grid]\nStyle=ab";
+  std::string error;
+  EXPECT_FALSE(SaveSettings(file, settings, error));
+  EXPECT_NE(error.find("StartupFolder"), std::string::npos) << error;
+  ExpectOnlyTheOldFile(file);
+}
+
+TEST(SettingsLocation, PortableFolderBesideTheExecutableElseTheUserFolder) {
+  TempTree tree;
+  const char* oldValue = std::getenv("XDG_CONFIG_HOME");
+  const std::optional<std::string> oldConfig = oldValue != nullptr ? std::optional<std::string>(oldValue) : std::nullopt;
+  setenv("XDG_CONFIG_HOME", tree.Path("config").c_str(), 1);
+  const fs::path executableFolder = tree.MakeFolder("bin");
+  const fs::path userFile = tree.Root() / "config" / "Folidex" / "Settings.ini";
+  EXPECT_EQ(SettingsPath(executableFolder), userFile);
+
+  // The user folder is created by the first save; a missing portable folder is not.
+  std::string error;
+  EXPECT_FALSE(SaveSettings(executableFolder / "Settings" / "Settings.ini", AppSettings{}, error));
+  EXPECT_FALSE(fs::exists(executableFolder / "Settings"));
+  ASSERT_TRUE(SaveSettings(SettingsPath(executableFolder), AppSettings{}, error)) << error;
+  EXPECT_TRUE(fs::is_regular_file(userFile));
+
+  fs::create_directory(executableFolder / "Settings");
+  EXPECT_EQ(SettingsPath(executableFolder), executableFolder / "Settings" / "Settings.ini");
+  if (oldConfig) {
+    setenv("XDG_CONFIG_HOME", oldConfig->c_str(), 1);
+  } else {
+    unsetenv("XDG_CONFIG_HOME");
+  }
+}
+
+}  // namespace
+}  // namespace folidex
