@@ -4,6 +4,7 @@
 #include <set>
 #include <thread>
 
+#include "core/common/TrimBlanks.h"
 #include "core/pdf/PageCounter.h"
 #include "core/search/DateSizeTest.h"
 #include "core/search/FolderListing.h"
@@ -11,12 +12,6 @@
 
 namespace folidex {
 namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 unsigned JobCount(const WalkSettings& settings) {
   if (settings.jobs > 0) return settings.jobs;
