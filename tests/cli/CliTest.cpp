@@ -106,9 +106,24 @@ TEST_F(CliTest, AnUnreadablePathIsNamedAndTheOthersAreStillDone) {
   EXPECT_EQ(run.out, "1 file(s) found\nTotal Pages : 1\n");
 }
 
+TEST_F(CliTest, ExportsTheListWithTheSeparatorOfItsType) {
+  const Outcome csv = RunCount(tree, "-q --export list.csv --separator ';' docs/inner");
+  EXPECT_EQ(csv.status, 0);
+  const std::string text = ReadAll(tree.Path("list.csv"));
+  EXPECT_TRUE(text.starts_with("File Name\tLocation\tSize\tModified Date\tPages\r\ngamma.PDF\tdocs/inner\t1 KB\t")) << text;
+  EXPECT_TRUE(text.ends_with("\t1\r\n")) << text;
+
+  EXPECT_EQ(RunCount(tree, "-q --export list.txt --separator ';' docs").status, 0);
+  EXPECT_NE(ReadAll(tree.Path("list.txt")).find("\r\nbeta, the second.pdf;docs;"), std::string::npos);
+
+  const Outcome failed = RunCount(tree, "-q --export missing/list.txt docs");
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_NE(failed.err.find("Unable to export data."), std::string::npos) << failed.err;
+}
+
 TEST_F(CliTest, BadUsageExitsWithTwoAndPointsAtHelp) {
   for (const char* arguments : {"--bogus", "--format xml", "--in-last", "--in-last 3w", "--between 2024-02-30 2024-03-01",
-                                "--size-at-most lots"}) {
+                                "--size-at-most lots", "--jobs 0", "--separator ab"}) {
     const Outcome run = RunCount(tree, arguments);
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_NE(run.err.find("--help"), std::string::npos) << arguments;
