@@ -6,12 +6,12 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
-            googletest libgtest-dev libbenchmark-dev
+            googletest libgtest-dev libbenchmark-dev help2man dpkg-dev
 
 # Only the benchmarks need these: the peers they compare against and the tools that time them.
 BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
 
-.PHONY: all deps bench-deps configure build test run bench clean
+.PHONY: all deps bench-deps configure build test run bench install package clean
 
 all: build
 
@@ -47,6 +47,12 @@ run: deps
 bench: deps bench-deps
 	$(MAKE) build
 	bench/tree/run.sh $(BUILD_DIR)
+
+install: build
+	cmake --install $(BUILD_DIR)
+
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)
