@@ -18,6 +18,20 @@ struct XrefEntry {
   std::int64_t generation = 0;  // InFile: its generation; InObjectStream: its index in the stream
 };
 
+// Objects `first` to `first + count - 1` of a cross-reference section.
+struct XrefRange {
+  std::int64_t first = 0;
+  std::int64_t count = 0;
+  std::int64_t start = 0;  // in a table, where its first entry starts; in a stream, its first row
+};
+
+// The decoded rows of a cross-reference stream.
+struct XrefStreamTable {
+  std::string rows;
+  int widths[3] = {0, 0, 0};
+  std::vector<XrefRange> ranges;
+};
+
 // The cross-reference sections of a file, newest first: classic tables (read one 20-byte
 // entry at a time, never as a whole), cross-reference streams and hybrid files with both,
 // following /Prev back through the incremental updates. A /Prev that leads back to a
@@ -34,16 +48,8 @@ class CrossReference {
   std::int64_t ObjectCapacity() const { return capacity_; }
 
  private:
-  struct Range {
-    std::int64_t first = 0;
-    std::int64_t count = 0;
-    std::int64_t start = 0;  // in a table, where its first entry starts; in a stream, its first row
-  };
-  struct StreamTable {
-    std::string rows;
-    int widths[3] = {0, 0, 0};
-    std::vector<Range> ranges;
-  };
+  using Range = XrefRange;
+  using StreamTable = XrefStreamTable;
   struct Section {
     std::vector<Range> table;
     std::optional<StreamTable> stream;
