@@ -68,12 +68,14 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
   if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
     if (!CanListFolder(path)) return false;
     const LiveCriteria criteria(options.criteria);
-    RunSearch(path, criteria, sink, interrupted);
+    WalkSettings settings;
+    settings.countPages = [engine = options.engine](const std::string& file) { return CountPagesWith(engine, file); };
+    RunSearch(path, criteria, sink, interrupted, settings);
     return true;
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);
   if (!file) return false;
-  sink.FileFound({*file, CountPages(path)});
+  sink.FileFound({*file, CountPagesWith(options.engine, path)});
   return true;
 }
 
