@@ -42,6 +42,9 @@ std::uint64_t BigEndian(const char* bytes, int width) {
   return value;
 }
 
+// More incremental updates than real files carry; qpdf, which merges them once, takes such a file.
+constexpr std::size_t kMaxSections = 512;
+
 bool ValidRange(std::int64_t first, std::int64_t count) {
   return first >= 0 && count >= 0 && first < kMaxObjectNumber && count < kMaxObjectNumber;
 }
@@ -51,6 +54,7 @@ bool ValidRange(std::int64_t first, std::int64_t count) {
 CrossReference::CrossReference(PdfFile& file) : file_(file) {
   std::set<std::int64_t> visited;
   for (std::int64_t offset = FindStartXref(file); visited.insert(offset).second;) {
+    if (sections_.size() == kMaxSections) throw PdfReadFailure::NotUnderstood;
     Section section;
     PdfObject trailer = ReadSection(offset, section);
     sections_.push_back(std::move(section));
@@ -104,7 +108,7 @@ PdfObject CrossReference::ReadTable(std::int64_t offset, Section& section) {
       return 0;
     });
     if (trailer.IsDictionary()) {
-      AddToCapacity(section.table);
+      IndexRanges(section.table);
       return trailer;
     }
     if (trailer.kind != PdfObject::Kind::Null || !ValidRange(range.first, range.count) ||
@@ -153,12 +157,26 @@ PdfObject CrossReference::ReadStreamTable(std::int64_t offset, StreamTable& tabl
     table.ranges.push_back({bounds[i], bounds[i + 1], row});
     row += bounds[i + 1];
   }
-  AddToCapacity(table.ranges);
+  IndexRanges(table.ranges);
   return std::move(object.value);
 }
 
-void CrossReference::AddToCapacity(const std::vector<Range>& ranges) {
-  for (const Range& range : ranges) capacity_ = std::max(capacity_, range.first + range.count);
+void CrossReference::IndexRanges(std::vector<Range>& ranges) {
+  std::erase_if(ranges, [](const Range& range) { return range.count == 0; });
+  std::sort(ranges.begin(), ranges.end(), [](const Range& a, const Range& b) { return a.first < b.first; });
+  for (std::size_t i = 0; i < ranges.size(); ++i) {
+    // A section that lists an object twice is damaged.
+    if (i > 0 && ranges[i].first < ranges[i - 1].first + ranges[i - 1].count) throw PdfReadFailure::NotUnderstood;
+    capacity_ = std::max(capacity_, ranges[i].first + ranges[i].count);
+  }
+}
+
+const CrossReference::Range* CrossReference::RangeHolding(const std::vector<Range>& ranges, std::int64_t number) {
+  auto after = std::upper_bound(ranges.begin(), ranges.end(), number,
+                                [](std::int64_t wanted, const Range& range) { return wanted < range.first; });
+  if (after == ranges.begin()) return nullptr;
+  const Range& range = *(after - 1);
+  return number - range.first < range.count ? &range : nullptr;
 }
 
 std::optional<XrefEntry> CrossReference::Find(std::int64_t number) const {
@@ -175,39 +193,35 @@ std::optional<XrefEntry> CrossReference::Find(std::int64_t number) const {
 }
 
 std::optional<XrefEntry> CrossReference::FindInTable(const std::vector<Range>& table, std::int64_t number) const {
-  for (const Range& range : table) {
-    if (number < range.first || number - range.first >= range.count) continue;
-    const std::string_view entry = file_.Read(range.start + (number - range.first) * kEntrySize, kEntrySize);
-    if (entry.size() < 18 || entry[10] != ' ' || entry[16] != ' ' || (entry[17] != 'n' && entry[17] != 'f')) {
-      throw PdfReadFailure::NotUnderstood;
-    }
-    const std::optional<std::int64_t> offset = Digits(entry.substr(0, 10));
-    const std::optional<std::int64_t> generation = Digits(entry.substr(11, 5));
-    if (!offset || !generation) throw PdfReadFailure::NotUnderstood;
-    if (entry[17] == 'f') return XrefEntry{};
-    return XrefEntry{XrefEntry::Type::InFile, *offset, *generation};
+  const Range* range = RangeHolding(table, number);
+  if (range == nullptr) return std::nullopt;
+  const std::string_view entry = file_.Read(range->start + (number - range->first) * kEntrySize, kEntrySize);
+  if (entry.size() < 18 || entry[10] != ' ' || entry[16] != ' ' || (entry[17] != 'n' && entry[17] != 'f')) {
+    throw PdfReadFailure::NotUnderstood;
   }
-  return std::nullopt;
+  const std::optional<std::int64_t> offset = Digits(entry.substr(0, 10));
+  const std::optional<std::int64_t> generation = Digits(entry.substr(11, 5));
+  if (!offset || !generation) throw PdfReadFailure::NotUnderstood;
+  if (entry[17] == 'f') return XrefEntry{};
+  return XrefEntry{XrefEntry::Type::InFile, *offset, *generation};
 }
 
 std::optional<XrefEntry> CrossReference::FindInStream(const StreamTable& stream, std::int64_t number) {
   const int rowSize = stream.widths[0] + stream.widths[1] + stream.widths[2];
-  for (const Range& range : stream.ranges) {
-    if (number < range.first || number - range.first >= range.count) continue;
-    const char* row = stream.rows.data() + (range.start + number - range.first) * rowSize;
-    // Without a type field every entry is an object in the file.
-    const std::uint64_t type = stream.widths[0] == 0 ? 1 : BigEndian(row, stream.widths[0]);
-    const std::uint64_t second = BigEndian(row + stream.widths[0], stream.widths[1]);
-    const std::uint64_t third = BigEndian(row + stream.widths[0] + stream.widths[1], stream.widths[2]);
-    if (second > static_cast<std::uint64_t>(kMaxObjectNumber) || third > static_cast<std::uint64_t>(kMaxObjectNumber)) {
-      throw PdfReadFailure::NotUnderstood;
-    }
-    const auto second64 = static_cast<std::int64_t>(second), third64 = static_cast<std::int64_t>(third);
-    if (type == 1) return XrefEntry{XrefEntry::Type::InFile, second64, third64};
-    if (type == 2) return XrefEntry{XrefEntry::Type::InObjectStream, second64, third64};
-    return XrefEntry{};  // free, or a type this reader does not know: a null object
+  const Range* range = RangeHolding(stream.ranges, number);
+  if (range == nullptr) return std::nullopt;
+  const char* row = stream.rows.data() + (range->start + number - range->first) * rowSize;
+  // Without a type field every entry is an object in the file.
+  const std::uint64_t type = stream.widths[0] == 0 ? 1 : BigEndian(row, stream.widths[0]);
+  const std::uint64_t second = BigEndian(row + stream.widths[0], stream.widths[1]);
+  const std::uint64_t third = BigEndian(row + stream.widths[0] + stream.widths[1], stream.widths[2]);
+  if (second > static_cast<std::uint64_t>(kMaxObjectNumber) || third > static_cast<std::uint64_t>(kMaxObjectNumber)) {
+    throw PdfReadFailure::NotUnderstood;
   }
-  return std::nullopt;
+  const auto second64 = static_cast<std::int64_t>(second), third64 = static_cast<std::int64_t>(third);
+  if (type == 1) return XrefEntry{XrefEntry::Type::InFile, second64, third64};
+  if (type == 2) return XrefEntry{XrefEntry::Type::InObjectStream, second64, third64};
+  return XrefEntry{};  // free, or a type this reader does not know: a null object
 }
 
 }  // namespace folidex::pdf

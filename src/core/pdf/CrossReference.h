@@ -60,7 +60,9 @@ class CrossReference {
   PdfObject ReadTable(std::int64_t offset, Section& section);
   // Reads the cross-reference stream object at `offset` and returns its dictionary.
   PdfObject ReadStreamTable(std::int64_t offset, StreamTable& table);
-  void AddToCapacity(const std::vector<Range>& ranges);
+  // Sorts the ranges of one section for lookup and adds them to the capacity.
+  void IndexRanges(std::vector<Range>& ranges);
+  static const Range* RangeHolding(const std::vector<Range>& ranges, std::int64_t number);
   std::optional<XrefEntry> FindInTable(const std::vector<Range>& table, std::int64_t number) const;
   static std::optional<XrefEntry> FindInStream(const StreamTable& stream, std::int64_t number);
 

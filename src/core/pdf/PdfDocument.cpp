@@ -1,5 +1,7 @@
 #include "core/pdf/PdfDocument.h"
 
+#include <algorithm>
+
 #include "core/pdf/StreamDecoder.h"
 
 namespace folidex::pdf {
@@ -7,6 +9,7 @@ namespace {
 
 // References to references are legal but rare; a longer chain is taken for a loop.
 constexpr int kMaxReferenceChain = 8;
+constexpr std::int64_t kMaxObjectsInStream = 1 << 20;
 
 }  // namespace
 
@@ -46,7 +49,9 @@ PdfObject PdfDocument::LoadFromObjectStream(std::int64_t stream, std::int64_t in
   const std::int64_t offset = objects.first + objects.heads[at].second;
   if (offset >= static_cast<std::int64_t>(objects.data.size())) throw PdfReadFailure::NotUnderstood;
   PdfParser parser(std::string_view(objects.data).substr(static_cast<std::size_t>(offset)), true);
-  return parser.TakeObject();
+  PdfObject object = parser.TakeObject();
+  file_.Budget().SpendRead(static_cast<std::int64_t>(parser.Position()));
+  return object;
 }
 
 const PdfDocument::ObjectStream& PdfDocument::OpenObjectStream(std::int64_t number) {
@@ -70,8 +75,11 @@ const PdfDocument::ObjectStream& PdfDocument::OpenObjectStream(std::int64_t numb
   ObjectStream objects;
   objects.data = DecodeStream(dictionary, file_.ReadStreamData(object, length.number), file_.Budget());
   objects.first = first.number;
-  // Each head takes at least four bytes ("n o "), so a larger /N cannot be true.
-  if (count.number > static_cast<std::int64_t>(objects.data.size()) / 4 + 1) throw PdfReadFailure::NotUnderstood;
+  // Each head takes at least four bytes ("n o "), so a larger /N cannot be true; real
+  // object streams hold a few hundred objects at most.
+  if (count.number > std::min<std::int64_t>(first.number / 4 + 1, kMaxObjectsInStream)) {
+    throw PdfReadFailure::NotUnderstood;
+  }
   PdfParser heads(objects.data, true);
   for (std::int64_t i = 0; i < count.number; ++i) {
     const std::optional<std::int64_t> objectNumber = heads.TakeUnsigned();

@@ -34,7 +34,8 @@ class PdfFile {
   std::string_view Read(std::int64_t offset, std::size_t length);
 
   // Runs `parse` on a parser over the text from `offset`, with a larger window each time
-  // the text ends too early.
+  // the text ends too early. The text parsed is charged to the budget, so that parsing a
+  // large object over and over ends too.
   template <typename Parse>
   auto ParseAt(std::int64_t offset, Parse parse) {
     for (std::size_t window = kFirstWindow;; window *= 4) {
@@ -42,8 +43,11 @@ class PdfFile {
       const bool complete = offset + static_cast<std::int64_t>(text.size()) >= Size();
       try {
         PdfParser parser(text, complete);
-        return parse(parser);
+        auto result = parse(parser);
+        budget_.SpendRead(static_cast<std::int64_t>(parser.Position()));
+        return result;
       } catch (const NeedMoreText&) {
+        budget_.SpendRead(static_cast<std::int64_t>(text.size()));
         if (complete) throw PdfReadFailure::NotUnderstood;
       }
     }

@@ -7,8 +7,9 @@
 namespace folidex::pdf {
 namespace {
 
-// Deeper nesting than any real document uses.
+// Deeper nesting, and more values in one object, than any real document uses.
 constexpr int kMaxNesting = 100;
+constexpr std::size_t kMaxValues = std::size_t{1} << 20;
 
 bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
@@ -102,7 +103,7 @@ std::optional<std::int64_t> PdfParser::TakeUnsigned() {
 }
 
 PdfObject PdfParser::TakeObject(int depth) {
-  if (depth > kMaxNesting) throw PdfReadFailure::NotUnderstood;
+  if (depth > kMaxNesting || ++values_ > kMaxValues) throw PdfReadFailure::NotUnderstood;
   SkipSpace();
   if (!More()) throw PdfReadFailure::NotUnderstood;
   switch (Next()) {

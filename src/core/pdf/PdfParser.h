@@ -13,8 +13,9 @@ namespace folidex::pdf {
 // file follows; the caller reads a larger window and parses again.
 struct NeedMoreText {};
 
-// Reads PDF tokens and objects from a window of a file. Nesting is bounded, so hostile
-// input cannot exhaust the stack. Throws PdfReadFailure::NotUnderstood on malformed text.
+// Reads PDF tokens and objects from a window of a file. Nesting and the number of values
+// are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
+// PdfReadFailure::NotUnderstood on malformed text.
 class PdfParser {
  public:
   // `complete` says that `text` runs to the end of the file.
@@ -45,6 +46,7 @@ class PdfParser {
   std::string_view text_;
   bool complete_;
   std::size_t pos_ = 0;
+  std::size_t values_ = 0;
 };
 
 }  // namespace folidex::pdf

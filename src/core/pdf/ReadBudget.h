@@ -12,8 +12,8 @@ class ReadBudget {
   // No sound file needs more decompressed data than this to count its pages.
   static constexpr std::int64_t kMaxInflated = std::int64_t{64} << 20;
 
-  // Reading more than a few times the file means parsing it in circles; qpdf, which reads
-  // it once from the start, does better then.
+  // Reading or parsing more than a few times the file means going over it in circles;
+  // qpdf, which reads it once from the start, does better then.
   explicit ReadBudget(std::int64_t fileSize) : readLeft_(4 * fileSize + (std::int64_t{1} << 20)) {}
 
   void SpendRead(std::int64_t bytes) {
