@@ -20,6 +20,7 @@ class ReadBudget {
     readLeft_ -= bytes;
     if (readLeft_ < 0) throw PdfReadFailure::NotUnderstood;
   }
+  std::int64_t InflatedLeft() const { return inflatedLeft_; }
   void SpendInflated(std::int64_t bytes) {
     inflatedLeft_ -= bytes;
     if (inflatedLeft_ < 0) throw PdfReadFailure::OverLimit;

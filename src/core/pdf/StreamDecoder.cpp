@@ -20,20 +20,26 @@ std::string Inflate(std::string_view data, ReadBudget& budget) {
 
   stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
   stream.avail_in = static_cast<uInt>(data.size());
-  std::string out;
-  char chunk[16384];
+  // Inflates straight into the result, which grows fourfold each time it fills up, never
+  // beyond the budget.
+  const auto roomLeft = [&budget] { return static_cast<std::size_t>(budget.InflatedLeft()) + 1; };
+  std::string out(std::min(std::max<std::size_t>(4 * data.size(), 4096), roomLeft()), '\0');
+  std::size_t produced = 0;
   for (;;) {
-    stream.next_out = reinterpret_cast<Bytef*>(chunk);
-    stream.avail_out = sizeof chunk;
+    if (produced == out.size()) out.resize(produced + std::min(3 * out.size(), roomLeft()));
+    const std::size_t room = std::min<std::size_t>(out.size() - produced, UINT_MAX);
+    stream.next_out = reinterpret_cast<Bytef*>(out.data() + produced);
+    stream.avail_out = static_cast<uInt>(room);
     const int status = inflate(&stream, Z_NO_FLUSH);
-    const std::size_t produced = sizeof chunk - stream.avail_out;
-    budget.SpendInflated(static_cast<std::int64_t>(produced));
-    out.append(chunk, produced);
+    const std::size_t written = room - stream.avail_out;
+    budget.SpendInflated(static_cast<std::int64_t>(written));
+    produced += written;
     if (status == Z_STREAM_END) break;
     // The data ended without the end of the compressed stream: keep what it held.
     if (status == Z_BUF_ERROR) break;
     if (status != Z_OK) throw PdfReadFailure::NotUnderstood;
   }
+  out.resize(produced);
   return out;
 }
 
