@@ -13,14 +13,15 @@ using pdf::PdfObject;
 using pdf::PdfReadFailure;
 
 int CountPagesOf(pdf::PdfDocument& document) {
-  const PdfObject catalog = document.Resolve(document.Trailer().Get("Root"));
+  PdfObject loadedCatalog, loadedPages, loadedKids, loadedCount;
+  const PdfObject& catalog = document.Resolve(document.Trailer().Get("Root"), loadedCatalog);
   if (!catalog.IsDictionary()) throw PdfReadFailure::NotUnderstood;
   const PdfObject& pagesReference = catalog.Get("Pages");
-  const PdfObject pages = document.Resolve(pagesReference);
+  const PdfObject& pages = document.Resolve(pagesReference, loadedPages);
   if (!pages.IsDictionary()) throw PdfReadFailure::NotUnderstood;
 
-  const PdfObject kids = document.Resolve(pages.Get("Kids"));
-  const PdfObject count = document.Resolve(pages.Get("Count"));
+  const PdfObject& kids = document.Resolve(pages.Get("Kids"), loadedKids);
+  const PdfObject& count = document.Resolve(pages.Get("Count"), loadedCount);
   if (kids.IsArray() && count.IsInteger() && count.number >= 0 && count.number <= INT_MAX &&
       count.number <= document.ObjectCapacity()) {
     return static_cast<int>(count.number);

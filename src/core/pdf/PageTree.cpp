@@ -21,9 +21,11 @@ std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth) {
   std::int64_t count = 0;
   for (std::size_t i = 0; i < kids.items.size() && count <= INT_MAX; ++i) {
     const PdfObject& item = kids.items[i];
-    const PdfObject kid = Visit(item);
+    if (item.kind == PdfObject::Kind::Reference && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
+    PdfObject loadedKid, loadedGrandKids;
+    const PdfObject& kid = document_.Resolve(item, loadedKid);
     if (!kid.IsDictionary()) continue;
-    const PdfObject grandKids = document_.Resolve(kid.Get("Kids"));
+    const PdfObject& grandKids = document_.Resolve(kid.Get("Kids"), loadedGrandKids);
     if (!grandKids.IsArray()) {
       ++count;
       continue;
@@ -35,11 +37,6 @@ std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth) {
     if (indirect) path_.erase(id);
   }
   return count;
-}
-
-PdfObject PageTree::Visit(const PdfObject& kid) {
-  if (kid.kind == PdfObject::Kind::Reference && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
-  return document_.Resolve(kid);
 }
 
 }  // namespace folidex::pdf

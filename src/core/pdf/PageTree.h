@@ -24,7 +24,6 @@ class PageTree {
 
  private:
   std::int64_t CountBelow(const PdfObject& kids, int depth);
-  PdfObject Visit(const PdfObject& kid);
 
   PdfDocument& document_;
   std::int64_t visitsLeft_;

@@ -13,14 +13,14 @@ constexpr std::int64_t kMaxObjectsInStream = 1 << 20;
 
 }  // namespace
 
-PdfObject PdfDocument::Resolve(const PdfObject& object) {
+const PdfObject& PdfDocument::Resolve(const PdfObject& object, PdfObject& loaded) {
   if (object.kind != PdfObject::Kind::Reference) return object;
-  PdfObject value = Load(object.number, object.generation);
-  for (int chain = 1; value.kind == PdfObject::Kind::Reference; ++chain) {
+  loaded = Load(object.number, object.generation);
+  for (int chain = 1; loaded.kind == PdfObject::Kind::Reference; ++chain) {
     if (chain == kMaxReferenceChain) throw PdfReadFailure::NotUnderstood;
-    value = Load(value.number, value.generation);
+    loaded = Load(loaded.number, loaded.generation);
   }
-  return value;
+  return loaded;
 }
 
 PdfObject PdfDocument::Load(std::int64_t number, std::int64_t generation) {
@@ -67,7 +67,8 @@ const PdfDocument::ObjectStream& PdfDocument::OpenObjectStream(std::int64_t numb
   const PdfObject& dictionary = object.value;
   const PdfObject& count = dictionary.Get("N");
   const PdfObject& first = dictionary.Get("First");
-  const PdfObject length = Resolve(dictionary.Get("Length"));
+  PdfObject loadedLength;
+  const PdfObject& length = Resolve(dictionary.Get("Length"), loadedLength);
   if (object.number != number || !dictionary.Get("Type").IsName("ObjStm") || !count.IsInteger() ||
       !first.IsInteger() || !length.IsInteger() || count.number < 0 || first.number < 0) {
     throw PdfReadFailure::NotUnderstood;

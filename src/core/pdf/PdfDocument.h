@@ -22,8 +22,9 @@ class PdfDocument {
 
   const PdfObject& Trailer() const { return xref_.Trailer(); }
   std::int64_t ObjectCapacity() const { return xref_.ObjectCapacity(); }
-  // `object` itself, or the object a reference leads to: null for a free or unlisted object.
-  PdfObject Resolve(const PdfObject& object);
+  // `object` itself when it is no reference; otherwise the object it leads to, loaded into
+  // `loaded` (null for a free or unlisted object).
+  const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded);
 
  private:
   struct ObjectStream {

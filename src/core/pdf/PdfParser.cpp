@@ -36,7 +36,10 @@ int HexValue(char c) {
 }
 
 bool IsDigits(std::string_view text) {
-  return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return !text.empty();
 }
 
 PdfObject OfKind(PdfObject::Kind kind) {
