@@ -4,6 +4,7 @@
 #include <set>
 
 #include "core/pdf/StreamDecoder.h"
+#include "core/pdf/XrefSectionSearch.h"
 
 namespace folidex::pdf {
 namespace {
@@ -11,20 +12,33 @@ namespace {
 constexpr std::int64_t kEntrySize = 20;  // "nnnnnnnnnn ggggg n\r\n"
 constexpr std::int64_t kTailSize = 1024;  // where "startxref" must be
 constexpr std::int64_t kTailRead = 8192;
+constexpr std::int64_t kLostTailSearch = std::int64_t{1} << 20;
 constexpr std::int64_t kMaxObjectNumber = std::int64_t{1} << 40;
 
-std::int64_t FindStartXref(PdfFile& file) {
+// Where the newest cross-reference section starts: the offset after "startxref" in the
+// tail, or, when the file lost that, the last section in its final MiB.
+std::int64_t FindNewestSection(PdfFile& file) {
   // One read of a few KiB takes the cross-reference data of most files along with the tail.
   const std::int64_t blockStart = std::max<std::int64_t>(0, file.Size() - kTailRead);
   const std::string_view block = file.Read(blockStart, kTailRead);
   const std::int64_t tailStart = std::max<std::int64_t>(0, file.Size() - kTailSize);
   const std::string_view tail = block.substr(static_cast<std::size_t>(tailStart - blockStart));
   const std::size_t keyword = tail.rfind("startxref");
-  if (keyword == std::string_view::npos) throw PdfReadFailure::NotUnderstood;
-  PdfParser parser(tail.substr(keyword + 9), true);
-  const std::optional<std::int64_t> offset = parser.TakeUnsigned();
-  if (!offset || *offset >= file.Size()) throw PdfReadFailure::NotUnderstood;
-  return *offset;
+  if (keyword != std::string_view::npos) {
+    const std::string_view after = tail.substr(keyword + 9);
+    // A section after the last "startxref" belongs to an update whose own end was cut off.
+    if (const std::optional<std::size_t> cutUpdate = FindLastXrefSection(after)) {
+      return tailStart + static_cast<std::int64_t>(keyword + 9 + *cutUpdate);
+    }
+    PdfParser parser(after, true);
+    const std::optional<std::int64_t> offset = parser.TakeUnsigned();
+    if (!offset || *offset >= file.Size()) throw PdfReadFailure::NotUnderstood;
+    return *offset;
+  }
+  const std::int64_t searchStart = std::max<std::int64_t>(0, file.Size() - kLostTailSearch);
+  const std::optional<std::size_t> section = FindLastXrefSection(file.Read(searchStart, kLostTailSearch));
+  if (!section) throw PdfReadFailure::NotUnderstood;
+  return searchStart + static_cast<std::int64_t>(*section);
 }
 
 std::optional<std::int64_t> Digits(std::string_view text) {
@@ -53,7 +67,7 @@ bool ValidRange(std::int64_t first, std::int64_t count) {
 
 CrossReference::CrossReference(PdfFile& file) : file_(file) {
   std::set<std::int64_t> visited;
-  for (std::int64_t offset = FindStartXref(file); visited.insert(offset).second;) {
+  for (std::int64_t offset = FindNewestSection(file); visited.insert(offset).second;) {
     if (sections_.size() == kMaxSections) throw PdfReadFailure::NotUnderstood;
     Section section;
     PdfObject trailer = ReadSection(offset, section);

@@ -8,7 +8,8 @@ std::string_view PdfFile::Read(std::int64_t offset, std::size_t length) {
   if (offset < 0 || offset > Size()) throw PdfReadFailure::NotUnderstood;
   const std::int64_t end = std::min<std::int64_t>(Size(), offset + static_cast<std::int64_t>(length));
   const auto holds = [&](const Block& block) {
-    return block.start >= 0 && offset >= block.start && end <= block.start + static_cast<std::int64_t>(block.bytes.size());
+    const std::int64_t blockEnd = block.start + static_cast<std::int64_t>(block.bytes.size());
+    return block.start >= 0 && offset >= block.start && end <= blockEnd;
   };
   int slot = holds(blocks_[lastUsed_]) ? lastUsed_ : 1 - lastUsed_;
   if (!holds(blocks_[slot])) {
@@ -52,8 +53,14 @@ std::string PdfFile::ReadStreamData(const IndirectObject& object, std::int64_t l
   }
   constexpr std::size_t kEndRoom = 32;
   const std::string_view text = Read(object.streamOffset, static_cast<std::size_t>(length) + kEndRoom);
-  PdfParser rest(text.substr(static_cast<std::size_t>(length)), true);
-  if (!rest.TakeKeyword("endstream")) throw PdfReadFailure::NotUnderstood;
+  // "endstream" must follow the data, unless the file ends inside that keyword: then it was
+  // cut short just after complete data.
+  std::string_view rest = text.substr(static_cast<std::size_t>(length));
+  rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n\f"), rest.size()));
+  constexpr std::string_view kEnd = "endstream";
+  const bool cutInEnd = rest.size() < kEnd.size() && kEnd.starts_with(rest) &&
+                        object.streamOffset + static_cast<std::int64_t>(text.size()) == Size();
+  if (!rest.starts_with(kEnd) && !cutInEnd) throw PdfReadFailure::NotUnderstood;
   return std::string(text.substr(0, static_cast<std::size_t>(length)));
 }
 
