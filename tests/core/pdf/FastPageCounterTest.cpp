@@ -148,6 +148,8 @@ TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
   packed.packed = {{2, packed.loose[2]}};
   packed.loose.erase(2);
   EXPECT_EQ(Count(cut(packed.Build(1))).pages, 3) << "cross-reference stream";
+  const std::string whole = packed.Build(1);
+  EXPECT_EQ(Count(whole.substr(0, whole.rfind("endstream") + 3)).pages, 3) << "cut inside the stream's end";
   packed.hybrid = true;
   EXPECT_EQ(Count(cut(packed.Build(1))).pages, 3) << "hybrid file";
   // Without the newest section, the update before it is what the file holds.
