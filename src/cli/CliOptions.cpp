@@ -60,6 +60,12 @@ OutputFormat ParseFormat(const std::string& text) {
   return found->second;
 }
 
+PageEngine ParseEngine(const std::string& text) {
+  if (text == "fast") return PageEngine::Fast;
+  if (text == "qpdf") return PageEngine::Qpdf;
+  throw UsageError("--engine is one of fast, qpdf, not '" + text + "'");
+}
+
 std::string ParseDateKind(const std::string& text) {
   if (text == "created") return "Files Created";
   if (text == "modified") return "Files Modified";
@@ -121,6 +127,8 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
     } else if (arg == "--format") {
       options.format = ParseFormat(value(arg));
       options.formatGiven = true;
+    } else if (arg == "--engine") {
+      options.engine = ParseEngine(value(arg));
     } else if (arg == "--date-kind") {
       criteria.dateKind = ParseDateKind(value(arg));
     } else if (arg == "--in-last") {
@@ -166,6 +174,10 @@ Search:
       --size-between KB KB   between two sizes in kilobytes, both included
 
 Counting:
+      --engine ENGINE        count with one engine alone, for diagnostics and
+                             benchmarks: fast (our own reader) or qpdf; by default
+                             the fast reader counts and qpdf takes the files it
+                             cannot read
   -j, --jobs N               count N files at a time (default: one per processor
                              thread; more helps on slow network shares)
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/pdf/PageCounter.h"
 #include "core/search/SearchCriteria.h"
 
 namespace folidex::cli {
@@ -13,6 +14,7 @@ enum class OutputFormat { Table, Tsv, Csv, Json };
 struct CliOptions {
   SearchCriteria criteria;
   OutputFormat format = OutputFormat::Table;
+  PageEngine engine = PageEngine::Auto;
   bool formatGiven = false;
   std::string exportPath;
   std::string separator;  // for ".txt" and ".doc" exports; empty: ","

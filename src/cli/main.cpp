@@ -76,12 +76,13 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
     const LiveCriteria criteria(options.criteria);
     WalkSettings settings;
     settings.jobs = options.jobs;
+    settings.countPages = [engine = options.engine](const std::string& file) { return CountPagesWith(engine, file); };
     RunSearch(path, criteria, sink, interrupted, settings);
     return true;
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);
   if (!file) return false;
-  sink.FileFound({*file, CountPages(path)});
+  sink.FileFound({*file, CountPagesWith(options.engine, path)});
   return true;
 }
 

@@ -1,8 +1,14 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfPageCounter.h"
+#include "support/SampleCorpus.h"
+#include "support/StreamPdf.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
 
@@ -41,6 +47,72 @@ TEST(PageCounter, CountsTheFilesQpdfRewrites) {
   }
 }
 
+TEST(PageCounter, EachEngineCountsAloneWhenAskedTo) {
+  TempTree tree;
+  const std::string plain = tree.Write("plain.pdf", MakePdf(9));
+  const std::string encrypted = tree.Path("encrypted-objstm.pdf");
+  ASSERT_TRUE(QpdfRewrite(plain, encrypted, "--object-streams=generate --encrypt '' owner 256 --"));
+  for (const PageEngine engine : {PageEngine::Auto, PageEngine::Fast, PageEngine::Qpdf}) {
+    EXPECT_EQ(CountPagesWith(engine, plain), 9);
+  }
+  // Only qpdf decrypts object streams: the fast reader alone gives up on this file.
+  EXPECT_LT(CountPagesWith(PageEngine::Fast, encrypted), 0);
+  EXPECT_EQ(CountPagesWith(PageEngine::Qpdf, encrypted), 9);
+  EXPECT_EQ(CountPagesWith(PageEngine::Auto, encrypted), 9);
+}
+
+TEST(PageCounter, AgreesWithQpdfOnWellFormedFiles) {
+  TempTree tree;
+  const std::vector<std::string> corpus = test::WriteSampleCorpus(tree);
+  ASSERT_GE(corpus.size(), 50u);
+  for (const std::string& path : corpus) {
+    const int qpdf = CountPagesWith(PageEngine::Qpdf, path);
+    ASSERT_GE(qpdf, 0) << path;
+    EXPECT_EQ(CountPagesWith(PageEngine::Fast, path), qpdf) << path;
+  }
+}
+
+TEST(PageCounter, CountsDamagedFilesThatQpdfRepairs) {
+  TempTree tree;
+  const std::string good = MakePdf(6, 2);
+  const std::size_t firstObject = good.find("1 0 obj");
+  const std::string moved = good.substr(0, firstObject) + "0000000000\n" + good.substr(firstObject);
+  std::string noTable = good;
+  noTable.replace(noTable.rfind("xref\n0 "), 4, "xfer");
+  for (const auto& [name, bytes] : {std::pair{"moved.pdf", moved}, std::pair{"no-table.pdf", noTable}}) {
+    const std::string path = tree.Write(name, bytes);
+    EXPECT_LT(CountPagesWith(PageEngine::Fast, path), 0) << name;
+    EXPECT_EQ(CountPages(path), 6) << name;
+  }
+}
+
+TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
+  TempTree tree;
+  // A 4 GiB file of zeros that takes no disk space.
+  const std::string sparse = tree.Path("sparse.pdf");
+  const int fd = open(sparse.c_str(), O_CREAT | O_WRONLY, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(ftruncate(fd, off_t{4} << 30), 0);
+  close(fd);
+  EXPECT_LT(CountPages(sparse), 0);
+
+  // Decompression bombs are not handed to qpdf either.
+  test::StreamPdf bomb;
+  bomb.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"},
+                {3, "<< /Type /Page /Parent 2 0 R >>"}};
+  bomb.xrefStreamFlate = test::DeflatedZeros(std::size_t{80} << 20);
+  EXPECT_LT(CountPages(tree.Write("bomb.pdf", bomb.Build(1))), 0);
+
+  // A page-tree root whose /Count is far beyond what the file holds is counted leaf by leaf.
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  const int root = pdf.Reserve();
+  const int page = pdf.Add("<< /Type /Page >>");
+  pdf.Set(root, "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R] /Count 9999999999 >>");
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+  EXPECT_EQ(CountPages(tree.Write("huge-count.pdf", pdf.Build(catalog))), 1);
+}
+
 TEST(PageCounter, GivesANegativeCountForWhatIsNoReadablePdf) {
   TempTree tree;
   const std::string good = MakePdf(3);
@@ -52,6 +124,11 @@ TEST(PageCounter, GivesANegativeCountForWhatIsNoReadablePdf) {
   const std::string fifo = tree.Path("pipe.pdf");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_LT(CountPages(fifo), 0);  // returns at once instead of waiting for a writer
+  // Links named .pdf to a FIFO or a device are refused the same way.
+  std::filesystem::create_symlink(fifo, tree.Path("link-to-pipe.pdf"));
+  std::filesystem::create_symlink("/dev/zero", tree.Path("link-to-device.pdf"));
+  EXPECT_LT(CountPages(tree.Path("link-to-pipe.pdf")), 0);
+  EXPECT_LT(CountPages(tree.Path("link-to-device.pdf")), 0);
 }
 
 TEST(PageCounter, IgnoresKidsThatLeadBackUpThePageTree) {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+
+#include "core/pdf/ByteSource.h"
+#include "core/pdf/PdfReadFailure.h"
+
+namespace folidex {
+
+// The page count the fast reader found, or why it found none.
+struct FastCount {
+  int pages = -1;
+  std::optional<pdf::PdfReadFailure> failure;
+};
+
+// Counts the pages of a PDF by reading only what it needs: the tail for "startxref", the
+// cross-reference entries of the objects it resolves, the catalog, the root of the page
+// tree and its /Count. /Count is trusted when it is an integer from 0 to 2^31 - 1 that is
+// no more than the objects the file can hold; otherwise the page leaves are counted.
+// Never throws, thread-safe.
+FastCount CountPagesFast(const ByteSource& source);
+
+}  // namespace folidex

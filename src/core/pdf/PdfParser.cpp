@@ -1,0 +1,227 @@
+#include "core/pdf/PdfParser.h"
+
+#include <charconv>
+
+#include "core/pdf/PdfReadFailure.h"
+
+namespace folidex::pdf {
+namespace {
+
+// Deeper nesting, and more values in one object, than any real document uses.
+constexpr int kMaxNesting = 100;
+constexpr std::size_t kMaxValues = std::size_t{1} << 20;
+
+bool IsWhiteSpace(char c) {
+  return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
+}
+
+bool IsDelimiter(char c) {
+  switch (c) {
+    case '(': case ')': case '<': case '>': case '[': case ']': case '{': case '}': case '/': case '%':
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsRegular(char c) {
+  return !IsWhiteSpace(c) && !IsDelimiter(c);
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+bool IsDigits(std::string_view text) {
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return !text.empty();
+}
+
+PdfObject OfKind(PdfObject::Kind kind) {
+  PdfObject object;
+  object.kind = kind;
+  return object;
+}
+
+}  // namespace
+
+bool PdfParser::More() const {
+  if (pos_ < text_.size()) return true;
+  if (!complete_) throw NeedMoreText{};
+  return false;
+}
+
+void PdfParser::SkipSpace() {
+  while (More()) {
+    if (IsWhiteSpace(Next())) {
+      ++pos_;
+    } else if (Next() == '%') {
+      while (More() && Next() != '\n' && Next() != '\r') ++pos_;
+    } else {
+      break;
+    }
+  }
+}
+
+void PdfParser::SkipLineEnd() {
+  while (More() && (Next() == ' ' || Next() == '\t')) ++pos_;
+  if (More() && Next() == '\r') {
+    ++pos_;
+    if (More() && Next() == '\n') ++pos_;
+  } else if (More() && Next() == '\n') {
+    ++pos_;
+  }
+}
+
+std::string_view PdfParser::TakeRegularRun() {
+  const std::size_t start = pos_;
+  while (More() && IsRegular(Next())) ++pos_;
+  return text_.substr(start, pos_ - start);
+}
+
+bool PdfParser::TakeKeyword(std::string_view word) {
+  SkipSpace();
+  const std::size_t start = pos_;
+  if (TakeRegularRun() == word) return true;
+  pos_ = start;
+  return false;
+}
+
+std::optional<std::int64_t> PdfParser::TakeUnsigned() {
+  SkipSpace();
+  const std::size_t start = pos_;
+  const std::string_view token = TakeRegularRun();
+  std::int64_t value = 0;
+  if (IsDigits(token)) {
+    const auto [end, error] = std::from_chars(token.data(), token.data() + token.size(), value);
+    if (error == std::errc{}) return value;
+  }
+  pos_ = start;
+  return std::nullopt;
+}
+
+PdfObject PdfParser::TakeObject(int depth) {
+  if (depth > kMaxNesting || ++values_ > kMaxValues) throw PdfReadFailure::NotUnderstood;
+  SkipSpace();
+  if (!More()) throw PdfReadFailure::NotUnderstood;
+  switch (Next()) {
+    case '/':
+      return TakeName();
+    case '(':
+      SkipLiteralString();
+      return OfKind(PdfObject::Kind::String);
+    case '[': {
+      ++pos_;
+      PdfObject array = OfKind(PdfObject::Kind::Array);
+      for (SkipSpace(); More() && Next() != ']'; SkipSpace()) array.items.push_back(TakeObject(depth + 1));
+      if (!More()) throw PdfReadFailure::NotUnderstood;
+      ++pos_;
+      return array;
+    }
+    case '<': {
+      ++pos_;
+      if (!More() || Next() != '<') {
+        SkipHexString();
+        return OfKind(PdfObject::Kind::String);
+      }
+      ++pos_;
+      PdfObject dictionary = OfKind(PdfObject::Kind::Dictionary);
+      for (SkipSpace(); More() && Next() == '/'; SkipSpace()) {
+        dictionary.keys.push_back(TakeName().name);
+        dictionary.items.push_back(TakeObject(depth + 1));
+      }
+      if (!More() || Next() != '>') throw PdfReadFailure::NotUnderstood;
+      ++pos_;
+      if (!More() || Next() != '>') throw PdfReadFailure::NotUnderstood;
+      ++pos_;
+      return dictionary;
+    }
+    default:
+      break;
+  }
+  const std::string_view token = TakeRegularRun();
+  if (token == "true" || token == "false") return OfKind(PdfObject::Kind::Boolean);
+  if (token == "null") return OfKind(PdfObject::Kind::Null);
+  return TakeNumberOrReference(token);
+}
+
+PdfObject PdfParser::TakeNumberOrReference(std::string_view token) {
+  const std::string_view digits = token.substr(token.empty() || (token[0] != '+' && token[0] != '-') ? 0 : 1);
+  if (IsDigits(digits)) {
+    PdfObject integer = OfKind(PdfObject::Kind::Integer);
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), integer.number);
+    // A value beyond 64 bits is no usable integer; it counts as a real number.
+    if (error != std::errc{}) return OfKind(PdfObject::Kind::Real);
+    if (token[0] == '-') integer.number = -integer.number;
+    if (digits.size() != token.size()) return integer;
+    // "number generation R" is a reference.
+    const std::size_t afterNumber = pos_;
+    if (const std::optional<std::int64_t> generation = TakeUnsigned()) {
+      if (TakeKeyword("R")) {
+        PdfObject reference = OfKind(PdfObject::Kind::Reference);
+        reference.number = integer.number;
+        reference.generation = *generation;
+        return reference;
+      }
+    }
+    pos_ = afterNumber;
+    return integer;
+  }
+  const std::size_t point = digits.find('.');
+  if (point != std::string_view::npos && digits.size() > 1 &&
+      digits.find_first_not_of("0123456789", point + 1) == std::string_view::npos &&
+      (point == 0 || IsDigits(digits.substr(0, point)))) {
+    return OfKind(PdfObject::Kind::Real);
+  }
+  throw PdfReadFailure::NotUnderstood;
+}
+
+PdfObject PdfParser::TakeName() {
+  ++pos_;  // the slash
+  const std::string_view raw = TakeRegularRun();
+  PdfObject name = OfKind(PdfObject::Kind::Name);
+  name.name.reserve(raw.size());
+  for (std::size_t i = 0; i < raw.size(); ++i) {
+    if (raw[i] == '#' && i + 2 < raw.size() && HexValue(raw[i + 1]) >= 0 && HexValue(raw[i + 2]) >= 0) {
+      name.name += static_cast<char>(HexValue(raw[i + 1]) * 16 + HexValue(raw[i + 2]));
+      i += 2;
+    } else {
+      name.name += raw[i];
+    }
+  }
+  return name;
+}
+
+void PdfParser::SkipLiteralString() {
+  int open = 0;
+  while (More()) {
+    const char c = Next();
+    ++pos_;
+    if (c == '\\') {
+      if (More()) ++pos_;
+    } else if (c == '(') {
+      ++open;
+    } else if (c == ')' && --open == 0) {
+      return;
+    }
+  }
+  throw PdfReadFailure::NotUnderstood;
+}
+
+void PdfParser::SkipHexString() {
+  while (More()) {
+    if (Next() == '>') {
+      ++pos_;
+      return;
+    }
+    ++pos_;
+  }
+  throw PdfReadFailure::NotUnderstood;
+}
+
+}  // namespace folidex::pdf

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "core/pdf/PdfObject.h"
+
+namespace folidex::pdf {
+
+// Thrown when a window of the file ends inside a token or an object while more of the
+// file follows; the caller reads a larger window and parses again.
+struct NeedMoreText {};
+
+// Reads PDF tokens and objects from a window of a file. Nesting and the number of values
+// are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
+// PdfReadFailure::NotUnderstood on malformed text.
+class PdfParser {
+ public:
+  // `complete` says that `text` runs to the end of the file.
+  PdfParser(std::string_view text, bool complete) : text_(text), complete_(complete) {}
+
+  std::size_t Position() const { return pos_; }
+  // Skips white space and comments.
+  void SkipSpace();
+  // Skips spaces and tabs and then one end of line (CR LF, LF or CR).
+  void SkipLineEnd();
+  // Consumes `word` when it is the next token.
+  bool TakeKeyword(std::string_view word);
+  // Consumes the next token when it is an unsigned integer.
+  std::optional<std::int64_t> TakeUnsigned();
+  PdfObject TakeObject() { return TakeObject(0); }
+
+ private:
+  // True while unread text remains; throws NeedMoreText at the end of an incomplete window.
+  bool More() const;
+  char Next() const { return text_[pos_]; }
+  std::string_view TakeRegularRun();
+  PdfObject TakeObject(int depth);
+  PdfObject TakeNumberOrReference(std::string_view token);
+  PdfObject TakeName();
+  void SkipLiteralString();
+  void SkipHexString();
+
+  std::string_view text_;
+  bool complete_;
+  std::size_t pos_ = 0;
+  std::size_t values_ = 0;
+};
+
+}  // namespace folidex::pdf

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/pdf/ByteSource.h"
+#include "core/pdf/FastPageCounter.h"
+#include "support/StreamPdf.h"
+#include "support/TestPdf.h"
+
+namespace folidex {
+namespace {
+
+using pdf::PdfReadFailure;
+using test::DeflatedZeros;
+using test::MakePdf;
+using test::PdfBuilder;
+using test::StreamPdf;
+
+FastCount Count(const std::string& bytes) {
+  return CountPagesFast(MemoryByteSource(bytes));
+}
+
+// A catalog (1), a page-tree root (2) with `pages` page objects (3, 4, ...) and `count` as its /Count.
+std::map<int, std::string> SmallTree(int pages, const std::string& count) {
+  std::map<int, std::string> objects{{1, "<< /Type /Catalog /Pages 2 0 R >>"}};
+  std::string kids;
+  for (int i = 0; i < pages; ++i) {
+    objects[3 + i] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>";
+    kids += std::to_string(3 + i) + " 0 R ";
+  }
+  objects[2] = "<< /Type /Pages /Kids [" + kids + "] /Count " + count + " >>";
+  return objects;
+}
+
+std::string ClassicPdf(const std::map<int, std::string>& objects, const std::string& trailerExtra = "") {
+  PdfBuilder pdf;
+  for (const auto& [number, body] : objects) {
+    while (pdf.Reserve() < number) {
+    }
+    pdf.Set(number, body);
+  }
+  return pdf.Build(1, trailerExtra);
+}
+
+std::size_t StartXref(const std::string& pdf) {
+  return std::stoul(pdf.substr(pdf.rfind("startxref") + 10));
+}
+
+// Appends an incremental update that replaces or adds `objects`, with /Prev to the newest
+// section before it.
+std::string AppendUpdate(const std::string& pdf, const std::map<int, std::string>& objects, int size) {
+  std::string out = pdf;
+  std::string table = "xref\n";
+  for (const auto& [number, body] : objects) {
+    char entry[32];
+    std::snprintf(entry, sizeof entry, "%d 1\n%010zu 00000 n\r\n", number, out.size());
+    table += entry;
+    out += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+  }
+  const std::size_t xref = out.size();
+  return out + table + "trailer\n<< /Size " + std::to_string(size) + " /Root 1 0 R /Prev " +
+         std::to_string(StartXref(pdf)) + " >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
+}
+
+TEST(FastPageCounter, ReadsEachFormOfCrossReference) {
+  EXPECT_EQ(Count(MakePdf(12)).pages, 12);
+  EXPECT_EQ(Count(MakePdf(300, 5)).pages, 300);
+
+  StreamPdf packed;
+  packed.loose = SmallTree(3, "3");
+  packed.packed = {{2, packed.loose[2]}, {4, packed.loose[4]}};
+  packed.loose.erase(2);
+  packed.loose.erase(4);
+  EXPECT_EQ(Count(packed.Build(1)).pages, 3) << "cross-reference stream with an object stream";
+  packed.hybrid = true;
+  EXPECT_EQ(Count(packed.Build(1)).pages, 3) << "hybrid file";
+}
+
+TEST(FastPageCounter, TakesTheNewestUpdateOfAnObject) {
+  const std::string original = ClassicPdf(SmallTree(3, "3"));
+  const std::string updated = AppendUpdate(original,
+                                           {{2, "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"},
+                                            {6, "<< /Type /Page /Parent 2 0 R >>"}},
+                                           7);
+  EXPECT_EQ(Count(updated).pages, 4);
+  const std::string again = AppendUpdate(updated, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 7);
+  EXPECT_EQ(Count(again).pages, 1);
+}
+
+TEST(FastPageCounter, EndsAPrevChainThatLoops) {
+  // The trailer's /Prev points at its own table, and in a second file two sections point at each other.
+  std::string self = ClassicPdf(SmallTree(2, "2"), "/Prev 0000000000 ");
+  const std::string offset = std::to_string(StartXref(self));
+  self.replace(self.find("/Prev ") + 6 + 10 - offset.size(), offset.size(), offset);
+  EXPECT_EQ(Count(self).pages, 2);
+
+  std::string base = ClassicPdf(SmallTree(2, "2"), "/Prev 0000000000 ");
+  const std::string updated = AppendUpdate(base, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 5);
+  const std::string newest = std::to_string(StartXref(updated));
+  std::string looped = updated;
+  looped.replace(looped.find("/Prev ") + 6 + 10 - newest.size(), newest.size(), newest);
+  EXPECT_EQ(Count(looped).pages, 1);
+}
+
+TEST(FastPageCounter, CountsTheLeavesWhenCountIsNoCountTheFileCanHold) {
+  for (const char* count : {"9999999999", "-1", "2.5", "1000", "(3)", "99999999999999999999999"}) {
+    EXPECT_EQ(Count(ClassicPdf(SmallTree(3, count))).pages, 3) << count;
+  }
+  // Kids that lead back up the tree are skipped, as qpdf's count skips them.
+  auto loop = SmallTree(2, "9999999999");
+  loop[5] = "<< /Type /Pages /Kids [2 0 R 4 0 R] /Count 1 >>";
+  loop[2] = "<< /Type /Pages /Kids [3 0 R 5 0 R 2 0 R] /Count 9999999999 >>";
+  EXPECT_EQ(Count(ClassicPdf(loop)).pages, 2);
+}
+
+TEST(FastPageCounter, StopsOnATreeThatSharesItsNodesExponentially) {
+  // Each of 40 levels lists the next level twice: 2^40 paths to one page.
+  std::map<int, std::string> objects{{1, "<< /Type /Catalog /Pages 2 0 R >>"}};
+  const int levels = 40;
+  for (int level = 0; level < levels; ++level) {
+    const std::string next = std::to_string(3 + level) + " 0 R ";
+    objects[2 + level] = "<< /Type /Pages /Kids [" + next + next + "] /Count 9999999999 >>";
+  }
+  objects[2 + levels] = "<< /Type /Page >>";
+  EXPECT_EQ(Count(ClassicPdf(objects)).failure, PdfReadFailure::OverLimit);
+}
+
+TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
+  const std::string bomb = DeflatedZeros(std::size_t{80} << 20);
+  StreamPdf inObjectStream;
+  inObjectStream.loose = SmallTree(1, "1");
+  inObjectStream.packed = {{2, inObjectStream.loose[2]}};
+  inObjectStream.loose.erase(2);
+  inObjectStream.objectStreamFlate = bomb;
+  EXPECT_EQ(Count(inObjectStream.Build(1)).failure, PdfReadFailure::OverLimit);
+
+  StreamPdf inXrefStream;
+  inXrefStream.loose = SmallTree(1, "1");
+  inXrefStream.xrefStreamFlate = bomb;
+  EXPECT_EQ(Count(inXrefStream.Build(1)).failure, PdfReadFailure::OverLimit);
+}
+
+TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
+  const auto cut = [](const std::string& pdf) { return pdf.substr(0, pdf.rfind("startxref")); };
+  EXPECT_EQ(Count(cut(MakePdf(4))).pages, 4) << "classic table";
+  StreamPdf packed;
+  packed.loose = SmallTree(3, "3");
+  packed.packed = {{2, packed.loose[2]}};
+  packed.loose.erase(2);
+  EXPECT_EQ(Count(cut(packed.Build(1))).pages, 3) << "cross-reference stream";
+  const std::string whole = packed.Build(1);
+  EXPECT_EQ(Count(whole.substr(0, whole.rfind("endstream") + 3)).pages, 3) << "cut inside the stream's end";
+  packed.hybrid = true;
+  EXPECT_EQ(Count(cut(packed.Build(1))).pages, 3) << "hybrid file";
+  // Without the newest section, the update before it is what the file holds.
+  const std::string original = ClassicPdf(SmallTree(3, "3"));
+  const std::string updated = AppendUpdate(original, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 6);
+  EXPECT_EQ(Count(cut(updated)).pages, 1);
+}
+
+TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {
+  const std::string good = MakePdf(3);
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"empty", ""},
+      {"no PDF", std::string(5000, 'x')},
+      {"cut in half", good.substr(0, good.size() / 2)},
+      // Bytes inserted before the first object move every object away from where the table says.
+      {"offsets moved", good.substr(0, good.find("1 0 obj")) + "0000000000\n" + good.substr(good.find("1 0 obj"))},
+      {"startxref beyond the end", good.substr(0, good.rfind("startxref")) + "startxref\n999999\n%%EOF\n"},
+  };
+  for (const auto& [what, bytes] : cases) {
+    EXPECT_EQ(Count(bytes).failure, PdfReadFailure::NotUnderstood) << what;
+  }
+
+  StreamPdf encrypted;
+  encrypted.loose = SmallTree(1, "1");
+  encrypted.packed = {{2, encrypted.loose[2]}};
+  encrypted.loose.erase(2);
+  std::string bytes = encrypted.Build(1);
+  bytes.replace(bytes.find("/Type /XRef"), 11, "/Type /XRef /Encrypt << >>");
+  EXPECT_EQ(Count(bytes).failure, PdfReadFailure::NotUnderstood) << "encrypted object stream";
+}
+
+}  // namespace
+}  // namespace folidex

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstddef>
+#include <map>
+#include <string>
+
+namespace folidex::test {
+
+// Writes a PDF whose cross-reference is a stream (W [1 4 2], no filter), with some objects
+// packed into one object stream. A hybrid file keeps a classic table as well, which marks
+// the packed objects free and points at the stream with /XRefStm.
+struct StreamPdf {
+  std::map<int, std::string> loose;   // objects written in the file
+  std::map<int, std::string> packed;  // objects inside the object stream
+  bool hybrid = false;
+  // When set, Flate data that replaces the object stream's or the cross-reference
+  // stream's own contents (to build decompression bombs).
+  std::string objectStreamFlate;
+  std::string xrefStreamFlate;
+
+  std::string Build(int rootNumber) const;
+};
+
+// Flate data that inflates to `size` zero bytes.
+std::string DeflatedZeros(std::size_t size);
+
+}  // namespace folidex::test
