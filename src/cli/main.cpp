@@ -21,8 +21,11 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-extern "C" void OnInterrupt(int) {
+// The first Ctrl+C (or SIGTERM) stops the search after the files being counted and
+// prints what was found; a second one ends the program at once.
+extern "C" void OnInterrupt(int signalNumber) {
   interrupted.store(true);
+  std::signal(signalNumber, SIG_DFL);
 }
 
 // Hands each file a search lists to the printer and keeps the summary and the progress line.

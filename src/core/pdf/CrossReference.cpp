@@ -13,32 +13,58 @@ constexpr std::int64_t kEntrySize = 20;  // "nnnnnnnnnn ggggg n\r\n"
 constexpr std::int64_t kTailSize = 1024;  // where "startxref" must be
 constexpr std::int64_t kTailRead = 8192;
 constexpr std::int64_t kLostTailSearch = std::int64_t{1} << 20;
+constexpr std::int64_t kStartxrefSearch = std::int64_t{16} << 20;
 constexpr std::int64_t kMaxObjectNumber = std::int64_t{1} << 40;
 
+// Where the newest section starts according to the last "startxref" of `text`, which
+// starts at `textStart` and runs to the end of the file; nothing without such a keyword.
+// A section after the keyword belongs to an update whose own end was cut off.
+std::optional<std::int64_t> SectionAfterStartxref(std::string_view text, std::int64_t textStart,
+                                                  std::int64_t fileSize) {
+  const std::size_t keyword = text.rfind("startxref");
+  if (keyword == std::string_view::npos) return std::nullopt;
+  const std::string_view after = text.substr(keyword + 9);
+  if (const std::optional<std::size_t> cutUpdate = FindLastXrefSection(after)) {
+    return textStart + static_cast<std::int64_t>(keyword + 9 + *cutUpdate);
+  }
+  PdfParser parser(after, true);
+  const std::optional<std::int64_t> offset = parser.TakeUnsigned();
+  if (!offset || *offset >= fileSize) throw PdfReadFailure::NotUnderstood;
+  return *offset;
+}
+
+// True when `text`, what follows a "startxref" further back than the usual tail, is that
+// keyword's offset and "%%EOF" followed by data that holds no object: junk appended to a
+// whole file (comments, padding), not part of a lost update.
+bool OnlyJunkAfterEnd(std::string_view text) {
+  const std::size_t end = text.find("%%EOF");
+  return end != std::string_view::npos && end < 32 && text.find(" obj", end) == std::string_view::npos;
+}
+
 // Where the newest cross-reference section starts: the offset after "startxref" in the
-// tail, or, when the file lost that, the last section in its final MiB.
+// tail; else after a "startxref" that junk appended to the file pushed further back; else,
+// when the file lost that keyword, the last section in its final MiB.
 std::int64_t FindNewestSection(PdfFile& file) {
   // One read of a few KiB takes the cross-reference data of most files along with the tail.
   const std::int64_t blockStart = std::max<std::int64_t>(0, file.Size() - kTailRead);
   const std::string_view block = file.Read(blockStart, kTailRead);
   const std::int64_t tailStart = std::max<std::int64_t>(0, file.Size() - kTailSize);
   const std::string_view tail = block.substr(static_cast<std::size_t>(tailStart - blockStart));
-  const std::size_t keyword = tail.rfind("startxref");
-  if (keyword != std::string_view::npos) {
-    const std::string_view after = tail.substr(keyword + 9);
-    // A section after the last "startxref" belongs to an update whose own end was cut off.
-    if (const std::optional<std::size_t> cutUpdate = FindLastXrefSection(after)) {
-      return tailStart + static_cast<std::int64_t>(keyword + 9 + *cutUpdate);
-    }
-    PdfParser parser(after, true);
+  if (const auto section = SectionAfterStartxref(tail, tailStart, file.Size())) return *section;
+
+  const std::int64_t searchStart = std::max<std::int64_t>(0, file.Size() - kStartxrefSearch);
+  const std::string_view end = file.Read(searchStart, kStartxrefSearch);
+  const std::size_t keyword = end.rfind("startxref");
+  if (keyword != std::string_view::npos && OnlyJunkAfterEnd(end.substr(keyword + 9))) {
+    PdfParser parser(end.substr(keyword + 9), true);
     const std::optional<std::int64_t> offset = parser.TakeUnsigned();
     if (!offset || *offset >= file.Size()) throw PdfReadFailure::NotUnderstood;
     return *offset;
   }
-  const std::int64_t searchStart = std::max<std::int64_t>(0, file.Size() - kLostTailSearch);
-  const std::optional<std::size_t> section = FindLastXrefSection(file.Read(searchStart, kLostTailSearch));
+  const std::size_t lostStart = end.size() > kLostTailSearch ? end.size() - kLostTailSearch : 0;
+  const std::optional<std::size_t> section = FindLastXrefSection(end.substr(lostStart));
   if (!section) throw PdfReadFailure::NotUnderstood;
-  return searchStart + static_cast<std::int64_t>(*section);
+  return searchStart + static_cast<std::int64_t>(lostStart + *section);
 }
 
 std::optional<std::int64_t> Digits(std::string_view text) {
