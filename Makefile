@@ -6,7 +6,8 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
-            googletest libgtest-dev libbenchmark-dev
+            googletest libgtest-dev libbenchmark-dev \
+            qt6-base-dev qt6-qpa-plugins libgl-dev
 
 .PHONY: all deps configure build test run clean
 
@@ -38,7 +39,7 @@ test: deps
 
 run: deps
 	$(MAKE) build
-	$(BUILD_DIR)/bin/folidex-count .
+	$(BUILD_DIR)/bin/folidex
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -1,0 +1,76 @@
+#include <QCheckBox>
+#include <QTest>
+#include <thread>
+
+#include "MainWindowProbe.h"
+#include "support/TempTree.h"
+#include "support/TestPdf.h"
+#include "ui/app/FolderTree.h"
+
+namespace folidex::test {
+
+class SearchCancelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Cancelling a long search keeps the rows found so far with their count and total,
+  // tells the user it was cancelled and gives the button back.
+  void CancelKeepsTheRowsFound() {
+    constexpr int kFolders = 20;
+    constexpr int kFilesPerFolder = 50;
+    TempTree tree;
+    const std::string pdf = MakePdf(1);
+    for (int folder = 0; folder < kFolders; ++folder)
+      for (int file = 0; file < kFilesPerFolder; ++file)
+        tree.Write("f" + std::to_string(folder) + "/d" + std::to_string(file) + ".pdf", pdf);
+
+    WalkSettings slowCounter;
+    slowCounter.countPages = [](const std::string&) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(2));
+      return 3;
+    };
+    AppSettings settings;
+    MainWindow window(settings, slowCounter);
+    MainWindowProbe probe(window);
+    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
+    window.findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
+
+    probe.searchButton->click();
+    QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
+    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 60; }, 30000));
+    probe.searchButton->click();
+    QVERIFY(probe.WaitForSearchEnd());
+
+    const int rows = probe.Rows();
+    QVERIFY(rows < kFolders * kFilesPerFolder);
+    QCOMPARE(probe.statusBar->MessageText(), QString("Search Terminated by User"));
+    QCOMPARE(probe.statusBar->FilesText(), QString::number(rows) + " file(s) found");
+    QCOMPARE(probe.totalLabel->text(), "Total Pages : " + QString::number(3 * rows));
+  }
+
+  // Closing the window while a search runs stops the search first.
+  void ClosingTheWindowStopsTheSearch() {
+    TempTree tree;
+    for (int file = 0; file < 200; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
+    WalkSettings slowCounter;
+    slowCounter.countPages = [](const std::string&) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      return 1;
+    };
+    AppSettings settings;
+    auto window = std::make_unique<MainWindow>(settings, slowCounter);
+    MainWindowProbe probe(*window);
+    QVERIFY(window->findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
+    probe.searchButton->click();
+    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() > 0; }, 30000));
+    window->close();
+    QVERIFY(probe.Rows() < 200);
+    window.reset();
+    QTest::qWait(50);  // queued events of the stopped search find no window
+  }
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::SearchCancelTest)
+#include "SearchCancelTest.moc"
