@@ -35,7 +35,8 @@ std::optional<OuterSize> SnapToMinimum(OuterSize size) {
   return OuterSize{std::max(size.width, kMinWindowWidth), std::max(size.height, kMinWindowHeight)};
 }
 
-MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown) {
+MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown,
+                          const SearchBarWidths& widths) {
   MainLayout layout;
   layout.lineEnd = window.width;
   layout.addressBar = {0, kAddressBarTop, window.width, kAddressBarHeight};
@@ -49,11 +50,11 @@ MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedSh
   layout.searchBar = {kLeft, window.height - kSearchBarHeight - statusBarHeight - kSearchBarMargin, width,
                       kSearchBarHeight};
 
-  layout.includeSubfolder = {kLeft, 150, 1575, 195};
-  layout.showHidden = {layout.includeSubfolder.Right() + kControlGap, 150, 1665, 195};
-  layout.searchButton = {layout.showHidden.Right() + kControlGap, 90, 945, 315};
-  layout.showHideButton = {width - 1845, 90, 1845, 315};
-  layout.exportButton = {layout.showHideButton.left - 1200 - 50, 90, 1200, 315};
+  layout.includeSubfolder = {kLeft, 150, widths.includeSubfolder, 195};
+  layout.showHidden = {layout.includeSubfolder.Right() + kControlGap, 150, widths.showHidden, 195};
+  layout.searchButton = {layout.showHidden.Right() + kControlGap, 90, widths.searchButton, 315};
+  layout.showHideButton = {width - widths.showHideButton, 90, widths.showHideButton, 315};
+  layout.exportButton = {layout.showHideButton.left - widths.exportButton - 50, 90, widths.exportButton, 315};
 
   PlaceAboveSearchBar(layout, advancedShown, 0);
   return layout;

@@ -41,8 +41,19 @@ constexpr int kLine1Y = 60;
 constexpr int kLine2Y = 510;
 constexpr TwipRect kAddressLabel{90, 60, 615, 165};
 
+// The widths of the search bar's controls. The rules place them by their widths; a
+// control whose caption needs more room than the design width is given that room.
+struct SearchBarWidths {
+  int includeSubfolder = 1575;
+  int showHidden = 1665;
+  int searchButton = 945;
+  int exportButton = 1200;
+  int showHideButton = 1845;
+};
+
 // The rule that runs on every resize (not while minimised).
-MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown);
+MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown,
+                          const SearchBarWidths& widths = {});
 
 // The rule that runs after the advanced options were shown or hidden: the search bar sits
 // 50 above the status bar's top, and the advanced options 50 above the search bar.

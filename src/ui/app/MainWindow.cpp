@@ -175,12 +175,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (isMinimized()) return;
-  const OuterSize outer{PixelsToTwips(frameGeometry().width()), PixelsToTwips(frameGeometry().height())};
+  OuterSize outer{PixelsToTwips(frameGeometry().width()), PixelsToTwips(frameGeometry().height())};
+  // The window system may apply the new size without another resize event, so the layout
+  // is made for the new size at once.
   if (const std::optional<OuterSize> minimum = SnapToMinimum(outer)) {
     resize(width() + TwipsToPixels(minimum->width - outer.width), height() + TwipsToPixels(minimum->height - outer.height));
-    return;
+    outer = *minimum;
   }
-  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()), !fmeAdvancedSearchOptions_->isHidden());
+  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()), !fmeAdvancedSearchOptions_->isHidden(),
+                           fmeSearch_->Widths());
   ApplyLayout();
 }
 

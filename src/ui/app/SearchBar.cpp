@@ -1,5 +1,7 @@
 #include "ui/app/SearchBar.h"
 
+#include <algorithm>
+
 #include "ui/app/CaptionColor.h"
 #include "ui/app/PlaceControl.h"
 
@@ -43,6 +45,16 @@ void SearchBar::ReadInto(SearchCriteria& criteria) const {
   criteria.filterText = cmbFilterPattern_->currentText().toStdString();
   criteria.includeSubfolders = chkSearchIncSubFlder_->isChecked();
   criteria.showHidden = chkShowHidden_->isChecked();
+}
+
+SearchBarWidths SearchBar::Widths() const {
+  const SearchBarWidths design;
+  const auto fit = [](const QWidget* control, int designWidth) {
+    return std::max(designWidth, PixelsToTwips(control->sizeHint().width()));
+  };
+  return {fit(chkSearchIncSubFlder_, design.includeSubfolder), fit(chkShowHidden_, design.showHidden),
+          fit(cmdSearch_, design.searchButton), fit(cmdExport_, design.exportButton),
+          fit(cmdShowHideAdvanceSearch_, design.showHideButton)};
 }
 
 void SearchBar::Arrange(const MainLayout& layout) {

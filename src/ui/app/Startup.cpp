@@ -34,6 +34,7 @@ std::unique_ptr<MainWindow> StartUp(AppSettings& settings, const StartupOptions&
   splash.open();
   if (splash.isVisible()) untilClosed.exec();
   window->show();
+  window->activateWindow();
   return window;
 }
 
