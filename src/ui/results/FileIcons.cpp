@@ -1,8 +1,13 @@
 #include "ui/results/FileIcons.h"
 
 #include <QFileInfo>
+#include <QMimeDatabase>
 
 namespace folidex {
+
+FileIcons::FileIcons() {
+  QMimeDatabase().mimeTypeForName("application/pdf");
+}
 
 QIcon FileIcons::For(const std::string& fullPath, const std::string& extension) {
   if (lastExtension_ != extension) {

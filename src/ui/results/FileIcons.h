@@ -12,6 +12,9 @@ namespace folidex {
 // from the previous file's.
 class FileIcons {
  public:
+  // Loads the file-type database now, so that the first search does not wait for it.
+  FileIcons();
+
   // A new folder's files begin: the next file is looked up whatever its extension.
   void NewFolder() { lastExtension_.reset(); }
   QIcon For(const std::string& fullPath, const std::string& extension);
