@@ -9,6 +9,13 @@
 namespace folidex {
 namespace {
 
+// Controls carry their names, so that tests and tools can find them.
+template <typename Control>
+Control* Named(Control* control, const char* name) {
+  control->setObjectName(name);
+  return control;
+}
+
 QDateTimeEdit* MakeDatePicker(QWidget* parent) {
   auto* picker = new QDateTimeEdit(parent);
   picker->setCalendarPopup(true);
@@ -30,26 +37,23 @@ std::string Std(const QString& text) {
 
 AdvancedSearchOptions::AdvancedSearchOptions(QWidget* parent)
     : QGroupBox("Advance Search Options", parent),
-      chkSearchByDate_(new QCheckBox("Date", this)),
-      cmbDateRangeType_(MakeList({"Files Created", "Files Modified", "Files Last Accessed"}, this)),
-      optInPeriod_(new QRadioButton("in the last", this)),
-      txtInPeriod_(new NumberBox(NumberBox::Keys::DigitsOnly, this)),
-      cmbDateInPeriod_(MakeList({"Day(s)", "Month(s)"}, this)),
-      optBtnPeriod_(new QRadioButton("between", this)),
-      dtpDateFrom_(MakeDatePicker(this)),
-      dtpDateTo_(MakeDatePicker(this)),
-      chkSearchBySize_(new QCheckBox("Size", this)),
-      optSizeAt_(new QRadioButton("at", this)),
-      cmbLeastMost_(MakeList({"Least", "Most"}, this)),
-      txtSizeLeastMost_(new NumberBox(NumberBox::Keys::Any, this)),
-      optSizeBtn_(new QRadioButton("between", this)),
-      txtSizeFrom_(new NumberBox(NumberBox::Keys::Any, this)),
-      txtSizeTo_(new NumberBox(NumberBox::Keys::Any, this)) {
+      chkSearchByDate_(Named(new QCheckBox("Date", this), "chkSearchByDate")),
+      cmbDateRangeType_(Named(MakeList({"Files Created", "Files Modified", "Files Last Accessed"}, this),
+                              "cmbDateRangeType")),
+      optInPeriod_(Named(new QRadioButton("in the last", this), "optInPeriod")),
+      txtInPeriod_(Named(new NumberBox(NumberBox::Keys::DigitsOnly, this), "txtInPeriod")),
+      cmbDateInPeriod_(Named(MakeList({"Day(s)", "Month(s)"}, this), "cmbDateInPeriod")),
+      optBtnPeriod_(Named(new QRadioButton("between", this), "optBtnPeriod")),
+      dtpDateFrom_(Named(MakeDatePicker(this), "dtpDateFrom")),
+      dtpDateTo_(Named(MakeDatePicker(this), "dtpDateTo")),
+      chkSearchBySize_(Named(new QCheckBox("Size", this), "chkSearchBySize")),
+      optSizeAt_(Named(new QRadioButton("at", this), "optSizeAt")),
+      cmbLeastMost_(Named(MakeList({"Least", "Most"}, this), "cmbLeastMost")),
+      txtSizeLeastMost_(Named(new NumberBox(NumberBox::Keys::Any, this), "txtSizeLeastMost")),
+      optSizeBtn_(Named(new QRadioButton("between", this), "optSizeBtn")),
+      txtSizeFrom_(Named(new NumberBox(NumberBox::Keys::Any, this), "txtSizeFrom")),
+      txtSizeTo_(Named(new NumberBox(NumberBox::Keys::Any, this), "txtSizeTo")) {
   setObjectName("fmeAdvancedSearchOptions");
-  chkSearchByDate_->setObjectName("chkSearchByDate");
-  txtInPeriod_->setObjectName("txtInPeriod");
-  chkSearchBySize_->setObjectName("chkSearchBySize");
-  txtSizeLeastMost_->setObjectName("txtSizeLeastMost");
   dateModes_.addButton(optInPeriod_);
   dateModes_.addButton(optBtnPeriod_);
   sizeModes_.addButton(optSizeAt_);

@@ -54,6 +54,29 @@ class StartupTest : public QObject {
     QCOMPARE(probe.Rows(), 2);
   }
 
+  // RefreshGrid hands a picture that cannot be loaded back and then applies nothing.
+  void RefreshGridHandsBackAPictureThatCannotBeLoaded() {
+    TempTree folder;
+    AppSettings settings;
+    settings.StartupFolder = folder.Path();
+    settings.BackPicture = folder.Path("missing.bmp");  // ignored when the window is built
+    MainWindow window(settings);
+    const ResultGrid* grid = MainWindowProbe(window).grid;
+
+    settings.ColumnVisibility = {"1", "0", "1", "1", "1"};
+    QString error;
+    QVERIFY(!window.RefreshGrid(error));
+    QVERIFY(error.contains("missing.bmp"));
+    QVERIFY(!grid->isColumnHidden(kLocation));
+
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::yellow);
+    QVERIFY(picture.save(QString::fromStdString(folder.Path("back.bmp"))));
+    settings.BackPicture = folder.Path("back.bmp");
+    QVERIFY(window.RefreshGrid(error));
+    QVERIFY(grid->isColumnHidden(kLocation));
+  }
+
   // Settings that cannot be loaded end the program with the reason and without a window.
   void UnloadableSettingsEndWithTheMessageAndNoWindow() {
     TempTree program;

@@ -1,5 +1,7 @@
 #include <QCheckBox>
+#include <QComboBox>
 #include <QTest>
+#include <atomic>
 #include <thread>
 
 #include "MainWindowProbe.h"
@@ -46,6 +48,34 @@ class SearchCancelTest : public QObject {
     QCOMPARE(probe.statusBar->MessageText(), QString("Search Terminated by User"));
     QCOMPARE(probe.statusBar->FilesText(), QString::number(rows) + " file(s) found");
     QCOMPARE(probe.totalLabel->text(), "Total Pages : " + QString::number(3 * rows));
+  }
+
+  // A criterion changed while the search runs applies to the files judged after the change.
+  void EditsDuringASearchApplyToLaterFiles() {
+    TempTree tree;
+    for (int file = 0; file < 300; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
+    std::atomic<int> listed = 0;  // files that passed the criteria, counted as they are listed
+    WalkSettings slowCounter;
+    slowCounter.countPages = [&listed](const std::string&) {
+      ++listed;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+      return 1;
+    };
+    AppSettings settings;
+    MainWindow window(settings, slowCounter);
+    MainWindowProbe probe(window);
+    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
+    probe.searchButton->click();
+    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 10; }, 30000));
+
+    // "at Most 0" KB passes only empty files: no later file is listed.
+    window.findChild<QComboBox*>("cmbLeastMost")->setCurrentText("Most");
+    window.findChild<QCheckBox*>("chkSearchBySize")->setChecked(true);
+    const int listedAtEdit = listed;
+    QVERIFY(probe.WaitForSearchEnd());
+    QVERIFY(probe.Rows() >= 10);
+    QVERIFY(probe.Rows() <= listedAtEdit + 1);  // at most one more: judged before the edit, counted after it
+    QCOMPARE(probe.statusBar->MessageText(), QString("Done"));
   }
 
   // Closing the window while a search runs stops the search first.
