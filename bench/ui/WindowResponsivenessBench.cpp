@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
 
   std::printf("files: %d (%s)\n", folders * filesPerFolder, qPrintable(statusBar->FilesText()));
   std::printf("search in the window: %.2f s\n", static_cast<double>(search.elapsed()) / 1000.0);
-  std::printf("event loop blocked, longest: %.1f ms, 99th percentile: %.1f ms (goal: under 50 ms)\n",
-              watch.Longest(), watch.Percentile(0.99));
+  std::printf("event loop blocked, longest: %.1f ms, 99th percentile: %.1f ms (goal: under 50 ms)\n", watch.Longest(),
+              watch.Percentile(0.99));
   return 0;
 }

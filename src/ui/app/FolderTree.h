@@ -5,8 +5,8 @@
 
 namespace folidex {
 
-// The tree of the file system's folders (folders only). A new selection is announced with the folder's path; a double-click or Enter
-// on a folder triggers it.
+// The tree of the file system's folders (folders only). A new selection is announced with
+// the folder's path; a double-click or Enter on a folder triggers it.
 class FolderTree : public QTreeView {
   Q_OBJECT
 

@@ -35,8 +35,7 @@ std::optional<OuterSize> SnapToMinimum(OuterSize size) {
   return OuterSize{std::max(size.width, kMinWindowWidth), std::max(size.height, kMinWindowHeight)};
 }
 
-MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown,
-                          const SearchBarWidths& widths) {
+MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown, const SearchBarWidths& widths) {
   MainLayout layout;
   layout.lineEnd = window.width;
   layout.addressBar = {0, kAddressBarTop, window.width, kAddressBarHeight};

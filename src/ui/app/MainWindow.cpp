@@ -89,7 +89,8 @@ void MainWindow::ConnectControls() {
   connect(fmeAdvancedSearchOptions_, &AdvancedSearchOptions::Edited, this, &MainWindow::PublishCriteria);
   connect(&runner_, &SearchRunner::TextsChanged, this, &MainWindow::ShowResultTexts);
   connect(&runner_, &SearchRunner::Finished, this, [this] { fmeSearch_->SearchButton()->setText("&Search"); });
-  connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup, [this](const QPoint& at) { menus_.popup->popup(at); });
+  connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup,
+          [this](const QPoint& at) { menus_.popup->popup(at); });
   connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
   connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
@@ -179,11 +180,12 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   // The window system may apply the new size without another resize event, so the layout
   // is made for the new size at once.
   if (const std::optional<OuterSize> minimum = SnapToMinimum(outer)) {
-    resize(width() + TwipsToPixels(minimum->width - outer.width), height() + TwipsToPixels(minimum->height - outer.height));
+    resize(width() + TwipsToPixels(minimum->width - outer.width),
+           height() + TwipsToPixels(minimum->height - outer.height));
     outer = *minimum;
   }
-  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()), !fmeAdvancedSearchOptions_->isHidden(),
-                           fmeSearch_->Widths());
+  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()),
+                           !fmeAdvancedSearchOptions_->isHidden(), fmeSearch_->Widths());
   ApplyLayout();
 }
 

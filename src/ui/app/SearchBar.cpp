@@ -32,7 +32,8 @@ SearchBar::SearchBar(QWidget* parent)
   cmdExport_->setEnabled(false);  // export arrives with its own dialog
   for (QWidget* caption : {static_cast<QWidget*>(chkSearchIncSubFlder_), static_cast<QWidget*>(chkShowHidden_)})
     PaintCaptionDarkBlue(caption);
-  for (QCheckBox* box : {chkSearchIncSubFlder_, chkShowHidden_}) connect(box, &QCheckBox::toggled, this, &SearchBar::Edited);
+  for (QCheckBox* box : {chkSearchIncSubFlder_, chkShowHidden_})
+    connect(box, &QCheckBox::toggled, this, &SearchBar::Edited);
 }
 
 void SearchBar::Show(const SearchCriteria& criteria) {

@@ -6,18 +6,30 @@ GridLines GridLinesForCode(int code) {
   using Edges = GridLines::Edges;
   using Look = GridLines::Look;
   switch (code) {
-    case 1: return {Edges::All, Look::Flat};
-    case 2: return {Edges::All, Look::Inset};
-    case 3: return {Edges::All, Look::Raised};
-    case 4: return {Edges::BetweenRows, Look::Flat};
-    case 5: return {Edges::BetweenRows, Look::Inset};
-    case 6: return {Edges::BetweenRows, Look::Raised};
-    case 8: return {Edges::BetweenColumns, Look::Flat};
-    case 9: return {Edges::BetweenColumns, Look::Inset};
-    case 10: return {Edges::BetweenColumns, Look::Raised};
-    case 12: return {Edges::All, Look::Dotted};
-    case 13: return {Edges::All, Look::Spreadsheet};
-    default: return {};
+    case 1:
+      return {Edges::All, Look::Flat};
+    case 2:
+      return {Edges::All, Look::Inset};
+    case 3:
+      return {Edges::All, Look::Raised};
+    case 4:
+      return {Edges::BetweenRows, Look::Flat};
+    case 5:
+      return {Edges::BetweenRows, Look::Inset};
+    case 6:
+      return {Edges::BetweenRows, Look::Raised};
+    case 8:
+      return {Edges::BetweenColumns, Look::Flat};
+    case 9:
+      return {Edges::BetweenColumns, Look::Inset};
+    case 10:
+      return {Edges::BetweenColumns, Look::Raised};
+    case 12:
+      return {Edges::All, Look::Dotted};
+    case 13:
+      return {Edges::All, Look::Spreadsheet};
+    default:
+      return {};
   }
 }
 
@@ -31,11 +43,22 @@ void DrawCellLines(QPainter& painter, const QRect& cell, const GridLines& lines,
   QColor bottomRight = color;
   Qt::PenStyle style = Qt::SolidLine;
   switch (lines.look) {
-    case GridLines::Look::Flat: break;
-    case GridLines::Look::Inset: topLeft = color.darker(160); bottomRight = color.lighter(160); break;
-    case GridLines::Look::Raised: topLeft = color.lighter(160); bottomRight = color.darker(160); break;
-    case GridLines::Look::Dotted: style = Qt::DotLine; break;
-    case GridLines::Look::Spreadsheet: bottomRight = color.darker(125); break;
+    case GridLines::Look::Flat:
+      break;
+    case GridLines::Look::Inset:
+      topLeft = color.darker(160);
+      bottomRight = color.lighter(160);
+      break;
+    case GridLines::Look::Raised:
+      topLeft = color.lighter(160);
+      bottomRight = color.darker(160);
+      break;
+    case GridLines::Look::Dotted:
+      style = Qt::DotLine;
+      break;
+    case GridLines::Look::Spreadsheet:
+      bottomRight = color.darker(125);
+      break;
   }
   const bool shaded = lines.look == GridLines::Look::Inset || lines.look == GridLines::Look::Raised;
   painter.save();

@@ -12,7 +12,7 @@ namespace folidex {
 namespace {
 
 constexpr int kColumnWidths[] = {1500, 2500, 1000, 2200, 1000};  // twips, columns 0 to 4
-constexpr int kMinimumRowHeight = 260;                             // twips
+constexpr int kMinimumRowHeight = 260;                           // twips
 
 std::string_view WithoutTrailingBlanks(std::string_view text) {
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -90,8 +90,8 @@ void ResultGrid::SortByHeader(int column) {
   model_.ReorderRows(SortedRowOrder(model_.Table(), column, sortAscending_));
   header_->ShowGlyph(column, sortAscending_);
   // The cursor stays on the same row number; the selection moved with the rows.
-  if (cursor.isValid()) selectionModel()->setCurrentIndex(model_.index(cursor.row(), cursor.column()),
-                                                          QItemSelectionModel::NoUpdate);
+  if (cursor.isValid())
+    selectionModel()->setCurrentIndex(model_.index(cursor.row(), cursor.column()), QItemSelectionModel::NoUpdate);
   setFocus();
 }
 

@@ -76,9 +76,8 @@ std::vector<int> SortedRowOrder(const ResultTable& table, int column, bool ascen
   std::vector<int> order(static_cast<std::size_t>(dataRows));
   std::iota(order.begin(), order.end(), 1);
   const auto key = [&keys](int row) -> const SortKey& { return keys[static_cast<std::size_t>(row - 1)]; };
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    return ascending ? key(a) < key(b) : key(b) < key(a);
-  });
+  std::stable_sort(order.begin(), order.end(),
+                   [&](int a, int b) { return ascending ? key(a) < key(b) : key(b) < key(a); });
   return order;
 }
 

@@ -38,8 +38,8 @@ std::string Std(const QString& text) {
 AdvancedSearchOptions::AdvancedSearchOptions(QWidget* parent)
     : QGroupBox("Advance Search Options", parent),
       chkSearchByDate_(Named(new QCheckBox("Date", this), "chkSearchByDate")),
-      cmbDateRangeType_(Named(MakeList({"Files Created", "Files Modified", "Files Last Accessed"}, this),
-                              "cmbDateRangeType")),
+      cmbDateRangeType_(
+          Named(MakeList({"Files Created", "Files Modified", "Files Last Accessed"}, this), "cmbDateRangeType")),
       optInPeriod_(Named(new QRadioButton("in the last", this), "optInPeriod")),
       txtInPeriod_(Named(new NumberBox(NumberBox::Keys::DigitsOnly, this), "txtInPeriod")),
       cmbDateInPeriod_(Named(MakeList({"Day(s)", "Month(s)"}, this), "cmbDateInPeriod")),
@@ -77,14 +77,15 @@ void AdvancedSearchOptions::Arrange() {
   grid->addLayout(row({cmbDateRangeType_, optInPeriod_, txtInPeriod_, cmbDateInPeriod_}), 0, 1);
   grid->addLayout(row({optBtnPeriod_, dtpDateFrom_, new QLabel("and", this), dtpDateTo_}), 1, 1);
   grid->addWidget(chkSearchBySize_, 2, 0);
-  grid->addLayout(row({optSizeAt_, cmbLeastMost_, txtSizeLeastMost_, new QLabel("KB", this), optSizeBtn_,
-                       txtSizeFrom_, new QLabel("to", this), txtSizeTo_, new QLabel("KB", this)}),
+  grid->addLayout(row({optSizeAt_, cmbLeastMost_, txtSizeLeastMost_, new QLabel("KB", this), optSizeBtn_, txtSizeFrom_,
+                       new QLabel("to", this), txtSizeTo_, new QLabel("KB", this)}),
                   2, 1);
   for (NumberBox* box : {txtInPeriod_, txtSizeLeastMost_, txtSizeFrom_, txtSizeTo_}) box->setFixedWidth(80);
 }
 
 void AdvancedSearchOptions::ConnectEdits() {
-  for (QCheckBox* box : {chkSearchByDate_, chkSearchBySize_}) connect(box, &QCheckBox::toggled, this, &AdvancedSearchOptions::Edited);
+  for (QCheckBox* box : {chkSearchByDate_, chkSearchBySize_})
+    connect(box, &QCheckBox::toggled, this, &AdvancedSearchOptions::Edited);
   for (QRadioButton* option : {optInPeriod_, optBtnPeriod_, optSizeAt_, optSizeBtn_})
     connect(option, &QRadioButton::toggled, this, &AdvancedSearchOptions::Edited);
   for (QComboBox* list : {cmbDateRangeType_, cmbDateInPeriod_, cmbLeastMost_})

@@ -14,8 +14,8 @@ namespace folidex {
 struct SearchEvent {
   enum class Kind { FolderStarted, ResultsCleared, FileFound, FolderFinished, SearchEnded };
   Kind kind;
-  std::string folder;  // FolderStarted, FolderFinished
-  FoundFile file;      // FileFound
+  std::string folder;      // FolderStarted, FolderFinished
+  FoundFile file;          // FileFound
   bool cancelled = false;  // SearchEnded
 };
 

@@ -13,8 +13,7 @@ constexpr std::size_t kEventsPerTake = 256;
 
 }  // namespace
 
-SearchRunner::SearchRunner(ResultModel& model, const LiveCriteria& criteria, WalkSettings walkSettings,
-                           QObject* parent)
+SearchRunner::SearchRunner(ResultModel& model, const LiveCriteria& criteria, WalkSettings walkSettings, QObject* parent)
     : QObject(parent),
       model_(model),
       criteria_(criteria),

@@ -21,8 +21,7 @@ class SearchRunner : public QObject {
   Q_OBJECT
 
  public:
-  SearchRunner(ResultModel& model, const LiveCriteria& criteria, WalkSettings walkSettings,
-               QObject* parent = nullptr);
+  SearchRunner(ResultModel& model, const LiveCriteria& criteria, WalkSettings walkSettings, QObject* parent = nullptr);
   ~SearchRunner() override;
 
   bool Running() const { return running_; }

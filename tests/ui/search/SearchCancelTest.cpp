@@ -10,6 +10,21 @@
 #include "ui/app/FolderTree.h"
 
 namespace folidex::test {
+namespace {
+
+// A page counter that takes `perFile` for each file, says `pages` and counts the files
+// it was given in `listed`.
+WalkSettings SlowCounter(std::chrono::milliseconds perFile, int pages, std::atomic<int>* listed = nullptr) {
+  WalkSettings settings;
+  settings.countPages = [=](const std::string&) {
+    if (listed) ++*listed;
+    std::this_thread::sleep_for(perFile);
+    return pages;
+  };
+  return settings;
+}
+
+}  // namespace
 
 class SearchCancelTest : public QObject {
   Q_OBJECT
@@ -26,11 +41,7 @@ class SearchCancelTest : public QObject {
       for (int file = 0; file < kFilesPerFolder; ++file)
         tree.Write("f" + std::to_string(folder) + "/d" + std::to_string(file) + ".pdf", pdf);
 
-    WalkSettings slowCounter;
-    slowCounter.countPages = [](const std::string&) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(2));
-      return 3;
-    };
+    const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(2), 3);
     AppSettings settings;
     MainWindow window(settings, slowCounter);
     MainWindowProbe probe(window);
@@ -55,12 +66,7 @@ class SearchCancelTest : public QObject {
     TempTree tree;
     for (int file = 0; file < 300; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
     std::atomic<int> listed = 0;  // files that passed the criteria, counted as they are listed
-    WalkSettings slowCounter;
-    slowCounter.countPages = [&listed](const std::string&) {
-      ++listed;
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-      return 1;
-    };
+    const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1, &listed);
     AppSettings settings;
     MainWindow window(settings, slowCounter);
     MainWindowProbe probe(window);
@@ -82,11 +88,7 @@ class SearchCancelTest : public QObject {
   void ClosingTheWindowStopsTheSearch() {
     TempTree tree;
     for (int file = 0; file < 200; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
-    WalkSettings slowCounter;
-    slowCounter.countPages = [](const std::string&) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-      return 1;
-    };
+    const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1);
     AppSettings settings;
     auto window = std::make_unique<MainWindow>(settings, slowCounter);
     MainWindowProbe probe(*window);
