@@ -118,6 +118,14 @@ class ResultGridTest : public QObject {
     QCOMPARE(model_->Table().SelectedRow(0), 1);
   }
 
+  void ApplicationsKeyOpensTheMenuAtTheGridsCorner() {
+    Fill({File("a.pdf", 1, 1)});
+    QSignalSpy requests(grid_.get(), &ResultGrid::ContextMenuRequested);
+    QTest::keyClick(grid_.get(), Qt::Key_Menu);
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests[0][0].toPoint(), grid_->mapToGlobal(QPoint(0, 0)));
+  }
+
   void ClicksWithCtrlAndShiftSelectRowsInTheTable() {
     Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1), File("d.pdf", 1, 1)});
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
