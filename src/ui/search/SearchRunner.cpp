@@ -9,7 +9,7 @@ namespace {
 // How long one slice of applying events may keep the event loop busy, and how many
 // events it takes from the queue at a time.
 constexpr qint64 kSliceMilliseconds = 8;
-constexpr std::size_t kEventsPerTake = 256;
+constexpr std::size_t kEventsPerTake = 64;
 
 }  // namespace
 
