@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QPixmap>
 
 #include "ui/app/CaptionColor.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(const AppSettings& settings, WalkSettings walkSettings, Q
   vsFiles_->setMinimumWidth(TwipsToPixels(kGridPaneMinimum));
   spSplitter_->setSizes({TwipsToPixels(kTreePaneWidth), TwipsToPixels(kGridPaneMinimum)});
   ConnectControls();
+  QCoreApplication::instance()->installEventFilter(this);
 
   ApplySettings();
   vsFiles_->SetupGrid(settings_.ColumnVisibility);
@@ -159,6 +161,15 @@ bool MainWindow::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
   if (event->type() == QEvent::WindowActivate && firstShowing_) Form_FirstActivate();
   return handled;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this &&
+      static_cast<QKeyEvent*>(event)->keyCombination() == menus_.fileExit->shortcut()[0]) {
+    return true;  // not accepted: the shortcut goes to "E&xit"
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::Form_FirstActivate() {

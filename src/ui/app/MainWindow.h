@@ -44,6 +44,8 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  // Keeps text boxes from taking Ctrl+X as their cut: in this window it ends the program.
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 

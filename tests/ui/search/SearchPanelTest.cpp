@@ -56,6 +56,23 @@ class SearchPanelTest : public QObject {
     QCOMPARE(size.Text(), QString("12kb"));
   }
 
+  // Ctrl+X ends the program also while a text box has the focus.
+  void CtrlXClosesTheWindowFromATextBox() {
+    TempTree folder;
+    AppSettings settings;
+    settings.StartupFolder = folder.Path();
+    MainWindow window(settings);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit* box = window.findChild<NumberBox*>("txtSizeTo")->Edit();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(box->text(), QString("10"));
+  }
+
   void SpinButtonsStepTheTextWithinTheirRange() {
     NumberBox box(NumberBox::Keys::Any);
     box.SetText("41");
