@@ -4,6 +4,7 @@
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
+#include "ui/app/FolderTree.h"
 #include "ui/app/Startup.h"
 
 namespace folidex::test {
@@ -52,6 +53,27 @@ class StartupTest : public QObject {
     QTest::qWait(200);
     QCOMPARE(probe.searchButton->text(), QString("&Search"));
     QCOMPARE(probe.Rows(), 2);
+  }
+
+  // The tree stores its selection with one trailing "/", and Enter on it searches it.
+  void TreeSelectsTheSearchFolderAndEnterSearchesIt() {
+    TempTree folder;
+    folder.Write("x.pdf", MakePdf(4));
+    AppSettings settings;
+    MainWindow window(settings);
+    MainWindowProbe probe(window);
+    auto* tree = window.findChild<FolderTree*>("ftv");
+    const auto* address = window.findChild<QLineEdit*>("txtAddress");
+    QVERIFY(tree->SelectFolder("/"));
+    QCOMPARE(address->text(), QString("/"));
+    QVERIFY(tree->SelectFolder(QString::fromStdString(folder.Path())));
+    QCOMPARE(address->text(), QString::fromStdString(folder.Path() + "/"));
+
+    QTest::keyClick(tree, Qt::Key_Return);
+    QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
+    QVERIFY(probe.WaitForSearchEnd());
+    QCOMPARE(probe.statusBar->MessageText(), QString("Done"));
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
   }
 
   // RefreshGrid hands a picture that cannot be loaded back and then applies nothing.
