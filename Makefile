@@ -6,7 +6,8 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
-            googletest libgtest-dev libbenchmark-dev help2man dpkg-dev
+            googletest libgtest-dev libbenchmark-dev help2man dpkg-dev \
+            qt6-base-dev qt6-qpa-plugins libgl-dev
 
 # Only the benchmarks need these: the peers they compare against and the tools that time them.
 BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
@@ -42,7 +43,7 @@ test: deps
 
 run: deps
 	$(MAKE) build
-	$(BUILD_DIR)/bin/folidex-count .
+	$(BUILD_DIR)/bin/folidex
 
 bench: deps bench-deps
 	$(MAKE) build

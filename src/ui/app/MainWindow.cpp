@@ -1,0 +1,232 @@
+#include "ui/app/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+
+#include "ui/app/CaptionColor.h"
+#include "ui/app/PlaceControl.h"
+
+namespace folidex {
+namespace {
+
+constexpr int kDesignClientWidth = 9480;   // twips
+constexpr int kDesignClientHeight = 8310;  // twips
+constexpr int kTreePaneWidth = 3500;       // twips, the tree pane's starting width
+constexpr int kGridPaneMinimum = 2500;     // twips, the narrowest a drag leaves the grid
+
+QFrame* MakeRule(QWidget* parent) {
+  auto* rule = new QFrame(parent);
+  rule->setFrameShape(QFrame::HLine);
+  rule->setFrameShadow(QFrame::Sunken);
+  return rule;
+}
+
+QString ToQString(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const AppSettings& settings, WalkSettings walkSettings, QWidget* parent)
+    : QMainWindow(parent),
+      settings_(settings),
+      runner_(model_, criteria_, std::move(walkSettings)),
+      client_(new QWidget(this)),
+      line1_(MakeRule(client_)),
+      line2_(MakeRule(client_)),
+      fmeAddressBar_(new QWidget(client_)),
+      lblAddress_(new QLabel("Address", fmeAddressBar_)),
+      txtAddress_(new QLineEdit(fmeAddressBar_)),
+      spSplitter_(new QSplitter(Qt::Horizontal, client_)),
+      ftv_(new FolderTree(spSplitter_)),
+      vsFiles_(new ResultGrid(model_, spSplitter_)),
+      lblPageCount_(new QLabel(client_)),
+      fmeAdvancedSearchOptions_(new AdvancedSearchOptions(client_)),
+      fmeSearch_(new SearchBar(client_)),
+      sbGeneral_(new StatusPanels(this)),
+      menus_(BuildMainMenus(*menuBar(), *this)) {
+  setObjectName("frmMain");
+  setWindowTitle("Folidex");
+  setCentralWidget(client_);
+  setStatusBar(sbGeneral_);
+  lblPageCount_->setObjectName("lblPageCount");
+  txtAddress_->setObjectName("txtAddress");
+  spSplitter_->setObjectName("spSplitter");
+  for (QWidget* caption : {static_cast<QWidget*>(lblAddress_), static_cast<QWidget*>(lblPageCount_),
+                           static_cast<QWidget*>(fmeAdvancedSearchOptions_)})
+    PaintCaptionDarkBlue(caption);
+  QFont bold = lblPageCount_->font();
+  bold.setBold(true);
+  lblPageCount_->setFont(bold);
+  lblPageCount_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+  spSplitter_->setChildrenCollapsible(false);
+  spSplitter_->setStretchFactor(0, 0);
+  spSplitter_->setStretchFactor(1, 1);
+  vsFiles_->setMinimumWidth(TwipsToPixels(kGridPaneMinimum));
+  spSplitter_->setSizes({TwipsToPixels(kTreePaneWidth), TwipsToPixels(kGridPaneMinimum)});
+  ConnectControls();
+  QCoreApplication::instance()->installEventFilter(this);
+
+  ApplySettings();
+  vsFiles_->SetupGrid(settings_.ColumnVisibility);
+  txtAddress_->setReadOnly(true);
+  ShowSearchDefaults();
+  ShowResultTexts();
+  resize(TwipsToPixels(kDesignClientWidth), TwipsToPixels(kDesignClientHeight));
+}
+
+MainWindow::~MainWindow() {
+  runner_.Stop();
+}
+
+void MainWindow::ConnectControls() {
+  connect(ftv_, &FolderTree::FolderSelected, this, &MainWindow::ftv_FolderSelected);
+  connect(ftv_, &FolderTree::Triggered, this, &MainWindow::cmdSearch_Click);
+  connect(fmeSearch_->SearchButton(), &QPushButton::clicked, this, &MainWindow::cmdSearch_Click);
+  connect(fmeSearch_->ShowHideButton(), &QPushButton::clicked, this, &MainWindow::cmdShowHideAdvanceSearch_Click);
+  connect(fmeSearch_, &SearchBar::Edited, this, &MainWindow::PublishCriteria);
+  connect(fmeAdvancedSearchOptions_, &AdvancedSearchOptions::Edited, this, &MainWindow::PublishCriteria);
+  connect(&runner_, &SearchRunner::TextsChanged, this, &MainWindow::ShowResultTexts);
+  connect(&runner_, &SearchRunner::Finished, this, [this] { fmeSearch_->SearchButton()->setText("&Search"); });
+  connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup,
+          [this](const QPoint& at) { menus_.popup->popup(at); });
+  connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
+  connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
+  connect(menus_.fileExit, &QAction::triggered, this, [this] {
+    close();
+    QCoreApplication::quit();
+  });
+}
+
+void MainWindow::ApplySettings() {
+  QPixmap picture;  // stays empty when the file cannot be loaded: no picture then
+  if (!settings_.BackPicture.empty()) picture.load(ToQString(settings_.BackPicture));
+  vsFiles_->SetBackgroundPicture(picture);
+  vsFiles_->SetAppearance(AppearanceFromSettings(settings_, palette()));
+  if (!ftv_->SelectFolder(ToQString(settings_.StartupFolder))) ftv_->SelectDefaultFolder();
+}
+
+bool MainWindow::RefreshGrid(QString& error) {
+  QPixmap picture;
+  if (!settings_.BackPicture.empty() && !picture.load(ToQString(settings_.BackPicture))) {
+    error = "The picture " + ToQString(settings_.BackPicture) + " cannot be loaded.";
+    return false;
+  }
+  vsFiles_->SetBackgroundPicture(picture);
+  vsFiles_->SetAppearance(AppearanceFromSettings(settings_, palette()));
+  vsFiles_->ApplyColumnVisibility(settings_.ColumnVisibility, false);
+  return true;
+}
+
+void MainWindow::ShowSearchDefaults() {
+  const SearchCriteria defaults = DefaultSearchCriteria(LocalNow());
+  fmeSearch_->Show(defaults);
+  fmeAdvancedSearchOptions_->Show(defaults);
+  PublishCriteria();
+}
+
+void MainWindow::PublishCriteria() {
+  SearchCriteria criteria;
+  fmeSearch_->ReadInto(criteria);
+  fmeAdvancedSearchOptions_->ReadInto(criteria);
+  criteria_.Set(std::move(criteria));
+}
+
+void MainWindow::ShowResultTexts() {
+  const ResultTable& table = model_.Table();
+  sbGeneral_->SetTexts(ToQString(table.StatusText("Message")), ToQString(table.StatusText("Files")));
+  lblPageCount_->setText(ToQString(table.TotalText()));
+}
+
+void MainWindow::ftv_FolderSelected(const QString& path) {
+  const QString folder = path.endsWith('/') ? path : path + '/';
+  searchFolder_ = folder.toStdString();
+  txtAddress_->setText(folder);
+}
+
+void MainWindow::cmdSearch_Click() {
+  QPushButton* button = fmeSearch_->SearchButton();
+  if (button->text() != "&Search") {
+    runner_.RequestCancel();
+    return;
+  }
+  button->setText("&Cancel");
+  runner_.Start(searchFolder_);
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate && firstShowing_) Form_FirstActivate();
+  return handled;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ShortcutOverride && watched->isWidgetType() &&
+      static_cast<QWidget*>(watched)->window() == this &&
+      static_cast<QKeyEvent*>(event)->keyCombination() == menus_.fileExit->shortcut()[0]) {
+    return true;  // not accepted: the shortcut goes to "E&xit"
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::Form_FirstActivate() {
+  firstShowing_ = false;
+  searchFolder_ = ftv_->SelectedFolder().toStdString();  // as the tree reports it
+  cmdSearch_Click();
+  vsFiles_->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  runner_.Stop();
+  QMainWindow::closeEvent(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (isMinimized()) return;
+  OuterSize outer{PixelsToTwips(frameGeometry().width()), PixelsToTwips(frameGeometry().height())};
+  // The window system may apply the new size without another resize event, so the layout
+  // is made for the new size at once.
+  if (const std::optional<OuterSize> minimum = SnapToMinimum(outer)) {
+    resize(width() + TwipsToPixels(minimum->width - outer.width),
+           height() + TwipsToPixels(minimum->height - outer.height));
+    outer = *minimum;
+  }
+  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()),
+                           !fmeAdvancedSearchOptions_->isHidden(), fmeSearch_->Widths());
+  ApplyLayout();
+}
+
+void MainWindow::cmdShowHideAdvanceSearch_Click() {
+  QPushButton* button = fmeSearch_->ShowHideButton();
+  if (showHideTag_ != "Show") {
+    fmeAdvancedSearchOptions_->hide();
+    showHideTag_ = "Show";
+    button->setText("Show Advance Option");
+  } else {
+    fmeAdvancedSearchOptions_->show();
+    showHideTag_ = "Hide";
+    button->setText("Hide Advance Option");
+  }
+  LayoutAfterShowHide(layout_, PixelsToTwips(client_->height()), !fmeAdvancedSearchOptions_->isHidden());
+  ApplyLayout();
+}
+
+void MainWindow::ApplyLayout() {
+  const int lineEnd = TwipsToPixels(layout_.lineEnd);
+  line1_->setGeometry(0, TwipsToPixels(kLine1Y), lineEnd, 2);
+  line2_->setGeometry(TwipsToPixels(-30), TwipsToPixels(kLine2Y), lineEnd + TwipsToPixels(30), 2);
+  fmeAddressBar_->setGeometry(ToPixels(layout_.addressBar));
+  PlaceControl(lblAddress_, kAddressLabel);
+  PlaceControl(txtAddress_, layout_.addressText);
+  spSplitter_->setGeometry(ToPixels(layout_.splitPanel));
+  PlaceControl(lblPageCount_, layout_.totalLabel, Grow::Down);
+  fmeAdvancedSearchOptions_->setGeometry(ToPixels(layout_.advancedOptions));
+  fmeSearch_->setGeometry(ToPixels(layout_.searchBar));
+  fmeSearch_->Arrange(layout_);
+}
+
+}  // namespace folidex

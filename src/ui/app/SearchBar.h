@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+#include "core/search/SearchCriteria.h"
+#include "ui/app/MainLayout.h"
+
+namespace folidex {
+
+// The bar below the grid: "Include Subfolder", "Show Hidden Files", "&Search", "Export"
+// and the show/hide button of the advanced options. It also holds the file-name filter
+// list with its label, hidden: every search uses its only item "*.pdf".
+class SearchBar : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit SearchBar(QWidget* parent = nullptr);
+
+  // Puts the values of `criteria` into the check boxes and the filter list.
+  void Show(const SearchCriteria& criteria);
+  // Copies the check boxes and the filter text into `criteria`.
+  void ReadInto(SearchCriteria& criteria) const;
+  // The design widths, widened where a caption needs more room.
+  SearchBarWidths Widths() const;
+  // Places the controls at their places inside the bar.
+  void Arrange(const MainLayout& layout);
+
+  QPushButton* SearchButton() const { return cmdSearch_; }
+  QPushButton* ExportButton() const { return cmdExport_; }
+  QPushButton* ShowHideButton() const { return cmdShowHideAdvanceSearch_; }
+
+ signals:
+  void Edited();
+
+ private:
+  QLabel* lblFilter_;
+  QComboBox* cmbFilterPattern_;
+  QCheckBox* chkSearchIncSubFlder_;
+  QCheckBox* chkShowHidden_;
+  QPushButton* cmdSearch_;
+  QPushButton* cmdExport_;
+  QPushButton* cmdShowHideAdvanceSearch_;
+};
+
+}  // namespace folidex

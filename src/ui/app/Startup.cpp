@@ -1,0 +1,41 @@
+#include "ui/app/Startup.h"
+
+#include <QEventLoop>
+#include <QMessageBox>
+
+#include "core/settings/SettingsFile.h"
+
+namespace folidex {
+
+void StartupOptions::ShowMessage(const QString& message) {
+  QMessageBox::information(nullptr, "Folidex", message);
+}
+
+StartupOptions StartupOptions::ForExecutableFolder(const std::filesystem::path& executableFolder) {
+  StartupOptions options;
+  options.loadSettings = [file = SettingsPath(executableFolder)](AppSettings& settings, std::string& message) {
+    return LoadSettings(file, settings, message);
+  };
+  return options;
+}
+
+std::unique_ptr<MainWindow> StartUp(AppSettings& settings, const StartupOptions& options) {
+  std::string message;
+  if (!options.loadSettings(settings, message)) {
+    options.showMessage(QString::fromStdString(message));
+    return nullptr;
+  }
+  auto window = std::make_unique<MainWindow>(settings, options.walkSettings);
+  // Waits here, the splash window modal, until its timer has closed it (which may happen
+  // while it is being shown when the time is short).
+  SplashWindow splash(options.splashMilliseconds);
+  QEventLoop untilClosed;
+  QObject::connect(&splash, &QDialog::finished, &untilClosed, &QEventLoop::quit);
+  splash.open();
+  if (splash.isVisible()) untilClosed.exec();
+  window->show();
+  window->activateWindow();
+  return window;
+}
+
+}  // namespace folidex

@@ -1,0 +1,121 @@
+#include <QLineEdit>
+#include <QTest>
+
+#include "MainWindowProbe.h"
+#include "support/TempTree.h"
+#include "support/TestPdf.h"
+#include "ui/app/FolderTree.h"
+#include "ui/app/Startup.h"
+
+namespace folidex::test {
+
+class StartupTest : public QObject {
+  Q_OBJECT
+
+  // Start-up as the program does it, for a program installed in `program`.
+  static StartupOptions OptionsFor(const TempTree& program) {
+    StartupOptions options = StartupOptions::ForExecutableFolder(program.Root());
+    options.showMessage = [](const QString& message) { qFatal("unexpected message: %s", qPrintable(message)); };
+    options.splashMilliseconds = 0;
+    return options;
+  }
+
+ private slots:
+  // A valid start-up folder is searched by itself when the window first becomes active,
+  // and becoming active again starts no second search.
+  void FirstActivationSearchesTheStartupFolderOnce() {
+    TempTree tree;
+    tree.Write("a.pdf", MakePdf(2));
+    tree.Write("Report.PDF", MakePdf(3));
+    tree.Write("notes.txt", "not a pdf");
+    tree.Write("sub/deeper.pdf", MakePdf(1));
+    TempTree program;
+    program.Write("Settings/Settings.ini", "[General]\r\nStartupFolder=" + tree.Path() + "\r\n");
+
+    AppSettings settings;
+    const std::unique_ptr<MainWindow> window = StartUp(settings, OptionsFor(program));
+    QVERIFY(window);
+    MainWindowProbe probe(*window);
+    QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(tree.Path() + "/"));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->MessageText() == "Done"; }, 30000));
+    QCOMPARE(probe.searchButton->text(), QString("&Search"));
+    QCOMPARE(probe.Rows(), 2);
+    QCOMPARE(probe.statusBar->FilesText(), QString("2 file(s) found"));
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 5"));
+
+    tree.Write("later.pdf", MakePdf(1));
+    QEvent away(QEvent::WindowDeactivate);
+    QEvent back(QEvent::WindowActivate);
+    QApplication::sendEvent(window.get(), &away);
+    QApplication::sendEvent(window.get(), &back);
+    QTest::qWait(200);
+    QCOMPARE(probe.searchButton->text(), QString("&Search"));
+    QCOMPARE(probe.Rows(), 2);
+  }
+
+  // The tree stores its selection with one trailing "/", and Enter on it searches it.
+  void TreeSelectsTheSearchFolderAndEnterSearchesIt() {
+    TempTree folder;
+    folder.Write("x.pdf", MakePdf(4));
+    AppSettings settings;
+    MainWindow window(settings);
+    MainWindowProbe probe(window);
+    auto* tree = window.findChild<FolderTree*>("ftv");
+    const auto* address = window.findChild<QLineEdit*>("txtAddress");
+    QVERIFY(tree->SelectFolder("/"));
+    QCOMPARE(address->text(), QString("/"));
+    QVERIFY(tree->SelectFolder(QString::fromStdString(folder.Path())));
+    QCOMPARE(address->text(), QString::fromStdString(folder.Path() + "/"));
+
+    QTest::keyClick(tree, Qt::Key_Return);
+    QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
+    QVERIFY(probe.WaitForSearchEnd());
+    QCOMPARE(probe.statusBar->MessageText(), QString("Done"));
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
+  }
+
+  // RefreshGrid hands a picture that cannot be loaded back and then applies nothing.
+  void RefreshGridHandsBackAPictureThatCannotBeLoaded() {
+    TempTree folder;
+    AppSettings settings;
+    settings.StartupFolder = folder.Path();
+    settings.BackPicture = folder.Path("missing.bmp");  // ignored when the window is built
+    MainWindow window(settings);
+    const ResultGrid* grid = MainWindowProbe(window).grid;
+
+    settings.ColumnVisibility = {"1", "0", "1", "1", "1"};
+    QString error;
+    QVERIFY(!window.RefreshGrid(error));
+    QVERIFY(error.contains("missing.bmp"));
+    QVERIFY(!grid->isColumnHidden(kLocation));
+
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::yellow);
+    QVERIFY(picture.save(QString::fromStdString(folder.Path("back.bmp"))));
+    settings.BackPicture = folder.Path("back.bmp");
+    QVERIFY(window.RefreshGrid(error));
+    QVERIFY(grid->isColumnHidden(kLocation));
+  }
+
+  // Settings that cannot be loaded end the program with the reason and without a window.
+  void UnloadableSettingsEndWithTheMessageAndNoWindow() {
+    TempTree program;
+    program.Write("Settings/Settings.ini", "[Grid]\r\nStyle=x1\r\n");
+    QStringList shown;
+    StartupOptions options = OptionsFor(program);
+    options.showMessage = [&shown](const QString& message) { shown << message; };
+
+    AppSettings settings;
+    QVERIFY(!StartUp(settings, options));
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown[0].startsWith("Error occured while reading setting parameters.\r\n\r\n"), qPrintable(shown[0]));
+    for (const QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
+  }
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::StartupTest)
+#include "StartupTest.moc"

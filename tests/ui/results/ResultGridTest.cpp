@@ -1,0 +1,202 @@
+#include <QSignalSpy>
+#include <QTest>
+
+#include "core/results/ResultTableUpdater.h"
+#include "ui/results/ResultGrid.h"
+
+namespace folidex::test {
+namespace {
+
+FoundFile File(const std::string& name, std::uint64_t bytes, int pages, LocalTime modified = {}) {
+  FoundFile file;
+  file.facts.name = name;
+  file.facts.folder = "/docs";
+  file.facts.fullPath = "/docs/" + name;
+  file.facts.size = bytes;
+  file.facts.modified = modified;
+  file.pages = pages;
+  return file;
+}
+
+std::vector<std::string> Column(const ResultTable& table, int column) {
+  std::vector<std::string> cells;
+  for (int row = 1; row < table.RowCount(); ++row) cells.push_back(table.Text(row, column));
+  return cells;
+}
+
+// Which columns of a rendered header show a pure blue glyph pixel.
+std::vector<int> ColumnsWithGlyph(QHeaderView& header) {
+  const QImage image = header.grab().toImage();
+  std::vector<int> columns;
+  for (int column = 0; column < header.count(); ++column) {
+    if (header.isSectionHidden(column)) continue;
+    const int left = header.sectionViewportPosition(column);
+    bool blue = false;
+    for (int x = left; x < left + header.sectionSize(column) && !blue; ++x)
+      for (int y = 0; y < image.height() && !blue; ++y) blue = image.pixelColor(x, y) == QColor(0, 0, 255);
+    if (blue) columns.push_back(column);
+  }
+  return columns;
+}
+
+}  // namespace
+
+class ResultGridTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    model_ = std::make_unique<ResultModel>();
+    grid_ = std::make_unique<ResultGrid>(*model_);
+    grid_->SetupGrid({});
+    grid_->resize(700, 300);
+    grid_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(grid_.get()));
+  }
+
+  void cleanup() {
+    grid_.reset();
+    model_.reset();
+  }
+
+  void SizeSortsByKilobytesAsNumbers() {
+    Fill({File("big.pdf", 1024 * 1024, 1), File("nine.pdf", 9 * 1024, 1), File("ten.pdf", 10 * 1024, 1)});
+    ClickHeader(kSize);
+    QCOMPARE(Column(model_->Table(), kSizeKey), (std::vector<std::string>{"9", "10", "1,024"}));
+    ClickHeader(kSize);
+    QCOMPARE(Column(model_->Table(), kSizeKey), (std::vector<std::string>{"1,024", "10", "9"}));
+  }
+
+  void TwoClicksOnPagesFlipTheOrderAndTheGlyph() {
+    Fill({File("a.pdf", 1, 12), File("b.pdf", 1, -1), File("c.pdf", 1, 3), File("d.pdf", 1, 100)});
+    ClickHeader(kFileName);
+    QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kFileName});
+
+    ClickHeader(kPages);
+    QCOMPARE(Column(model_->Table(), kPages), (std::vector<std::string>{"3", "12", "100", "Error"}));
+    QCOMPARE(grid_->Header().GlyphColumn(), int(kPages));
+    QVERIFY(grid_->Header().GlyphAscending());
+    QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kPages});
+
+    ClickHeader(kPages);
+    QCOMPARE(Column(model_->Table(), kPages), (std::vector<std::string>{"Error", "100", "12", "3"}));
+    QVERIFY(!grid_->Header().GlyphAscending());
+    QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kPages});
+  }
+
+  void ModifiedDateSortsAsDateAndTime() {
+    using namespace std::chrono;
+    const local_days day{year{2005} / 7 / 26};
+    Fill({File("pm.pdf", 1, 1, day + hours{15}), File("next-year.pdf", 1, 1, day + days{200}),
+          File("am.pdf", 1, 1, day + hours{11})});
+    ClickHeader(kModifiedDate);
+    QCOMPARE(Column(model_->Table(), kFileName), (std::vector<std::string>{"am.pdf", "pm.pdf", "next-year.pdf"}));
+  }
+
+  void SortKeepsTheSelectionWithItsRows() {
+    Fill({File("b.pdf", 1, 1), File("a.pdf", 1, 1), File("c.pdf", 1, 1)});
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
+    ClickHeader(kFileName);
+    QCOMPARE(model_->Table().SelectedCount(), 1);
+    QCOMPARE(model_->Table().Text(model_->Table().SelectedRow(0), kFileName), std::string("b.pdf"));
+    QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
+  }
+
+  void RightClickOpensTheMenuOnlyOverDataCells() {
+    Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1)});
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
+    QSignalSpy requests(grid_.get(), &ResultGrid::ContextMenuRequested);
+
+    QTest::mouseClick(grid_->horizontalHeader()->viewport(), Qt::RightButton, {},
+                      QPoint(grid_->horizontalHeader()->sectionViewportPosition(kLocation) + 5, 5));
+    QCOMPARE(requests.count(), 0);
+
+    QTest::mouseClick(grid_->viewport(), Qt::RightButton, {}, CellCenter(2, kLocation));
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(grid_->currentIndex().row(), 0);
+    QCOMPARE(model_->Table().SelectedCount(), 1);
+    QCOMPARE(model_->Table().SelectedRow(0), 1);
+  }
+
+  void ApplicationsKeyOpensTheMenuAtTheGridsCorner() {
+    Fill({File("a.pdf", 1, 1)});
+    QSignalSpy requests(grid_.get(), &ResultGrid::ContextMenuRequested);
+    QTest::keyClick(grid_.get(), Qt::Key_Menu);
+    QCOMPARE(requests.count(), 1);
+    QCOMPARE(requests[0][0].toPoint(), grid_->mapToGlobal(QPoint(0, 0)));
+  }
+
+  void ClicksWithCtrlAndShiftSelectRowsInTheTable() {
+    Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1), File("d.pdf", 1, 1)});
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCenter(2, kSize));
+    QCOMPARE(SelectedRows(), (std::vector<int>{1, 2, 3}));
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(1, kPages));
+    QCOMPARE(SelectedRows(), (std::vector<int>{1, 3}));
+    QCOMPARE(model_->Table().CursorRow(), 2);
+  }
+
+  void SelectAllAndInvertIncludeHiddenRows() {
+    Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1)});
+    model_->Table().SetRowHidden(2, true);
+    grid_->ShowRowFlags();
+    QVERIFY(grid_->isRowHidden(1));
+
+    grid_->SelectAll();
+    QCOMPARE(SelectedRows(), (std::vector<int>{1, 2, 3}));
+    QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
+
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(0, kFileName));
+    grid_->InvertSelection();
+    QCOMPARE(SelectedRows(), (std::vector<int>{1}));
+    QVERIFY(grid_->selectionModel()->isRowSelected(0, {}));
+    QVERIFY(!grid_->selectionModel()->isRowSelected(1, {}));
+  }
+
+  void ColumnVisibilityHidesColumnsButNeverShowsTheHiddenOnes() {
+    grid_->ApplyColumnVisibility({"1", "0", "1", "0 ", "1", "1", "1"}, false);
+    QVERIFY(!grid_->isColumnHidden(kFileName));
+    QVERIFY(grid_->isColumnHidden(kLocation));
+    QVERIFY(grid_->isColumnHidden(kModifiedDate));
+    QVERIFY(grid_->isColumnHidden(kFullPath));
+    QVERIFY(grid_->isColumnHidden(kSizeKey));
+    grid_->ApplyColumnVisibility({"1 ", "1"}, false);
+    QVERIFY(grid_->isColumnHidden(kFileName));
+    grid_->ApplyColumnVisibility({"1 ", "1"}, true);
+    QVERIFY(!grid_->isColumnHidden(kFileName));
+    grid_->ApplyColumnVisibility({}, false);
+    QVERIFY(!grid_->isColumnHidden(kFileName));
+  }
+
+ private:
+  void Fill(const std::vector<FoundFile>& files) {
+    ResultTableUpdater updater(model_->Table());
+    model_->AppendRows(
+        [&] {
+          for (const FoundFile& file : files) updater.FileFound(file);
+        },
+        std::vector<QIcon>(files.size()));
+  }
+
+  void ClickHeader(int column) {
+    QHeaderView* header = grid_->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 5, header->height() / 2));
+  }
+
+  QPoint CellCenter(int row, int column) const { return grid_->visualRect(model_->index(row, column)).center(); }
+
+  std::vector<int> SelectedRows() const {
+    std::vector<int> rows;
+    for (int i = 0; i < model_->Table().SelectedCount(); ++i) rows.push_back(model_->Table().SelectedRow(i));
+    return rows;
+  }
+
+  std::unique_ptr<ResultModel> model_;
+  std::unique_ptr<ResultGrid> grid_;
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::ResultGridTest)
+#include "ResultGridTest.moc"

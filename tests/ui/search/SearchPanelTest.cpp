@@ -1,0 +1,129 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include "MainWindowProbe.h"
+#include "support/TempTree.h"
+#include "support/TestPdf.h"
+#include "ui/app/FolderTree.h"
+#include "ui/search/NumberBox.h"
+
+namespace folidex::test {
+
+class SearchPanelTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void PanelStartsWithItsDefaults() {
+    AppSettings settings;
+    MainWindow window(settings);
+    const auto list = [&](const char* name) { return window.findChild<QComboBox*>(name)->currentText(); };
+    const auto text = [&](const char* name) { return window.findChild<NumberBox*>(name)->Text(); };
+    const auto checked = [&](const char* name) { return window.findChild<QAbstractButton*>(name)->isChecked(); };
+    QCOMPARE(list("cmbFilterPattern"), QString("*.pdf"));
+    QVERIFY(window.findChild<QComboBox*>("cmbFilterPattern")->isHidden());
+    QVERIFY(!checked("chkSearchIncSubFlder"));
+    QVERIFY(!checked("chkShowHidden"));
+    QVERIFY(!checked("chkSearchByDate"));
+    QVERIFY(!checked("chkSearchBySize"));
+    QCOMPARE(list("cmbDateRangeType"), QString("Files Modified"));
+    QVERIFY(checked("optBtnPeriod"));
+    QCOMPARE(text("txtInPeriod"), QString("1"));
+    QCOMPARE(list("cmbDateInPeriod"), QString("Day(s)"));
+    QCOMPARE(window.findChild<QDateTimeEdit*>("dtpDateTo")->date(), QDate::currentDate());
+    QCOMPARE(window.findChild<QDateTimeEdit*>("dtpDateFrom")->date(), QDate::currentDate().addMonths(-1));
+    QVERIFY(checked("optSizeAt"));
+    QCOMPARE(list("cmbLeastMost"), QString("Least"));
+    QCOMPARE(text("txtSizeLeastMost"), QString("0"));
+    QCOMPARE(text("txtSizeFrom"), QString("0"));
+    QCOMPARE(text("txtSizeTo"), QString("10"));
+  }
+
+  void PeriodBoxTakesOnlyDigitsAndReplacesItsTextOnFocus() {
+    NumberBox period(NumberBox::Keys::DigitsOnly);
+    NumberBox size(NumberBox::Keys::Any);
+    period.SetText("1");
+    size.SetText("0");
+
+    TypeInto(period, "4a-5 ");
+    QCOMPARE(period.Text(), QString("45"));
+    QTest::keyClick(period.Edit(), Qt::Key_Backspace);
+    QCOMPARE(period.Text(), QString("4"));
+
+    TypeInto(size, "12kb");
+    QCOMPARE(size.Text(), QString("12kb"));
+  }
+
+  // Ctrl+X ends the program also while a text box has the focus.
+  void CtrlXClosesTheWindowFromATextBox() {
+    TempTree folder;
+    AppSettings settings;
+    settings.StartupFolder = folder.Path();
+    MainWindow window(settings);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QLineEdit* box = window.findChild<NumberBox*>("txtSizeTo")->Edit();
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(box->text(), QString("10"));
+  }
+
+  void SpinButtonsStepTheTextWithinTheirRange() {
+    NumberBox box(NumberBox::Keys::Any);
+    box.SetText("41");
+    box.Step(1);
+    QCOMPARE(box.Text(), QString("42"));
+    box.SetText("9999999");
+    box.Step(1);
+    QCOMPARE(box.Text(), QString("9999999"));
+    box.SetText("0");
+    box.Step(-1);
+    QCOMPARE(box.Text(), QString("0"));
+    box.SetText("ten");
+    box.Step(1);
+    QCOMPARE(box.Text(), QString("1"));
+  }
+
+  // A size box holding letters makes every file fail the size test.
+  void TextThatIsNoNumberListsNothing() {
+    TempTree tree;
+    tree.Write("a.pdf", MakePdf(1));
+    tree.Write("b.pdf", MakePdf(2));
+    AppSettings settings;
+    MainWindow window(settings);
+    MainWindowProbe probe(window);
+    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
+    probe.searchButton->click();
+    QVERIFY(probe.WaitForSearchEnd());
+    QCOMPARE(probe.Rows(), 2);
+
+    window.findChild<QCheckBox*>("chkSearchBySize")->setChecked(true);
+    window.findChild<NumberBox*>("txtSizeLeastMost")->SetText("abc");
+    probe.searchButton->click();
+    QVERIFY(probe.WaitForSearchEnd());
+    QCOMPARE(probe.Rows(), 0);
+    QCOMPARE(probe.statusBar->FilesText(), QString("No file found"));
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 0"));
+  }
+
+ private:
+  // Gives the box the focus, as a click would, and types `keys`.
+  static void TypeInto(NumberBox& box, const char* keys) {
+    box.show();
+    box.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.Edit()->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();  // the whole text is selected once the focus has arrived
+    QTest::keyClicks(box.Edit(), keys);
+  }
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::SearchPanelTest)
+#include "SearchPanelTest.moc"
