@@ -1,6 +1,7 @@
 #include "ui/export/ExportDialog.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <QScreen>
 
 #include "core/common/TrimBlanks.h"
@@ -23,6 +24,12 @@ const QStringList& FileTypes() {
 
 bool TypeTakesSeparator(const QString& type) {
   return type == "Word Document (*.doc)" || type == "Text Document (*.txt)";
+}
+
+// Places a label at least as wide as its caption needs in the current font.
+void PlaceLabel(QLabel* label, TwipRect place) {
+  place.width = std::max(place.width, PixelsToTwips(label->sizeHint().width()));
+  PlaceControl(label, place);
 }
 
 }  // namespace
@@ -67,12 +74,16 @@ void ExportDialog::PlaceControls() {
   setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
   ftvFolder_->setGeometry(ToPixels({120, 120, 3765, 4590}));
   fmeFile_->setGeometry(ToPixels({3990, 60, 3135, 4665}));
-  PlaceControl(lblFileName_, {120, 270, 795, 255});
+  PlaceLabel(lblFileName_, {120, 270, 795, 255});
   PlaceControl(txtFileName_, {120, 510, 2865, 285});
-  PlaceControl(lblFileType_, {120, 930, 795, 255});
+  PlaceLabel(lblFileType_, {120, 930, 795, 255});
   PlaceControl(cmbFileType_, {120, 1170, 2865, 315});
-  PlaceControl(lblDelimeter_, {120, 1710, 1515, 315});
-  PlaceControl(txtColSaperator_, {1530, 1680, 375, 285});
+  PlaceLabel(lblDelimeter_, {120, 1710, 1515, 315});
+  // The separator box follows its caption when a larger font pushes the caption past it.
+  TwipRect separatorPlace{1530, 1680, 375, 285};
+  separatorPlace.left = std::max(separatorPlace.left, PixelsToTwips(lblDelimeter_->geometry().right() + 4));
+  separatorPlace.width = std::max(separatorPlace.width, PixelsToTwips(txtColSaperator_->minimumSizeHint().width()));
+  PlaceControl(txtColSaperator_, separatorPlace);
   PlaceControl(cmdSave_, {4530, 4830, 1215, 375});
   PlaceControl(cmdCancel_, {5880, 4830, 1215, 375});
 }

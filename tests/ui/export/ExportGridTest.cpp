@@ -8,9 +8,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <tuple>
 #include <unistd.h>
 
@@ -29,13 +28,6 @@ ResultTable SampleTable() {
   table.AppendRow({"say \"hi\".pdf", "/docs", "1 KB", "01/02/2006 10:00 AM", "Error", "/docs/say \"hi\".pdf", "1"});
   table.AppendRow({"Übersicht\tline\nbreak.pdf", "/docs/more", "3 KB", "01/03/2006 11:00 PM", "3", "/x", "3"});
   return table;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 std::vector<std::string> FilesIn(const std::string& folder) {
@@ -85,7 +77,7 @@ class ExportGridTest : public QObject {
     FakePrompts menu({Q(tree.Path("list.txt")), ","});
     ExportGrid(empty, menu.prompts);
     QCOMPARE(menu.openings, 1);
-    QCOMPARE(ReadAll(tree.Path("list.txt")), std::string("File Name,Location,Size,Modified Date,Pages\r\n"));
+    QCOMPARE(tree.Read("list.txt"), std::string("File Name,Location,Size,Modified Date,Pages\r\n"));
     QCOMPARE(menu.messages, QStringList{"Meta Data exported successfully to " + Q(tree.Path("list.txt"))});
   }
 
@@ -102,14 +94,14 @@ class ExportGridTest : public QObject {
     FakePrompts prompts({Q(target), ""}, [&table] { table.AppendRow({"late.pdf", "/docs", "1 KB", "", "1", "", ""}); });
     ExportFoundFiles(table, prompts.prompts);
     QCOMPARE(prompts.messages, QStringList{"Meta Data exported successfully to " + Q(target)});
-    QCOMPARE(ReadAll(target), std::string("File Name\tSize\tModified Date\tPages\r\n"
+    QCOMPARE(tree.Read("list.csv"), std::string("File Name\tSize\tModified Date\tPages\r\n"
                                           "\"say \"\"hi\"\".pdf\"\t1 KB\t01/02/2006 10:00 AM\tError\r\n"
                                           "a.pdf\t1,234 KB\t07/26/2005 03:05 PM\t12\r\n"
                                           "\"Übersicht\tline\nbreak.pdf\"\t3 KB\t01/03/2006 11:00 PM\t3\r\n"));
 
     FakePrompts text({Q(tree.Path("list.txt")), ","});
     ExportFoundFiles(SampleTable(), text.prompts);
-    QVERIFY(ReadAll(tree.Path("list.txt")).starts_with("File Name,Location,Size,Modified Date,Pages\r\n"
+    QVERIFY(tree.Read("list.txt").starts_with("File Name,Location,Size,Modified Date,Pages\r\n"
                                                         "a.pdf,/docs,\"1,234 KB\",07/26/2005 03:05 PM,12\r\n"));
   }
 
@@ -147,7 +139,7 @@ class ExportGridTest : public QObject {
       QCOMPARE(prompts.messages, QStringList());
     }
     QCOMPARE(FilesIn(tree.Path()), std::vector<std::string>{kept});
-    QCOMPARE(ReadAll(kept), std::string("keep me"));
+    QCOMPARE(tree.Read("list.txt"), std::string("keep me"));
   }
 
   // The real dialog over a window starts in the export location of the settings and
@@ -169,7 +161,7 @@ class ExportGridTest : public QObject {
     });
     ExportFoundFiles(SampleTable(), prompts);
     QCOMPARE(messages, QStringList{"Meta Data exported successfully to " + Q(tree.Path("chosen.txt"))});
-    QVERIFY(ReadAll(tree.Path("chosen.txt")).starts_with("File Name;Location;Size;Modified Date;Pages\r\n"));
+    QVERIFY(tree.Read("chosen.txt").starts_with("File Name;Location;Size;Modified Date;Pages\r\n"));
   }
 
   // The main window's "Export" button and Tools menu item lead here: the button with an
