@@ -53,6 +53,16 @@ struct FakePrompts {
   ExportPrompts prompts;
 };
 
+// Lets `answer` handle the modal window of type W that the next call opens.
+template <typename W>
+void WhenModal(std::function<void(W*)> answer) {
+  QTimer::singleShot(0, [answer] {
+    auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
+    QVERIFY(window);
+    answer(window);
+  });
+}
+
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -63,24 +73,6 @@ class ExportGridTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The button refuses a table without data rows and opens no dialog; the menu item opens
-  // it and writes the header line alone.
-  void TheButtonNeedsADataRowTheMenuDoesNot() {
-    TempTree tree;
-    const ResultTable empty;
-    FakePrompts button({Q(tree.Path("list.txt")), ","});
-    ExportFoundFiles(empty, button.prompts);
-    QCOMPARE(button.openings, 0);
-    QCOMPARE(button.messages, QStringList{"No files found to export."});
-    QVERIFY(FilesIn(tree.Path()).empty());
-
-    FakePrompts menu({Q(tree.Path("list.txt")), ","});
-    ExportGrid(empty, menu.prompts);
-    QCOMPARE(menu.openings, 1);
-    QCOMPARE(tree.Read("list.txt"), std::string("File Name,Location,Size,Modified Date,Pages\r\n"));
-    QCOMPARE(menu.messages, QStringList{"Meta Data exported successfully to " + Q(tree.Path("list.txt"))});
-  }
-
   // The file holds the table as it stood when the dialog opened: sorted order, hidden rows
   // kept, hidden columns dropped; rows a running search adds meanwhile are not in it. An
   // existing target is replaced.
@@ -142,55 +134,33 @@ class ExportGridTest : public QObject {
     QCOMPARE(tree.Read("list.txt"), std::string("keep me"));
   }
 
-  // The real dialog over a window starts in the export location of the settings and
-  // hands its choice to the writer.
-  void TheWindowsPromptsUseTheExportDialog() {
+  // The main window's "Export" button refuses an empty list with a message and opens no
+  // dialog; its Tools menu item opens the dialog in the export location, writes the header
+  // line alone and says where.
+  void TheMainWindowsTwoCommands() {
     TempTree tree;
     AppSettings settings;
     settings.ExportLocation = tree.Path();
-    QWidget window;
-    ExportPrompts prompts = ExportPrompts::ForWindow(&window, settings);
-    QStringList messages;
-    prompts.showMessage = [&messages](const QString& message) { messages << message; };
-    QTimer::singleShot(0, [] {
-      auto* dialog = qobject_cast<ExportDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
+    MainWindow window(settings);
+    QStringList shown;
+    const auto answerMessage = [&shown](QMessageBox* box) {
+      shown << box->windowTitle() + ": " + box->text();
+      box->accept();
+    };
+    WhenModal<QMessageBox>(answerMessage);
+    window.findChild<QPushButton*>("cmdExport")->click();
+    QCOMPARE(shown, QStringList{"Folidex: No files found to export."});
+
+    WhenModal<ExportDialog>([&answerMessage](ExportDialog* dialog) {
       dialog->findChild<QLineEdit*>("txtFileName")->setText("chosen");
       dialog->findChild<QLineEdit*>("txtColSaperator")->setText(";");
+      WhenModal<QMessageBox>(answerMessage);
       dialog->findChild<QPushButton*>("cmdSave")->click();
     });
-    ExportFoundFiles(SampleTable(), prompts);
-    QCOMPARE(messages, QStringList{"Meta Data exported successfully to " + Q(tree.Path("chosen.txt"))});
-    QVERIFY(tree.Read("chosen.txt").starts_with("File Name;Location;Size;Modified Date;Pages\r\n"));
-  }
-
-  // The main window's "Export" button and Tools menu item lead here: the button with an
-  // empty list says so in the message box, the menu item opens the dialog regardless.
-  void TheMainWindowOffersBothCommands() {
-    const AppSettings settings;
-    MainWindow window(settings);
-    auto* button = window.findChild<QPushButton*>("cmdExport");
-    auto* menuItem = window.findChild<QAction*>("mnuToolsExport");
-    QVERIFY(button->isEnabled() && menuItem->isEnabled());
-    QString shown;
-    QTimer::singleShot(0, [&shown] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
-      shown = box->windowTitle() + ": " + box->text();
-      box->accept();
-    });
-    button->click();
-    QCOMPARE(shown, QString("Folidex: No files found to export."));
-
-    bool dialogOpened = false;
-    QTimer::singleShot(0, [&dialogOpened] {
-      auto* dialog = qobject_cast<ExportDialog*>(QApplication::activeModalWidget());
-      QVERIFY(dialog);
-      dialogOpened = true;
-      dialog->findChild<QPushButton*>("cmdCancel")->click();
-    });
-    menuItem->trigger();
-    QVERIFY(dialogOpened);
+    window.findChild<QAction*>("mnuToolsExport")->trigger();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1], "Folidex: Meta Data exported successfully to " + Q(tree.Path("chosen.txt")));
+    QCOMPARE(tree.Read("chosen.txt"), std::string("File Name;Location;Size;Modified Date;Pages\r\n"));
   }
 
   // A ".csv" and a ".txt" export read back through Python's csv module as the same table.
