@@ -38,7 +38,7 @@ ExportDialog::ExportDialog(std::string exportLocation, ShowMessageFunction showM
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       exportLocation_(std::move(exportLocation)),
-      showMessage_(std::move(showMessage)),
+      showMessage_(showMessage ? std::move(showMessage) : InformationBox(this)),
       ftvFolder_(new FolderTree(this)),
       fmeFile_(new QFrame(this)),
       lblFileName_(new QLabel("File Name", fmeFile_)),

@@ -25,8 +25,9 @@ class ExportDialog : public QDialog {
   // FileName() after "&Cancel".
   static constexpr const char* kCancelled = "//Cancelled//";
 
-  // `exportLocation` is the folder to start in; blank for the user's home folder.
-  ExportDialog(std::string exportLocation, ShowMessageFunction showMessage, QWidget* parent = nullptr);
+  // `exportLocation` is the folder to start in; blank for the user's home folder. The
+  // input checks speak through `showMessage`, or a message box over the dialog when empty.
+  explicit ExportDialog(std::string exportLocation, ShowMessageFunction showMessage = {}, QWidget* parent = nullptr);
 
   // The target after "&Save", kCancelled after "&Cancel", empty after the close box.
   const QString& FileName() const { return fileName_; }

@@ -10,7 +10,7 @@ namespace folidex {
 
 ExportPrompts ExportPrompts::ForWindow(QWidget* parent, const AppSettings& settings) {
   return {[parent, &settings] {
-            ExportDialog dialog(settings.ExportLocation, InformationBox(parent), parent);
+            ExportDialog dialog(settings.ExportLocation, {}, parent);
             dialog.exec();
             return ExportChoice{dialog.FileName(), dialog.ColumnSaperator()};
           },

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 
@@ -11,6 +12,7 @@
 #include "ui/app/FolderTree.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/ExportTargetName.h"
+#include "WhenModal.h"
 
 namespace folidex::test {
 
@@ -177,6 +179,19 @@ class ExportDialogTest : public QObject {
 
     QCOMPARE(open.Save(3, "  "), QString::fromStdString(tree.Path("  .csv")));
     QCOMPARE(open.messages.size(), 2);
+
+    // Without a message function of its own the dialog uses the program's message box.
+    ExportDialog dialog(tree.Path());
+    dialog.show();
+    QString shown;
+    WhenModal<QMessageBox>([&shown](QMessageBox* box) {
+      shown = box->windowTitle() + ": " + box->text();
+      box->accept();
+    });
+    dialog.findChild<QLineEdit*>("txtFileName")->clear();
+    dialog.findChild<QPushButton*>("cmdSave")->click();
+    QCOMPARE(shown, QString("Folidex: File Name must be specified."));
+    QVERIFY(dialog.isVisible());
   }
 
   // "&Cancel" and Esc leave the cancel marker; the close box leaves no result at all.

@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
@@ -18,6 +17,7 @@
 #include "ui/app/MainWindow.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/ExportGrid.h"
+#include "WhenModal.h"
 
 namespace folidex::test {
 namespace {
@@ -52,16 +52,6 @@ struct FakePrompts {
   QStringList messages;
   ExportPrompts prompts;
 };
-
-// Lets `answer` handle the modal window of type W that the next call opens.
-template <typename W>
-void WhenModal(std::function<void(W*)> answer) {
-  QTimer::singleShot(0, [answer] {
-    auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-    QVERIFY(window);
-    answer(window);
-  });
-}
 
 QString Q(const std::string& text) {
   return QString::fromStdString(text);
@@ -144,6 +134,7 @@ class ExportGridTest : public QObject {
     MainWindow window(settings);
     QStringList shown;
     const auto answerMessage = [&shown](QMessageBox* box) {
+      QCOMPARE(box->icon(), QMessageBox::Information);
       shown << box->windowTitle() + ": " + box->text();
       box->accept();
     };
