@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <stdexcept>
 
 namespace folidex::test {
@@ -41,6 +42,11 @@ std::string TempTree::Write(std::string_view relative, std::string_view bytes) c
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (!out) throw std::runtime_error("cannot write " + path.string());
   return path.string();
+}
+
+std::string TempTree::Read(std::string_view relative) const {
+  std::ifstream in(root_ / relative, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::string TempTree::MakeFolder(std::string_view relative) const {

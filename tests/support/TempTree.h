@@ -22,6 +22,8 @@ class TempTree {
 
   // Writes a file (making its folders) and returns its full path.
   std::string Write(std::string_view relative, std::string_view bytes) const;
+  // The bytes of a file in the tree; empty when it cannot be read.
+  std::string Read(std::string_view relative) const;
   std::string MakeFolder(std::string_view relative) const;
   void SetModified(std::string_view relative, LocalTime when) const;
 

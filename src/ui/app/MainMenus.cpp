@@ -44,7 +44,7 @@ MainMenus BuildMainMenus(QMenuBar& bar, QWidget& window) {
 
   QMenu* tools = bar.addMenu("Tools");
   AddHiddenItem(*tools, "mnuToolsImport", "Import");
-  menus.toolsExport = AddItem(*tools, "mnuToolsExport", "Export", false);
+  menus.toolsExport = AddItem(*tools, "mnuToolsExport", "Export");
   tools->addSeparator();
   menus.toolsPreferences = AddItem(*tools, "mnuPreferences", "Preferences...", false);
 

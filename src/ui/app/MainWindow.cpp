@@ -7,6 +7,7 @@
 
 #include "ui/app/CaptionColor.h"
 #include "ui/app/PlaceControl.h"
+#include "ui/export/ExportGrid.h"
 
 namespace folidex {
 namespace {
@@ -95,6 +96,10 @@ void MainWindow::ConnectControls() {
           [this](const QPoint& at) { menus_.popup->popup(at); });
   connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
   connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
+  connect(fmeSearch_->ExportButton(), &QPushButton::clicked, this,
+          [this] { ExportFoundFiles(model_.Table(), ExportPrompts::ForWindow(this, settings_)); });
+  connect(menus_.toolsExport, &QAction::triggered, this,
+          [this] { ExportGrid(model_.Table(), ExportPrompts::ForWindow(this, settings_)); });
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
     close();
     QCoreApplication::quit();

@@ -29,7 +29,6 @@ SearchBar::SearchBar(QWidget* parent)
   QFont bold = cmdSearch_->font();
   bold.setBold(true);
   cmdSearch_->setFont(bold);
-  cmdExport_->setEnabled(false);  // export arrives with its own dialog
   for (QWidget* caption : {static_cast<QWidget*>(chkSearchIncSubFlder_), static_cast<QWidget*>(chkShowHidden_)})
     PaintCaptionDarkBlue(caption);
   for (QCheckBox* box : {chkSearchIncSubFlder_, chkShowHidden_})

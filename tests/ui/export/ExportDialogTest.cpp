@@ -1,0 +1,220 @@
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/TempTree.h"
+#include "ui/app/FolderTree.h"
+#include "ui/export/ExportDialog.h"
+#include "ui/export/ExportTargetName.h"
+#include "WhenModal.h"
+
+namespace folidex::test {
+
+// An export dialog shown as an opening shows it, with its controls found by their names.
+struct OpenDialog {
+  explicit OpenDialog(const std::string& exportLocation)
+      : dialog(exportLocation, [this](const QString& message) { messages << message; }),
+        folders(dialog.findChild<FolderTree*>("ftvFolder")),
+        name(dialog.findChild<QLineEdit*>("txtFileName")),
+        type(dialog.findChild<QComboBox*>("cmbFileType")),
+        separatorLabel(dialog.findChild<QLabel*>("lblDelimeter")),
+        separator(dialog.findChild<QLineEdit*>("txtColSaperator")),
+        save(dialog.findChild<QPushButton*>("cmdSave")),
+        cancel(dialog.findChild<QPushButton*>("cmdCancel")) {
+    dialog.show();
+  }
+
+  bool SeparatorShown() const { return !separator->isHidden() && !separatorLabel->isHidden(); }
+  QString Save(int typeIndex, const QString& fileName) {
+    type->setCurrentIndex(typeIndex);
+    name->setText(fileName);
+    save->click();
+    return dialog.FileName();
+  }
+
+  QStringList messages;
+  ExportDialog dialog;
+  FolderTree* folders;
+  QLineEdit* name;
+  QComboBox* type;
+  QLabel* separatorLabel;
+  QLineEdit* separator;
+  QPushButton* save;
+  QPushButton* cancel;
+};
+
+class ExportDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // Every opening clears the results and resets every field, whatever the last one chose;
+  // the tree starts in the export location, or the home folder for a blank or missing one.
+  void EachOpeningStartsAfresh() {
+    TempTree tree;
+    tree.MakeFolder("other");
+    const QString location = QString::fromStdString(tree.Path());
+    OpenDialog open(tree.Path());
+    const QString today = DefaultExportName(QDate::currentDate());
+    QCOMPARE(DefaultExportName(QDate(2026, 12, 6)), QString("2026_12_06_Data"));
+    for (int opening = 0; opening < 2; ++opening) {
+      QCOMPARE(open.dialog.FileName(), QString());
+      QCOMPARE(open.dialog.ColumnSaperator(), QString());
+      QCOMPARE(open.folders->SelectedFolder(), location);
+      QCOMPARE(open.name->text(), today);
+      QCOMPARE(open.name->maxLength(), 255);
+      QCOMPARE(open.separator->text(), QString(","));
+      QCOMPARE(open.separator->maxLength(), 1);
+      QStringList types;
+      for (int item = 0; item < open.type->count(); ++item) types << open.type->itemText(item);
+      QCOMPARE(types, QStringList({"Text Document (*.txt)", "Excel Worksheet (*.xls)", "Word Document (*.doc)",
+                                   "CSV File (*.csv)"}));
+      QCOMPARE(open.type->currentIndex(), 0);
+      QVERIFY(open.SeparatorShown());
+
+      QVERIFY(open.folders->SelectFolder(location + "/other"));
+      open.separator->setText(";");
+      QCOMPARE(open.Save(2, "mine"), location + "/other/mine.doc");
+      QCOMPARE(open.dialog.ColumnSaperator(), QString(";"));
+      QVERIFY(open.dialog.isHidden());
+      open.dialog.show();
+    }
+
+    for (const std::string& elsewhere : {std::string(" \t "), tree.Path("missing")}) {
+      OpenDialog home(elsewhere);
+      QCOMPARE(home.folders->SelectedFolder(), QDir::homePath());
+    }
+  }
+
+  // The extension comes from the type's text; a name ending in exactly that extension does
+  // not get it twice, any other ending (another case, another type) does.
+  void TheTypeGivesTheExtension_data() {
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("target");
+    QTest::newRow("plain") << 0 << "report" << "/report.txt";
+    QTest::newRow("own extension") << 0 << "report.txt" << "/report.txt";
+    QTest::newRow("other case") << 0 << "report.TXT" << "/report.TXT.txt";
+    QTest::newRow("other extension") << 0 << "report.csv" << "/report.csv.txt";
+    QTest::newRow("extension only") << 0 << ".txt" << "/.txt";
+    QTest::newRow("xls") << 1 << "list.txt" << "/list.txt.xls";
+    QTest::newRow("doc") << 2 << "list.doc" << "/list.doc";
+    QTest::newRow("csv") << 3 << "a b.csv" << "/a b.csv";
+    QTest::newRow("blank name") << 3 << " " << "/ .csv";
+  }
+  void TheTypeGivesTheExtension() {
+    QFETCH(int, type);
+    QFETCH(QString, name);
+    QFETCH(QString, target);
+    TempTree tree;
+    OpenDialog open(tree.Path());
+    QCOMPARE(open.Save(type, name), QString::fromStdString(tree.Path()) + target);
+    QCOMPARE(open.messages, QStringList());
+  }
+
+  // Typing drops the nine characters no file name may hold; pasting and the separator box
+  // take anything. Either box selects its whole text when it gets the focus.
+  void TypedForbiddenCharactersAreDropped() {
+    TempTree tree;
+    OpenDialog open(tree.Path());
+    open.dialog.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
+    open.name->setFocus();
+    QVERIFY(QTest::qWaitFor([&] { return open.name->selectedText() == open.name->text(); }));
+
+    QTest::keyClicks(open.name, "a:b\\/*?\"<>|c d.e");
+    QCOMPARE(open.name->text(), QString("abc d.e"));
+
+    QApplication::clipboard()->setText("x:y*");
+    open.name->selectAll();
+    QTest::keyClick(open.name, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(open.name->text(), QString("x:y*"));
+
+    open.separator->setFocus();
+    QVERIFY(QTest::qWaitFor([&] { return open.separator->selectedText() == ","; }));
+    QTest::keyClicks(open.separator, "|");
+    QCOMPARE(open.separator->text(), QString("|"));
+  }
+
+  // Only ".txt" and ".doc" show the separator, and only a shown separator is handed back;
+  // a hidden one keeps its text for when it shows again.
+  void OnlyTxtAndDocTakeASeparator() {
+    TempTree tree;
+    OpenDialog open(tree.Path());
+    const bool shown[] = {true, false, true, false};
+    for (int type = 0; type < 4; ++type) {
+      open.type->setCurrentIndex(type);
+      QCOMPARE(open.SeparatorShown(), shown[type]);
+      QCOMPARE(open.separator->text(), QString(","));
+    }
+    QCOMPARE(open.Save(1, "sheet"), QString::fromStdString(tree.Path("sheet.xls")));
+    QCOMPARE(open.dialog.ColumnSaperator(), QString());
+
+    open.dialog.show();
+    open.separator->setText(" ");
+    open.Save(0, "blank");
+    QCOMPARE(open.dialog.ColumnSaperator(), QString(" "));
+  }
+
+  // An empty name, or an empty separator while it shows, keeps the dialog open with a
+  // message and no result; a name of blanks passes.
+  void SaveChecksTheNameAndTheShownSeparator() {
+    TempTree tree;
+    OpenDialog open(tree.Path());
+    open.Save(0, "");
+    QCOMPARE(open.messages, QStringList{"File Name must be specified."});
+    QVERIFY(open.dialog.isVisible());
+    QCOMPARE(open.dialog.FileName(), QString());
+
+    open.separator->clear();
+    open.Save(0, "  ");
+    QCOMPARE(open.messages, QStringList({"File Name must be specified.", "Column Saperator must be specified."}));
+    QVERIFY(open.dialog.isVisible());
+    QCOMPARE(open.dialog.FileName(), QString());
+
+    QCOMPARE(open.Save(3, "  "), QString::fromStdString(tree.Path("  .csv")));
+    QCOMPARE(open.messages.size(), 2);
+
+    // Without a message function of its own the dialog uses the program's message box.
+    ExportDialog dialog(tree.Path());
+    dialog.show();
+    QString shown;
+    WhenModal<QMessageBox>([&shown](QMessageBox* box) {
+      shown = box->windowTitle() + ": " + box->text();
+      box->accept();
+    });
+    dialog.findChild<QLineEdit*>("txtFileName")->clear();
+    dialog.findChild<QPushButton*>("cmdSave")->click();
+    QCOMPARE(shown, QString("Folidex: File Name must be specified."));
+    QVERIFY(dialog.isVisible());
+  }
+
+  // "&Cancel" and Esc leave the cancel marker; the close box leaves no result at all.
+  void CancelMarksTheResultAndTheCloseBoxLeavesNone() {
+    TempTree tree;
+    OpenDialog open(tree.Path());
+    open.cancel->click();
+    QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
+    QVERIFY(open.dialog.isHidden());
+
+    open.dialog.show();
+    QTest::keyClick(&open.dialog, Qt::Key_Escape);
+    QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
+    QVERIFY(open.dialog.isHidden());
+
+    open.dialog.show();
+    QVERIFY(open.dialog.close());
+    QCOMPARE(open.dialog.FileName(), QString());
+    QCOMPARE(open.dialog.ColumnSaperator(), QString());
+  }
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::ExportDialogTest)
+#include "ExportDialogTest.moc"

@@ -1,0 +1,189 @@
+#include <QApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
+#include <algorithm>
+#include <filesystem>
+#include <tuple>
+#include <unistd.h>
+
+#include "core/export/ExportWriter.h"
+#include "support/TempTree.h"
+#include "ui/app/MainWindow.h"
+#include "ui/export/ExportDialog.h"
+#include "ui/export/ExportGrid.h"
+#include "WhenModal.h"
+
+namespace folidex::test {
+namespace {
+
+ResultTable SampleTable() {
+  ResultTable table;
+  table.AppendRow({"a.pdf", "/docs", "1,234 KB", "07/26/2005 03:05 PM", "12", "/docs/a.pdf", "1234"});
+  table.AppendRow({"say \"hi\".pdf", "/docs", "1 KB", "01/02/2006 10:00 AM", "Error", "/docs/say \"hi\".pdf", "1"});
+  table.AppendRow({"Übersicht\tline\nbreak.pdf", "/docs/more", "3 KB", "01/03/2006 11:00 PM", "3", "/x", "3"});
+  return table;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) names.push_back(entry.path());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Prompts that answer the dialog with `choice` and keep the messages.
+struct FakePrompts {
+  explicit FakePrompts(ExportChoice choice, std::function<void()> whileOpen = {}) {
+    prompts.openDialog = [this, choice, whileOpen] {
+      ++openings;
+      if (whileOpen) whileOpen();
+      return choice;
+    };
+    prompts.showMessage = [this](const QString& message) { messages << message; };
+  }
+
+  int openings = 0;
+  QStringList messages;
+  ExportPrompts prompts;
+};
+
+QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+}  // namespace
+
+class ExportGridTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  // The file holds the table as it stood when the dialog opened: sorted order, hidden rows
+  // kept, hidden columns dropped; rows a running search adds meanwhile are not in it. An
+  // existing target is replaced.
+  void WritesTheTableAsItStoodWhenTheDialogOpened() {
+    TempTree tree;
+    const std::string target = tree.Write("list.csv", "old contents");
+    ResultTable table = SampleTable();
+    table.SetColumnHidden(kLocation, true);
+    table.SetRowHidden(1, true);
+    table.ReorderDataRows({2, 1, 3});
+    FakePrompts prompts({Q(target), ""}, [&table] { table.AppendRow({"late.pdf", "/docs", "1 KB", "", "1", "", ""}); });
+    ExportFoundFiles(table, prompts.prompts);
+    QCOMPARE(prompts.messages, QStringList{"Meta Data exported successfully to " + Q(target)});
+    QCOMPARE(tree.Read("list.csv"), std::string("File Name\tSize\tModified Date\tPages\r\n"
+                                          "\"say \"\"hi\"\".pdf\"\t1 KB\t01/02/2006 10:00 AM\tError\r\n"
+                                          "a.pdf\t1,234 KB\t07/26/2005 03:05 PM\t12\r\n"
+                                          "\"Übersicht\tline\nbreak.pdf\"\t3 KB\t01/03/2006 11:00 PM\t3\r\n"));
+
+    FakePrompts text({Q(tree.Path("list.txt")), ","});
+    ExportFoundFiles(SampleTable(), text.prompts);
+    QVERIFY(tree.Read("list.txt").starts_with("File Name,Location,Size,Modified Date,Pages\r\n"
+                                                        "a.pdf,/docs,\"1,234 KB\",07/26/2005 03:05 PM,12\r\n"));
+  }
+
+  // A target that cannot be written is reported with the reason and leaves no file.
+  void AFailedExportSaysWhyAndLeavesNothing() {
+    TempTree tree;
+    tree.Write("plain", "a file, not a folder");
+    tree.MakeFolder("locked");
+    std::vector<std::string> targets{tree.Path("missing/list.txt"), tree.Path("plain/list.txt")};
+    if (geteuid() != 0) {
+      std::filesystem::permissions(tree.Path("locked"), std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::owner_exec);
+      targets.push_back(tree.Path("locked/list.txt"));
+    }
+    const std::vector<std::string> before = FilesIn(tree.Path());
+    for (const std::string& target : targets) {
+      FakePrompts prompts({Q(target), ","});
+      ExportFoundFiles(SampleTable(), prompts.prompts);
+      QCOMPARE(prompts.messages.size(), 1);
+      const QString prefix = "Unable to export data.\r\n\r\n";
+      QVERIFY2(prompts.messages[0].startsWith(prefix) && prompts.messages[0].size() > prefix.size(),
+               qPrintable(prompts.messages[0]));
+    }
+    QCOMPARE(FilesIn(tree.Path()), before);
+  }
+
+  // "&Cancel" and the close box both end the export without a file or a message.
+  void ACancelledExportTouchesNothing() {
+    TempTree tree;
+    const std::string kept = tree.Write("list.txt", "keep me");
+    for (const QString& fileName : {QString(ExportDialog::kCancelled), QString()}) {
+      FakePrompts prompts({fileName, ""});
+      ExportFoundFiles(SampleTable(), prompts.prompts);
+      QCOMPARE(prompts.openings, 1);
+      QCOMPARE(prompts.messages, QStringList());
+    }
+    QCOMPARE(FilesIn(tree.Path()), std::vector<std::string>{kept});
+    QCOMPARE(tree.Read("list.txt"), std::string("keep me"));
+  }
+
+  // The main window's "Export" button refuses an empty list with a message and opens no
+  // dialog; its Tools menu item opens the dialog in the export location, writes the header
+  // line alone and says where.
+  void TheMainWindowsTwoCommands() {
+    TempTree tree;
+    AppSettings settings;
+    settings.ExportLocation = tree.Path();
+    MainWindow window(settings);
+    QStringList shown;
+    const auto answerMessage = [&shown](QMessageBox* box) {
+      QCOMPARE(box->icon(), QMessageBox::Information);
+      shown << box->windowTitle() + ": " + box->text();
+      box->accept();
+    };
+    WhenModal<QMessageBox>(answerMessage);
+    window.findChild<QPushButton*>("cmdExport")->click();
+    QCOMPARE(shown, QStringList{"Folidex: No files found to export."});
+
+    WhenModal<ExportDialog>([&answerMessage](ExportDialog* dialog) {
+      dialog->findChild<QLineEdit*>("txtFileName")->setText("chosen");
+      dialog->findChild<QLineEdit*>("txtColSaperator")->setText(";");
+      WhenModal<QMessageBox>(answerMessage);
+      dialog->findChild<QPushButton*>("cmdSave")->click();
+    });
+    window.findChild<QAction*>("mnuToolsExport")->trigger();
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[1], "Folidex: Meta Data exported successfully to " + Q(tree.Path("chosen.txt")));
+    QCOMPARE(tree.Read("chosen.txt"), std::string("File Name;Location;Size;Modified Date;Pages\r\n"));
+  }
+
+  // A ".csv" and a ".txt" export read back through Python's csv module as the same table.
+  void ExportsReadBackAsTheSameTable() {
+    const QString python = QStandardPaths::findExecutable("python3");
+    QVERIFY2(!python.isEmpty(), "python3 is needed to read the exports back");
+    const char* script =
+        "import csv, json, sys\n"
+        "with open(sys.argv[1], newline='', encoding='utf-8') as f:\n"
+        "    print(json.dumps(list(csv.reader(f, delimiter=sys.argv[2]))))\n";
+    TempTree tree;
+    ResultTable table = SampleTable();
+    table.SetColumnHidden(kModifiedDate, true);
+    QJsonArray expected;
+    for (const std::vector<std::string>& row : TakeExportSnapshot(table)) {
+      QJsonArray cells;
+      for (const std::string& cell : row) cells.append(Q(cell));
+      expected.append(cells);
+    }
+    for (const auto& [name, given, separator] : {std::tuple{"list.csv", "", "\t"}, std::tuple{"list.txt", ",", ","}}) {
+      FakePrompts prompts({Q(tree.Path(name)), given});
+      ExportFoundFiles(table, prompts.prompts);
+      QProcess reader;
+      reader.start(python, {"-c", script, Q(tree.Path(name)), separator});
+      QVERIFY(reader.waitForFinished(30000));
+      QCOMPARE(reader.exitCode(), 0);
+      QCOMPARE(QJsonDocument::fromJson(reader.readAllStandardOutput()).array(), expected);
+    }
+  }
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::ExportGridTest)
+#include "ExportGridTest.moc"
