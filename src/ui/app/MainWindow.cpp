@@ -28,9 +28,11 @@ QString ToQString(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(const AppSettings& settings, WalkSettings walkSettings, QWidget* parent)
+MainWindow::MainWindow(AppSettings& settings, WalkSettings walkSettings, SaveSettingsFunction saveSettings,
+                       QWidget* parent)
     : QMainWindow(parent),
       settings_(settings),
+      saveSettings_(std::move(saveSettings)),
       runner_(model_, criteria_, std::move(walkSettings)),
       client_(new QWidget(this)),
       line1_(MakeRule(client_)),
@@ -92,6 +94,8 @@ void MainWindow::ConnectControls() {
   connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup, [this](const QPoint& at) { menus_.popup->popup(at); });
   connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
   connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
+  menus_.toolsPreferences->setEnabled(static_cast<bool>(saveSettings_));
+  connect(menus_.toolsPreferences, &QAction::triggered, this, &MainWindow::mnuPreferences_Click);
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
     close();
     QCoreApplication::quit();
@@ -107,15 +111,20 @@ void MainWindow::ApplySettings() {
 }
 
 bool MainWindow::RefreshGrid(QString& error) {
-  QPixmap picture;
-  if (!settings_.BackPicture.empty() && !picture.load(ToQString(settings_.BackPicture))) {
-    error = "The picture " + ToQString(settings_.BackPicture) + " cannot be loaded.";
-    return false;
-  }
+  QPixmap picture;  // stays empty, no picture, when the file cannot be loaded
+  const bool loaded = settings_.BackPicture.empty() || picture.load(ToQString(settings_.BackPicture));
   vsFiles_->SetBackgroundPicture(picture);
   vsFiles_->SetAppearance(AppearanceFromSettings(settings_, palette()));
   vsFiles_->ApplyColumnVisibility(settings_.ColumnVisibility, false);
-  return true;
+  if (!loaded) error = "Unable to load the background picture.\r\n\r\n" + ToQString(settings_.BackPicture);
+  return loaded;
+}
+
+void MainWindow::mnuPreferences_Click() {
+  StandardPreferencesPickers pickers;
+  PreferencesDialog dialog(
+      settings_, model_.Table(), saveSettings_, [this](QString& error) { return RefreshGrid(error); }, pickers, this);
+  dialog.exec();
 }
 
 void MainWindow::ShowSearchDefaults() {
