@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPixmap>
+#include <QShortcut>
 
 #include "ui/app/CaptionColor.h"
 #include "ui/app/PlaceControl.h"
+#include "ui/results/FileActions.h"
 
 namespace folidex {
 namespace {
@@ -94,6 +96,15 @@ void MainWindow::ConnectControls() {
   connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup, [this](const QPoint& at) { menus_.popup->popup(at); });
   connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
   connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
+  auto* fileActions = new FileActions(*vsFiles_, std::make_unique<FreedesktopDesktop>(),
+                                     std::make_unique<StandardDeletePrompts>(), this);
+  connect(menus_.fileOpen, &QAction::triggered, fileActions, &FileActions::mnuFileOpen_Click);
+  connect(menus_.fileDelete, &QAction::triggered, fileActions, &FileActions::mnuFileDelete_Click);
+  connect(menus_.fileProperties, &QAction::triggered, fileActions, &FileActions::mnuFileProperties_Click);
+  connect(menus_.fileShowContainingFolder, &QAction::triggered, fileActions,
+          &FileActions::mnuFileShowContainingFolder_Click);
+  auto* deleteKey = new QShortcut(Qt::Key_Delete, vsFiles_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(deleteKey, &QShortcut::activated, menus_.fileDelete, &QAction::trigger);
   menus_.toolsPreferences->setEnabled(static_cast<bool>(saveSettings_));
   connect(menus_.toolsPreferences, &QAction::triggered, this, &MainWindow::mnuPreferences_Click);
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
