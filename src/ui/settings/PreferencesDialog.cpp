@@ -17,6 +17,28 @@ constexpr int kTextHeight = 285;     // twips, one-line text boxes and labels
 constexpr int kFolderTextLimit = 500;
 const char* const kPictureFilter = "Bitmap Image (*.bmp);;JPEG Image (*.jpg);;GIF Image (*.gif)";
 
+// A colour's row in the grid frame: its label, its square and the "..." button beside it.
+struct ColorPlace {
+  const char* label;
+  int labelLeft;
+  const char* square;
+  const char* button;
+  int squareLeft;
+  int top;
+  std::int32_t AppSettings::*field;
+};
+constexpr int kSquareToButton = 330;  // twips from a colour square's left to its button's
+// The line colour comes first: "Show Grid" enables its button.
+constexpr ColorPlace kColorPlaces[] = {
+    {"Line Color", 3660, "shpGridColor", "cmdGridColor", 4560, 1290, &AppSettings::GridColor},
+    {"Fore Color", 180, "shpGridForeColor", "cmdGridForeColor", 1110, 1890, &AppSettings::ForeColor},
+    {"Fore Color Selection", 2880, "shpGridForeColorSel", "cmdGridForeColorSel", 4560, 1890,
+     &AppSettings::ForeColorSel},
+    {"Back Color", 180, "shpGridBackColor", "cmdGridBackColor", 1110, 2460, &AppSettings::BackColor},
+    {"Back Color Selection", 2880, "shpGridBackColorSel", "cmdGridBackColorSel", 4560, 2460,
+     &AppSettings::BackColorSel},
+};
+
 // Places `control` at `left`, `top` in twips inside its parent; a width of 0 takes the
 // control's own width.
 void Place(QWidget* control, int left, int top, int width = 0, int height = kTextHeight) {
@@ -88,6 +110,12 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, const ResultTable& g
   setObjectName("dlgPreferences");
   setWindowTitle("Preferences");
   setModal(true);
+  // The layout is measured for a sans-serif font of 8 points, 11 pixels high, of Arial's
+  // width; a larger or wider system font would cut the captions off.
+  QFont designFont = font();
+  designFont.setFamilies({"Arial", designFont.family()});
+  designFont.setPixelSize(11);
+  setFont(designFont);
   setFixedSize(ToPixels({0, 0, kClientWidth, kClientHeight}).size());
   BuildGridFrame();
   BuildGeneralFrame();
@@ -114,23 +142,13 @@ void PreferencesDialog::BuildGridFrame() {
   cmbGridStyles_ = new QComboBox(frame);
   cmbGridStyles_->setObjectName("cmbGridStyles");
   Place(cmbGridStyles_, 990, 1290, 2055, 315);
-  AddLabel(frame, "Line Color", 3660, 1290);
-  colors_[0] = {AddColorSquare(frame, "shpGridColor", 4560, 1290), AddBrowseButton(frame, "cmdGridColor", 4890, 1290),
-                &AppSettings::GridColor};
-
-  AddLabel(frame, "Fore Color", 180, 1890);
-  colors_[1] = {AddColorSquare(frame, "shpGridForeColor", 1110, 1890),
-                AddBrowseButton(frame, "cmdGridForeColor", 1440, 1890), &AppSettings::ForeColor};
-  AddLabel(frame, "Fore Color Selection", 2880, 1890);
-  colors_[2] = {AddColorSquare(frame, "shpGridForeColorSel", 4560, 1890),
-                AddBrowseButton(frame, "cmdGridForeColorSel", 4890, 1890), &AppSettings::ForeColorSel};
-
-  AddLabel(frame, "Back Color", 180, 2460);
-  colors_[3] = {AddColorSquare(frame, "shpGridBackColor", 1110, 2460),
-                AddBrowseButton(frame, "cmdGridBackColor", 1440, 2460), &AppSettings::BackColor};
-  AddLabel(frame, "Back Color Selection", 2880, 2460);
-  colors_[4] = {AddColorSquare(frame, "shpGridBackColorSel", 4560, 2460),
-                AddBrowseButton(frame, "cmdGridBackColorSel", 4890, 2460), &AppSettings::BackColorSel};
+  static_assert(std::size(kColorPlaces) == std::tuple_size_v<decltype(colors_)>);
+  for (std::size_t i = 0; i < colors_.size(); ++i) {
+    const ColorPlace& place = kColorPlaces[i];
+    AddLabel(frame, place.label, place.labelLeft, place.top);
+    colors_[i] = {AddColorSquare(frame, place.square, place.squareLeft, place.top),
+                  AddBrowseButton(frame, place.button, place.squareLeft + kSquareToButton, place.top), place.field};
+  }
 }
 
 void PreferencesDialog::BuildGeneralFrame() {
@@ -197,7 +215,7 @@ void PreferencesDialog::showEvent(QShowEvent* event) {
 void PreferencesDialog::chkShowGrid_Click() {
   const bool shown = chkShowGrid_->isChecked();
   cmbGridStyles_->setEnabled(shown);
-  colors_[0].button->setEnabled(shown);
+  colors_[0].button->setEnabled(shown);  // the line colour's "..."
 }
 
 void PreferencesDialog::ChooseColor(ColorSquare* square) {
