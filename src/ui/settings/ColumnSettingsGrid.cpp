@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QProxyStyle>
 
 #include "ui/app/Twips.h"
 
@@ -17,10 +18,25 @@ QTableWidgetItem* ReadOnlyItem(const QString& text, Qt::Alignment alignment) {
   return cell;
 }
 
+// Puts the check box of a cell without text in the middle of the cell, where it is drawn
+// and where a click hits it.
+class CentredCheckStyle : public QProxyStyle {
+ public:
+  QRect subElementRect(SubElement element, const QStyleOption* option, const QWidget* widget) const override {
+    const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+    const auto* cell = qstyleoption_cast<const QStyleOptionViewItem*>(option);
+    if (element != SE_ItemViewItemCheckIndicator || !cell || !cell->text.isEmpty()) return rect;
+    return alignedRect(cell->direction, Qt::AlignCenter, rect.size(), cell->rect);
+  }
+};
+
 }  // namespace
 
 ColumnSettingsGrid::ColumnSettingsGrid(QWidget* parent) : QTableWidget(parent) {
   setObjectName("vsColumnSettings");
+  auto* centredChecks = new CentredCheckStyle;
+  centredChecks->setParent(this);
+  setStyle(centredChecks);
   setColumnCount(3);
   setHorizontalHeaderLabels({"Sr#", "Column Name", "Visible"});
   for (int column = 0; column < 3; ++column) setColumnWidth(column, TwipsToPixels(kColumnWidths[column]));

@@ -182,7 +182,8 @@ class PreferencesDialogTest : public QObject {
     for (int column = 0; column < 5; ++column) QVERIFY(ResultsGrid()->isColumnHidden(column));
   }
 
-  // The space bar toggles the current row's box from the "Column Name" cell too.
+  // The space bar toggles the current row's box from the "Column Name" cell too, and a
+  // click on the box in the middle of its cell toggles it.
   void SpaceOnTheColumnNameOfSizeTogglesItsBox() {
     Open();
     dialog_->show();
@@ -193,6 +194,8 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(grid->VisibilityFlags(), (std::vector<std::string>{"1", "1", "0", "1", "1"}));
     QTest::keyClick(grid, Qt::Key_Space);
     QCOMPARE(grid->VisibilityFlags(), (std::vector<std::string>{"1", "1", "1", "1", "1"}));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 2)).center());
+    QCOMPARE(grid->VisibilityFlags(), (std::vector<std::string>{"1", "0", "1", "1", "1"}));
   }
 
   // Stored values the dialog would not write: a style no entry carries is kept unless the
