@@ -26,12 +26,12 @@ void AddMirror(QMenu& menu, const char* name, const QString& caption, QAction* t
 MainMenus BuildMainMenus(QMenuBar& bar, QWidget& window) {
   MainMenus menus{};
   QMenu* file = bar.addMenu("File");
-  menus.fileOpen = AddItem(*file, "mnuFileOpen", "Open", false);
+  menus.fileOpen = AddItem(*file, "mnuFileOpen", "Open");
   file->addSeparator();
-  menus.fileDelete = AddItem(*file, "mnuFileDelete", "Delete", false);
+  menus.fileDelete = AddItem(*file, "mnuFileDelete", "Delete");
   AddHiddenItem(*file, "mnuFileRename", "Rename");
-  menus.fileProperties = AddItem(*file, "mnuFileProperties", "Properties...", false);
-  menus.fileShowContainingFolder = AddItem(*file, "mnuFileShowContainingFolder", "Show Containing Folder", false);
+  menus.fileProperties = AddItem(*file, "mnuFileProperties", "Properties...");
+  menus.fileShowContainingFolder = AddItem(*file, "mnuFileShowContainingFolder", "Show Containing Folder");
   file->addSeparator();
   menus.fileExit = AddItem(*file, "mnuFileExit", "E&xit");
   menus.fileExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));

@@ -4,10 +4,12 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QShortcut>
 
 #include "ui/app/CaptionColor.h"
 #include "ui/app/PlaceControl.h"
 #include "ui/export/ExportGrid.h"
+#include "ui/results/FileActions.h"
 
 namespace folidex {
 namespace {
@@ -30,9 +32,11 @@ QString ToQString(const std::string& text) {
 
 }  // namespace
 
-MainWindow::MainWindow(const AppSettings& settings, WalkSettings walkSettings, QWidget* parent)
+MainWindow::MainWindow(AppSettings& settings, WalkSettings walkSettings, SaveSettingsFunction saveSettings,
+                       QWidget* parent)
     : QMainWindow(parent),
       settings_(settings),
+      saveSettings_(std::move(saveSettings)),
       runner_(model_, criteria_, std::move(walkSettings)),
       client_(new QWidget(this)),
       line1_(MakeRule(client_)),
@@ -100,6 +104,17 @@ void MainWindow::ConnectControls() {
           [this] { ExportFoundFiles(model_.Table(), ExportPrompts::ForWindow(this, settings_)); });
   connect(menus_.toolsExport, &QAction::triggered, this,
           [this] { ExportGrid(model_.Table(), ExportPrompts::ForWindow(this, settings_)); });
+  auto* fileActions = new FileActions(*vsFiles_, std::make_unique<FreedesktopDesktop>(),
+                                     std::make_unique<StandardDeletePrompts>(), this);
+  connect(menus_.fileOpen, &QAction::triggered, fileActions, &FileActions::mnuFileOpen_Click);
+  connect(menus_.fileDelete, &QAction::triggered, fileActions, &FileActions::mnuFileDelete_Click);
+  connect(menus_.fileProperties, &QAction::triggered, fileActions, &FileActions::mnuFileProperties_Click);
+  connect(menus_.fileShowContainingFolder, &QAction::triggered, fileActions,
+          &FileActions::mnuFileShowContainingFolder_Click);
+  auto* deleteKey = new QShortcut(Qt::Key_Delete, vsFiles_, nullptr, nullptr, Qt::WidgetShortcut);
+  connect(deleteKey, &QShortcut::activated, menus_.fileDelete, &QAction::trigger);
+  menus_.toolsPreferences->setEnabled(static_cast<bool>(saveSettings_));
+  connect(menus_.toolsPreferences, &QAction::triggered, this, &MainWindow::mnuPreferences_Click);
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
     close();
     QCoreApplication::quit();
@@ -115,15 +130,20 @@ void MainWindow::ApplySettings() {
 }
 
 bool MainWindow::RefreshGrid(QString& error) {
-  QPixmap picture;
-  if (!settings_.BackPicture.empty() && !picture.load(ToQString(settings_.BackPicture))) {
-    error = "The picture " + ToQString(settings_.BackPicture) + " cannot be loaded.";
-    return false;
-  }
+  QPixmap picture;  // stays empty, no picture, when the file cannot be loaded
+  const bool loaded = settings_.BackPicture.empty() || picture.load(ToQString(settings_.BackPicture));
   vsFiles_->SetBackgroundPicture(picture);
   vsFiles_->SetAppearance(AppearanceFromSettings(settings_, palette()));
   vsFiles_->ApplyColumnVisibility(settings_.ColumnVisibility, false);
-  return true;
+  if (!loaded) error = "Unable to load the background picture.\r\n\r\n" + ToQString(settings_.BackPicture);
+  return loaded;
+}
+
+void MainWindow::mnuPreferences_Click() {
+  StandardPreferencesPickers pickers;
+  PreferencesDialog dialog(
+      settings_, model_.Table(), saveSettings_, [this](QString& error) { return RefreshGrid(error); }, pickers, this);
+  dialog.exec();
 }
 
 void MainWindow::ShowSearchDefaults() {

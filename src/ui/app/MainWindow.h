@@ -19,6 +19,7 @@
 #include "ui/results/StatusPanels.h"
 #include "ui/search/AdvancedSearchOptions.h"
 #include "ui/search/SearchRunner.h"
+#include "ui/settings/PreferencesDialog.h"
 
 namespace folidex {
 
@@ -30,12 +31,15 @@ class MainWindow : public QMainWindow {
 
  public:
   // `settings` must outlive the window; `walkSettings` lets tests and benchmarks choose
-  // the page counter.
-  explicit MainWindow(const AppSettings& settings, WalkSettings walkSettings = {}, QWidget* parent = nullptr);
+  // the page counter. "Preferences..." stores the settings with `saveSettings`, and is
+  // disabled without one.
+  explicit MainWindow(AppSettings& settings, WalkSettings walkSettings = {}, SaveSettingsFunction saveSettings = {},
+                      QWidget* parent = nullptr);
   ~MainWindow() override;
 
   // Applies the appearance and the column visibility of the settings again. A background
-  // picture that cannot be loaded changes nothing and is reported in `error`.
+  // picture that cannot be loaded leaves the grid without one and is reported in `error`,
+  // the text to show the user; the rest still applies.
   bool RefreshGrid(QString& error);
 
   // The search command: starts a search of the search folder, or asks the running one to
@@ -59,9 +63,11 @@ class MainWindow : public QMainWindow {
   void ftv_FolderSelected(const QString& path);
   void Form_FirstActivate();
   void cmdShowHideAdvanceSearch_Click();
+  void mnuPreferences_Click();
   void ApplyLayout();
 
-  const AppSettings& settings_;
+  AppSettings& settings_;
+  SaveSettingsFunction saveSettings_;
   ResultModel model_;
   LiveCriteria criteria_;
   SearchRunner runner_;

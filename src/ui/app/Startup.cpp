@@ -13,8 +13,12 @@ void StartupOptions::ShowMessage(const QString& message) {
 
 StartupOptions StartupOptions::ForExecutableFolder(const std::filesystem::path& executableFolder) {
   StartupOptions options;
-  options.loadSettings = [file = SettingsPath(executableFolder)](AppSettings& settings, std::string& message) {
+  const std::filesystem::path file = SettingsPath(executableFolder);
+  options.loadSettings = [file](AppSettings& settings, std::string& message) {
     return LoadSettings(file, settings, message);
+  };
+  options.saveSettings = [file](const AppSettings& settings, std::string& error) {
+    return SaveSettings(file, settings, error);
   };
   return options;
 }
@@ -25,7 +29,7 @@ std::unique_ptr<MainWindow> StartUp(AppSettings& settings, const StartupOptions&
     options.showMessage(QString::fromStdString(message));
     return nullptr;
   }
-  auto window = std::make_unique<MainWindow>(settings, options.walkSettings);
+  auto window = std::make_unique<MainWindow>(settings, options.walkSettings, options.saveSettings);
   // Waits here, the splash window modal, until its timer has closed it (which may happen
   // while it is being shown when the time is short).
   SplashWindow splash(options.splashMilliseconds);

@@ -16,6 +16,8 @@ namespace folidex {
 struct StartupOptions {
   // Fills the settings; false with the reason in `message` when they cannot be loaded.
   std::function<bool(AppSettings& settings, std::string& message)> loadSettings;
+  // Stores the settings when the preferences are confirmed; false with the reason in `error`.
+  SaveSettingsFunction saveSettings;
   // Tells the user why the settings could not be loaded.
   std::function<void(const QString& message)> showMessage = ShowMessage;
   int splashMilliseconds = SplashWindow::kShowMilliseconds;

@@ -1,0 +1,70 @@
+#include "ui/results/FilePropertiesDialog.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "core/results/ResultCells.h"
+
+namespace folidex {
+namespace {
+
+constexpr const char* kUnknown = "Unknown";
+
+QString TimeText(const QDateTime& time) {
+  return time.isValid() ? time.toString("dddd, MMMM dd, yyyy, hh:mm:ss AP") : kUnknown;
+}
+
+QString SizeText(const QFileInfo& file) {
+  if (!file.exists()) return kUnknown;
+  const auto bytes = static_cast<std::uint64_t>(file.size());
+  return QString::fromStdString(FormatGrouped(bytes) + " bytes (" + FormatGrouped(RoundUpKB(bytes)) + " KB)");
+}
+
+// "rw-r--r--" for the owner, the group and everybody else.
+QString PermissionText(const QFileInfo& file) {
+  if (!file.exists()) return kUnknown;
+  const QFile::Permissions granted = file.permissions();
+  const QFile::Permission flags[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner, QFile::ReadGroup,
+                                     QFile::WriteGroup, QFile::ExeGroup, QFile::ReadOther, QFile::WriteOther,
+                                     QFile::ExeOther};
+  QString text;
+  for (int i = 0; i < 9; ++i) text += granted.testFlag(flags[i]) ? "rwx"[i % 3] : '-';
+  return text;
+}
+
+QLabel* Value(const QString& text) {
+  auto* label = new QLabel(text);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+FilePropertiesDialog::FilePropertiesDialog(const QString& path, const QString& pages, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+  const QFileInfo file(path);
+  setObjectName("dlgFileProperties");
+  setWindowTitle(file.fileName() + " Properties");
+  auto* facts = new QFormLayout;
+  facts->addRow("Name:", Value(file.fileName()));
+  facts->addRow("Folder:", Value(file.absolutePath()));
+  facts->addRow("Size:", Value(SizeText(file)));
+  facts->addRow("Created:", Value(TimeText(file.birthTime())));
+  facts->addRow("Modified:", Value(TimeText(file.lastModified())));
+  facts->addRow("Accessed:", Value(TimeText(file.lastRead())));
+  facts->addRow("Permissions:", Value(PermissionText(file)));
+  facts->addRow("Owner:", Value(file.exists() ? file.owner() : kUnknown));
+  facts->addRow("Pages:", Value(pages));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(facts);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+}  // namespace folidex

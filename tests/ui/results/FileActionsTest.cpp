@@ -1,0 +1,213 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <sys/stat.h>
+
+#include "MainWindowProbe.h"
+#include "core/results/ResultTableUpdater.h"
+#include "support/TempTree.h"
+#include "ui/results/FileActions.h"
+
+namespace folidex::test {
+namespace {
+
+struct RecordingDesktop : Desktop {
+  void OpenFile(const QString& path) override { calls << "open " + path; }
+  void ShowContainingFolder(const QString& path) override { calls << "folder " + path; }
+  void ShowFileProperties(const QString& path, const QString& pages, QWidget*) override {
+    calls << "properties " + path + " " + pages;
+  }
+  QStringList calls;
+};
+
+struct ScriptedPrompts : DeletePrompts {
+  bool ConfirmDelete(QWidget*) override {
+    ++confirmations;
+    return answerYes;
+  }
+  void ShowDeleteFailure(QWidget*, const QString& path) override { failures << path; }
+  bool answerYes = true;
+  int confirmations = 0;
+  QStringList failures;
+};
+
+bool Exists(const std::string& path) {
+  return std::filesystem::exists(path);
+}
+
+// Appends one row per file, its Pages cell holding `pages`.
+void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {
+  ResultTableUpdater updater(model.Table());
+  model.AppendRows(
+      [&] {
+        for (const std::string& path : paths) {
+          FoundFile file;
+          file.facts.fullPath = path;
+          file.facts.name = std::filesystem::path(path).filename();
+          file.facts.folder = std::filesystem::path(path).parent_path();
+          file.pages = pages;
+          updater.FileFound(file);
+        }
+      },
+      std::vector<QIcon>(paths.size()));
+}
+
+}  // namespace
+
+class FileActionsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    model_ = std::make_unique<ResultModel>();
+    grid_ = std::make_unique<ResultGrid>(*model_);
+    grid_->SetupGrid({});
+    auto desktop = std::make_unique<RecordingDesktop>();
+    auto prompts = std::make_unique<ScriptedPrompts>();
+    desktop_ = desktop.get();
+    prompts_ = prompts.get();
+    actions_ = std::make_unique<FileActions>(*grid_, std::move(desktop), std::move(prompts));
+    // The selected files share their folder with files that must survive.
+    tree_ = std::make_unique<TempTree>();
+    for (const char* name : {"a.pdf", "b.pdf", "c.pdf", "keep.pdf", "keep.txt"})
+      paths_.push_back(tree_->Write(name, "x"));
+  }
+
+  void cleanup() {
+    actions_.reset();
+    grid_.reset();
+    model_.reset();
+    paths_.clear();
+    tree_.reset();
+  }
+
+  // Three selected rows, the second file read-only: the first goes and its row hides, the
+  // message names the second, and the second and third stay with their rows.
+  void ReadOnlySecondFileStopsTheDelete() {
+    Fill(*model_, {paths_[0], paths_[1], paths_[2], paths_[3]});
+    ResultTable& table = model_->Table();
+    table.SetStatusText("4 file(s) found", "Files");
+    table.SetTotalText("Total Pages : 4");
+    chmod(paths_[1].c_str(), 0444);
+    SelectRows({1, 2, 3});
+
+    actions_->mnuFileDelete_Click();
+
+    QCOMPARE(prompts_->confirmations, 1);
+    QCOMPARE(prompts_->failures, QStringList{QString::fromStdString(paths_[1])});
+    QVERIFY(!Exists(paths_[0]));
+    for (int i = 1; i < 5; ++i) QVERIFY(Exists(paths_[i]));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{true, false, false, false}));
+    QCOMPARE(table.StatusText("Files"), std::string("4 file(s) found"));
+    QCOMPARE(table.TotalText(), std::string("Total Pages : 4"));
+  }
+
+  void NoAtTheConfirmationChangesNothing() {
+    Fill(*model_, {paths_[0], paths_[1]});
+    SelectRows({1, 2});
+    prompts_->answerYes = false;
+    actions_->mnuFileDelete_Click();
+    QCOMPARE(prompts_->confirmations, 1);
+    QVERIFY(Exists(paths_[0]) && Exists(paths_[1]));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, false}));
+  }
+
+  // "Select All" after a delete selects the hidden row too; it is skipped, not failed on.
+  void SelectAllAfterADeleteSkipsTheHiddenRows() {
+    Fill(*model_, {paths_[0], paths_[1], paths_[2]});
+    SelectRows({2});
+    actions_->mnuFileDelete_Click();
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, true, false}));
+
+    grid_->SelectAll();
+    actions_->mnuFileDelete_Click();
+    QCOMPARE(prompts_->failures, QStringList{});
+    QCOMPARE(HiddenRows(), (std::vector<bool>{true, true, true}));
+    for (int i = 0; i < 3; ++i) QVERIFY(!Exists(paths_[i]));
+    QVERIFY(Exists(paths_[3]) && Exists(paths_[4]));
+  }
+
+  // The cursor row's file goes to the desktop; with no data row nothing happens at all.
+  void CursorActionsUseTheCursorRowOnly() {
+    actions_->mnuFileOpen_Click();
+    actions_->mnuFileProperties_Click();
+    actions_->mnuFileShowContainingFolder_Click();
+    actions_->mnuFileDelete_Click();
+    QCOMPARE(desktop_->calls, QStringList{});
+    QCOMPARE(prompts_->confirmations, 0);
+
+    Fill(*model_, {paths_[0], paths_[1]}, 7);
+    grid_->setCurrentIndex(model_->index(1, 0));
+    actions_->mnuFileOpen_Click();
+    actions_->mnuFileProperties_Click();
+    actions_->mnuFileShowContainingFolder_Click();
+    const QString second = QString::fromStdString(paths_[1]);
+    QCOMPARE(desktop_->calls, (QStringList{"open " + second, "properties " + second + " 7", "folder " + second}));
+  }
+
+  // In the main window the Delete key runs "Delete", which asks with the program's own
+  // question box; No leaves the files. The hidden "Rename" items stay hidden.
+  void DeleteKeyAsksInTheMainWindow() {
+    AppSettings settings;
+    settings.StartupFolder = tree_->MakeFolder("empty");
+    MainWindow window(settings);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    MainWindowProbe probe(window);
+    QVERIFY(probe.WaitForSearchEnd());
+    Fill(probe.Model(), {paths_[0]});
+    probe.grid->ShowRowFlags();
+    probe.grid->selectRow(0);
+    probe.grid->setFocus();
+
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!box) return;
+      text = box->text();
+      icon = box->icon();
+      buttons = box->standardButtons();
+      box->button(QMessageBox::No)->click();
+    });
+    QTest::keyClick(probe.grid, Qt::Key_Delete);
+    QCOMPARE(text, QString("Are you sure to delete selected files?"));
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(Exists(paths_[0]));
+    for (const char* name : {"mnuFileRename", "mnuPopupRename"})
+      QVERIFY(!window.findChild<QAction*>(name)->isVisible());
+    for (const char* name : {"mnuFileOpen", "mnuFileDelete", "mnuFileProperties", "mnuFileShowContainingFolder"})
+      QVERIFY(window.findChild<QAction*>(name)->isEnabled());
+  }
+
+ private:
+  void SelectRows(const std::vector<int>& rows) {
+    for (const int row : rows) model_->Table().SetRowSelected(row, true);
+    grid_->ShowRowFlags();
+  }
+
+  // Whether each data row is hidden in the grid, in row order.
+  std::vector<bool> HiddenRows() const {
+    std::vector<bool> hidden;
+    for (int row = 0; row < model_->rowCount(); ++row) hidden.push_back(grid_->isRowHidden(row));
+    return hidden;
+  }
+
+  std::unique_ptr<TempTree> tree_;
+  std::vector<std::string> paths_;
+  std::unique_ptr<ResultModel> model_;
+  std::unique_ptr<ResultGrid> grid_;
+  RecordingDesktop* desktop_ = nullptr;
+  ScriptedPrompts* prompts_ = nullptr;
+  std::unique_ptr<FileActions> actions_;
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::FileActionsTest)
+#include "FileActionsTest.moc"
