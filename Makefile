@@ -6,15 +6,19 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
-            googletest libgtest-dev libbenchmark-dev \
+            googletest libgtest-dev libbenchmark-dev help2man dpkg-dev \
             qt6-base-dev qt6-qpa-plugins libgl-dev
 
-.PHONY: all deps configure build test run clean
+# Only the benchmarks need these: the peers they compare against and the tools that time them.
+BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
+
+.PHONY: all deps bench-deps configure build test run bench install package clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+deps bench-deps: PACKAGE_LIST = $(if $(filter bench-deps,$@),$(BENCH_PACKAGES),$(PACKAGES))
+deps bench-deps:
+	@missing=$$(for p in $(PACKAGE_LIST); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -40,6 +44,16 @@ test: deps
 run: deps
 	$(MAKE) build
 	$(BUILD_DIR)/bin/folidex
+
+bench: deps bench-deps
+	$(MAKE) build
+	bench/tree/run.sh $(BUILD_DIR)
+
+install: build
+	cmake --install $(BUILD_DIR)
+
+package: build
+	cd $(BUILD_DIR) && cpack
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -46,6 +46,12 @@ void ParseInLast(const std::string& text, SearchCriteria& criteria) {
   criteria.periodCount = count;
 }
 
+std::size_t CharacterCount(const std::string& text) {
+  std::size_t count = 0;
+  for (const char c : text) count += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+  return count;
+}
+
 OutputFormat ParseFormat(const std::string& text) {
   static const std::map<std::string, OutputFormat> formats{
       {"table", OutputFormat::Table}, {"tsv", OutputFormat::Tsv}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
@@ -97,6 +103,21 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
       options.showHelp = true;
     } else if (arg == "--version") {
       options.showVersion = true;
+    } else if (arg == "-j" || arg == "--jobs") {
+      const std::string text = value(arg);
+      const auto jobs = ParseInteger<std::int32_t>(text);
+      if (!jobs || *jobs < 1 || *jobs > 256 || text.find_first_not_of("0123456789") != std::string::npos) {
+        throw UsageError("--jobs takes a number from 1 to 256, not '" + text + "'");
+      }
+      options.jobs = static_cast<unsigned>(*jobs);
+    } else if (arg == "--export") {
+      options.exportPath = value(arg);
+      if (options.exportPath.empty()) throw UsageError("--export needs a file name");
+    } else if (arg == "--separator") {
+      options.separator = value(arg);
+      if (options.separator.empty() || CharacterCount(options.separator) != 1) {
+        throw UsageError("--separator takes one character, not '" + options.separator + "'");
+      }
     } else if (arg == "--format") {
       options.format = ParseFormat(value(arg));
       options.formatGiven = true;
@@ -144,10 +165,19 @@ Search:
       --size-at-most KB      at most KB kilobytes
       --size-between KB KB   between two sizes in kilobytes, both included
 
+Counting:
+  -j, --jobs N               count N files at a time (default: one per processor
+                             thread; more helps on slow network shares)
+
 Output:
       --format FORMAT        table (default on a terminal), tsv (default otherwise),
                              csv or json
   -q, --quiet                print the summary only
+      --export FILE          also write the list to FILE as delimited text with
+                             CR LF line ends: TAB-separated for .xls and .csv,
+                             separated by --separator for .txt, .doc and others
+      --separator C          the column separator of a .txt or .doc export
+                             (one character, default ",")
   -h, --help                 show this help
       --version              show the version
 

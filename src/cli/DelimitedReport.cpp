@@ -8,22 +8,16 @@ namespace folidex::cli {
 
 DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, std::string separator)
     : out_(out), summaryStream_(summaryStream), separator_(std::move(separator)) {
-  const char* lead = "";
-  for (const int column : kListedColumns) {
-    out_ << lead << DelimitedField(ColumnCaptions()[column], separator_);
-    lead = separator_.c_str();
-  }
-  out_ << '\n';
+  std::vector<std::string> captions;
+  for (const int column : kListedColumns) captions.emplace_back(ColumnCaptions()[column]);
+  out_ << DelimitedLine(captions, separator_) << '\n';
 }
 
 void DelimitedReport::Row(const FoundFile& file) {
-  const auto cells = MakeRowCells(file);
-  const char* lead = "";
-  for (const int column : kListedColumns) {
-    out_ << lead << DelimitedField(cells[column], separator_);
-    lead = separator_.c_str();
-  }
-  out_ << '\n';
+  auto cells = MakeRowCells(file);
+  std::vector<std::string> listed;
+  for (const int column : kListedColumns) listed.push_back(std::move(cells[column]));
+  out_ << DelimitedLine(listed, separator_) << '\n';
 }
 
 void DelimitedReport::Finish(const Summary& summary) {

@@ -10,7 +10,9 @@
 #include "cli/CliOptions.h"
 #include "cli/ProgressLine.h"
 #include "cli/ReportPrinter.h"
+#include "core/export/ExportWriter.h"
 #include "core/pdf/PageCounter.h"
+#include "core/results/ResultCells.h"
 #include "core/search/FolderListing.h"
 #include "core/search/FolderWalk.h"
 
@@ -26,7 +28,9 @@ extern "C" void OnInterrupt(int) {
 // Hands each file a search lists to the printer and keeps the summary and the progress line.
 class ReportSink : public WalkEvents {
  public:
-  ReportSink(ReportPrinter& printer, ProgressLine& progress) : printer_(printer), progress_(progress) {}
+  // `exported`, when given, collects every row for an export file.
+  ReportSink(ReportPrinter& printer, ProgressLine& progress, ResultTable* exported)
+      : printer_(printer), progress_(progress), exported_(exported) {}
 
   void FolderStarted(const std::string& folder) override {
     folder_ = folder;
@@ -41,6 +45,7 @@ class ReportSink : public WalkEvents {
       summary_.totalPages += file.pages;
     }
     printer_.Row(file);
+    if (exported_ != nullptr) exported_->AppendRow(MakeRowCells(file));
     progress_.Update(folder_, summary_.files, summary_.totalPages);
   }
   void FolderFinished(const std::string&) override {}
@@ -51,6 +56,7 @@ class ReportSink : public WalkEvents {
  private:
   ReportPrinter& printer_;
   ProgressLine& progress_;
+  ResultTable* exported_;
   Summary summary_;
   std::string folder_;
 };
@@ -68,13 +74,23 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
   if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
     if (!CanListFolder(path)) return false;
     const LiveCriteria criteria(options.criteria);
-    RunSearch(path, criteria, sink, interrupted);
+    WalkSettings settings;
+    settings.jobs = options.jobs;
+    RunSearch(path, criteria, sink, interrupted, settings);
     return true;
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);
   if (!file) return false;
   sink.FileFound({*file, CountPages(path)});
   return true;
+}
+
+bool Export(const ResultTable& table, const CliOptions& options) {
+  std::string error;
+  const std::string separator = ExportSeparator(options.exportPath, options.separator);
+  if (WriteExport(TakeExportSnapshot(table), separator, options.exportPath, error)) return true;
+  std::cerr << "folidex-count: Unable to export data. " << error << '\n';
+  return false;
 }
 
 int Run(const std::vector<std::string>& args) {
@@ -101,7 +117,8 @@ int Run(const std::vector<std::string>& args) {
 
   const std::unique_ptr<ReportPrinter> printer = MakeReportPrinter(options.format, options.quiet, std::cout, std::cerr);
   ProgressLine progress(stderr);
-  ReportSink sink(*printer, progress);
+  ResultTable exported;
+  ReportSink sink(*printer, progress, options.exportPath.empty() ? nullptr : &exported);
   int status = 0;
   for (const std::string& path : options.paths) {
     if (interrupted.load()) break;
@@ -115,6 +132,7 @@ int Run(const std::vector<std::string>& args) {
   progress.Clear();
   printer->Finish(sink.GetSummary());
   std::cout.flush();
+  if (!options.exportPath.empty() && !Export(exported, options)) status = 1;
   return status;
 }
 

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/common/TrimBlanks.h"
+
 namespace folidex {
 
 // Converts the text of a number box or a settings value into an integer of type T.
@@ -13,9 +15,7 @@ namespace folidex {
 // text or a value outside T's range gives nothing.
 template <typename T>
 std::optional<T> ParseInteger(std::string_view text) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+  text = TrimBlanks(text);
   if (text.size() > 1 && text.front() == '+' && text[1] != '-') text.remove_prefix(1);
   if (text.empty()) return std::nullopt;
 

@@ -14,8 +14,9 @@ namespace {
 
 constexpr int kMaxTreeDepth = 256;
 
-// Counts the page leaves below a /Pages node. A kid with a /Kids array is a further
-// node; any other dictionary is a page. Nodes already on the path are loops and skipped.
+// Counts the page leaves below a /Pages node. A kid with a /Kids entry is a further node;
+// every other kid is a page, also one whose object is damaged or missing, as qpdf itself
+// counts them. Nodes already on the path are loops and skipped.
 long long CountLeaves(QPDFObjectHandle node, std::set<QPDFObjGen>& path, int depth) {
   if (depth > kMaxTreeDepth) return 0;
   QPDFObjectHandle kids = node.getKey("/Kids");
@@ -24,8 +25,7 @@ long long CountLeaves(QPDFObjectHandle node, std::set<QPDFObjGen>& path, int dep
   const int n = kids.getArrayNItems();
   for (int i = 0; i < n && count <= INT_MAX; ++i) {
     QPDFObjectHandle kid = kids.getArrayItem(i);
-    if (!kid.isDictionary()) continue;
-    if (!kid.getKey("/Kids").isArray()) {
+    if (!kid.isDictionary() || !kid.hasKey("/Kids")) {
       ++count;
       continue;
     }

@@ -58,6 +58,12 @@ int ResultTable::AppendRow() {
   return RowCount() - 1;
 }
 
+int ResultTable::AppendRow(std::array<std::string, kColumnCount> cells) {
+  const int row = AppendRow();
+  for (int column = 0; column < kColumnCount; ++column) SetText(row, column, std::move(cells[column]));
+  return row;
+}
+
 void ResultTable::RemoveAllRows() {
   rows_.resize(1);
   cursorRow_ = kHeaderRow;

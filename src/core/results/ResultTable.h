@@ -34,8 +34,9 @@ class ResultTable {
   void SetText(int row, int column, std::string text);
   const Row& DataRow(int row) const;
 
-  // Appends an empty data row and returns its number.
+  // Appends a data row, empty or with its cells, and returns its number.
   int AppendRow();
+  int AppendRow(std::array<std::string, kColumnCount> cells);
   // Removes every data row; the header, the column flags and the texts stay.
   void RemoveAllRows();
   // Puts the data rows into the given order of their current row numbers (a permutation of 1..n).

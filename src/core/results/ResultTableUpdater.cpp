@@ -11,9 +11,7 @@ void ResultTableUpdater::ResultsCleared() {
 }
 
 void ResultTableUpdater::FileFound(const FoundFile& file) {
-  const int row = table_.AppendRow();
-  std::array<std::string, kColumnCount> cells = MakeRowCells(file);
-  for (int column = 0; column < kColumnCount; ++column) table_.SetText(row, column, std::move(cells[column]));
+  table_.AppendRow(MakeRowCells(file));
 }
 
 void ResultTableUpdater::FolderFinished(const std::string&) {

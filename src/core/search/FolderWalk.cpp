@@ -1,7 +1,10 @@
 #include "core/search/FolderWalk.h"
 
+#include <algorithm>
 #include <set>
+#include <thread>
 
+#include "core/common/TrimBlanks.h"
 #include "core/pdf/PageCounter.h"
 #include "core/search/DateSizeTest.h"
 #include "core/search/FolderListing.h"
@@ -10,10 +13,9 @@
 namespace folidex {
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
+unsigned JobCount(const WalkSettings& settings) {
+  if (settings.jobs > 0) return settings.jobs;
+  return std::max(1u, std::thread::hardware_concurrency());
 }
 
 class FolderWalk {
@@ -23,12 +25,14 @@ class FolderWalk {
       : criteria_(criteria),
         events_(events),
         cancelRequested_(cancelRequested),
-        countPages_(settings.countPages ? settings.countPages : PageCountFunction{CountPages}),
-        now_(settings.now ? settings.now : Clock{LocalNow}) {}
+        now_(settings.now ? settings.now : Clock{LocalNow}),
+        stage_(events, settings.countPages ? settings.countPages : PageCountFunction{CountPages}, JobCount(settings),
+               cancelRequested) {}
 
   void Run(const std::string& top) {
     if (const auto identity = IdentifyFolder(top)) visited_.insert(*identity);
     ScanFolder(top, true);
+    stage_.Flush();
     events_.SearchEnded(Cancelled());
   }
 
@@ -37,19 +41,19 @@ class FolderWalk {
 
   void ScanFolder(const std::string& folder, bool clearResults) {
     if (!Cancelled()) ScanContents(folder, clearResults);
-    events_.FolderFinished(folder);
+    stage_.FolderFinished(folder);
   }
 
   void ScanContents(const std::string& folder, bool clearResults) {
     const std::vector<std::string> patterns = SplitFilterPatterns(criteria_.Get()->filterText);
-    events_.FolderStarted(folder);
-    if (clearResults) events_.ResultsCleared();
+    stage_.FolderStarted(folder);
+    if (clearResults) stage_.ResultsCleared();
 
     const std::optional<FolderListing> listing = ListFolder(folder);
     if (!listing) return;
     for (const FileFacts& file : listing->files) {
       if (Cancelled()) return;
-      if (Listed(file, patterns)) events_.FileFound({file, countPages_(file.fullPath)});
+      if (Listed(file, patterns)) stage_.FileListed(file);
     }
     if (!criteria_.Get()->includeSubfolders) return;
     for (const Subfolder& subfolder : listing->subfolders) {
@@ -69,9 +73,9 @@ class FolderWalk {
   const LiveCriteria& criteria_;
   WalkEvents& events_;
   const std::atomic<bool>& cancelRequested_;
-  PageCountFunction countPages_;
   Clock now_;
   std::set<FolderIdentity> visited_;
+  CountingStage stage_;
 };
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "core/search/WildcardMatch.h"
 
+#include "core/common/TrimBlanks.h"
+
 namespace folidex {
 namespace {
 
@@ -67,10 +69,7 @@ bool MatchFolded(const std::u32string& name, const std::u32string& pattern) {
 }  // namespace
 
 std::vector<std::string> SplitFilterPatterns(std::string_view filterText) {
-  std::string_view trimmed = filterText;
-  while (!trimmed.empty() && trimmed.front() == ' ') trimmed.remove_prefix(1);
-  while (!trimmed.empty() && trimmed.back() == ' ') trimmed.remove_suffix(1);
-  if (trimmed == "*.*") return {};
+  if (TrimBlanks(filterText) == "*.*") return {};
 
   const char separator = filterText.find(';') != std::string_view::npos   ? ';'
                          : filterText.find(',') != std::string_view::npos ? ','

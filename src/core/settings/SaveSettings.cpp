@@ -4,7 +4,7 @@
 #include "core/settings/IniFile.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsFile.h"
-#include "core/settings/TextFile.h"
+#include "core/common/TextFile.h"
 
 namespace folidex {
 

@@ -1,4 +1,4 @@
-#include "core/settings/TextFile.h"
+#include "core/common/TextFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,0 +1,30 @@
+# Installation layout and the Debian package (`make package`).
+include(GNUInstallDirs)
+
+install(TARGETS folidex-count RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
+# The counter's manual page, made from its own --help and --version.
+find_program(HELP2MAN help2man REQUIRED)
+set(FOLIDEX_COUNT_MAN ${CMAKE_BINARY_DIR}/folidex-count.1)
+add_custom_command(
+  OUTPUT ${FOLIDEX_COUNT_MAN}
+  COMMAND ${HELP2MAN} --no-info --section 1 --name "count the pages of the PDF files in a folder tree"
+          --output ${FOLIDEX_COUNT_MAN} $<TARGET_FILE:folidex-count>
+  DEPENDS folidex-count
+  COMMENT "Writing the folidex-count manual page")
+add_custom_target(folidex-count-man ALL DEPENDS ${FOLIDEX_COUNT_MAN})
+install(FILES ${FOLIDEX_COUNT_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME folidex)
+set(CPACK_PACKAGE_VENDOR "Folidex")
+set(CPACK_PACKAGE_CONTACT "Folidex support <support@folidex.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count the pages of the PDF files in a folder tree")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Folidex finds the PDF documents in a folder tree and tells how many pages each one holds, one by one and in total.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+# The runtime packages come from the libraries the programs link against.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)

@@ -1,0 +1,126 @@
+#include "core/search/CountingStage.h"
+
+namespace folidex {
+
+CountingStage::CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs,
+                             const std::atomic<bool>& cancelRequested)
+    : sink_(sink), countPages_(std::move(countPages)), cancelRequested_(cancelRequested), window_(4 * jobs) {
+  if (jobs <= 1) return;
+  workers_.reserve(jobs);
+  for (unsigned i = 0; i < jobs; ++i) workers_.emplace_back([this] { Work(); });
+}
+
+CountingStage::~CountingStage() {
+  {
+    std::lock_guard lock(mutex_);
+    stopping_ = true;
+  }
+  workReady_.notify_all();
+  for (std::thread& worker : workers_) worker.join();
+}
+
+void CountingStage::FolderStarted(const std::string& folder) {
+  Post({Pending::Kind::FolderStarted, folder, {}});
+}
+
+void CountingStage::ResultsCleared() {
+  Post({Pending::Kind::ResultsCleared, {}, {}});
+}
+
+void CountingStage::FolderFinished(const std::string& folder) {
+  Post({Pending::Kind::FolderFinished, folder, {}});
+}
+
+void CountingStage::FileListed(const FileFacts& file) {
+  if (workers_.empty()) {
+    sink_.FileFound({file, countPages_(file.fullPath)});
+    return;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    pending_.push_back({Pending::Kind::File, {}, {file, -1}});
+    work_.push_back(&pending_.back());
+    ++filesPending_;
+  }
+  workReady_.notify_one();
+  DeliverReady(false);
+}
+
+void CountingStage::Post(Pending event) {
+  if (workers_.empty()) {
+    Deliver(event);
+    return;
+  }
+  {
+    std::lock_guard lock(mutex_);
+    pending_.push_back(std::move(event));
+  }
+  DeliverReady(false);
+}
+
+void CountingStage::Flush() {
+  if (!workers_.empty()) DeliverReady(true);
+}
+
+void CountingStage::Deliver(Pending& event) {
+  switch (event.kind) {
+    case Pending::Kind::FolderStarted:
+      sink_.FolderStarted(event.folder);
+      break;
+    case Pending::Kind::ResultsCleared:
+      sink_.ResultsCleared();
+      break;
+    case Pending::Kind::File:
+      if (!event.skipped) sink_.FileFound(event.file);
+      break;
+    case Pending::Kind::FolderFinished:
+      sink_.FolderFinished(event.folder);
+      break;
+  }
+}
+
+// Reports the events at the front whose counts are done. Waits while too many files are
+// in flight, or, with `waitForAll`, until nothing is left.
+void CountingStage::DeliverReady(bool waitForAll) {
+  for (;;) {
+    std::vector<Pending> ready;
+    {
+      std::unique_lock lock(mutex_);
+      const auto frontReady = [this] {
+        return !pending_.empty() && (pending_.front().kind != Pending::Kind::File || pending_.front().counted);
+      };
+      const auto mustWait = [this, waitForAll] { return waitForAll ? !pending_.empty() : filesPending_ >= window_; };
+      countDone_.wait(lock, [&] { return frontReady() || !mustWait(); });
+      while (frontReady()) {
+        if (pending_.front().kind == Pending::Kind::File) --filesPending_;
+        ready.push_back(std::move(pending_.front()));
+        pending_.pop_front();
+      }
+      if (ready.empty()) return;
+    }
+    for (Pending& event : ready) Deliver(event);
+  }
+}
+
+void CountingStage::Work() {
+  std::unique_lock lock(mutex_);
+  for (;;) {
+    workReady_.wait(lock, [this] { return stopping_ || !work_.empty(); });
+    if (work_.empty()) return;
+    Pending* job = work_.front();
+    work_.pop_front();
+    if (cancelRequested_.load(std::memory_order_relaxed)) {
+      job->skipped = true;
+    } else {
+      const std::string path = job->file.facts.fullPath;
+      lock.unlock();
+      const int pages = countPages_(path);
+      lock.lock();
+      job->file.pages = pages;
+    }
+    job->counted = true;
+    countDone_.notify_all();
+  }
+}
+
+}  // namespace folidex

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/search/WalkEvents.h"
+
+namespace folidex {
+
+// A full path in, a page count or a negative value out.
+using PageCountFunction = std::function<int(const std::string& path)>;
+
+// Counts the pages of the files a walk lists on a pool of threads and hands every event
+// on to the sink in walk order, on the walk's own thread. With one job it counts in line.
+// At most a few files per thread are in flight, so memory stays flat however long the
+// walk. Once the search is cancelled no further count starts; files already counted are
+// still reported.
+class CountingStage {
+ public:
+  CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs, const std::atomic<bool>& cancelRequested);
+  ~CountingStage();
+  CountingStage(const CountingStage&) = delete;
+  CountingStage& operator=(const CountingStage&) = delete;
+
+  void FolderStarted(const std::string& folder);
+  void ResultsCleared();
+  void FileListed(const FileFacts& file);
+  void FolderFinished(const std::string& folder);
+  // Reports everything still pending, waiting for the counts under way.
+  void Flush();
+
+ private:
+  struct Pending {
+    enum class Kind { FolderStarted, ResultsCleared, File, FolderFinished } kind;
+    std::string folder;
+    FoundFile file;
+    bool counted = false;
+    bool skipped = false;  // cancelled before its count started
+  };
+
+  void Post(Pending event);
+  void Deliver(Pending& event);
+  void DeliverReady(bool waitForAll);
+  void Work();
+
+  WalkEvents& sink_;
+  PageCountFunction countPages_;
+  const std::atomic<bool>& cancelRequested_;
+  const std::size_t window_;
+
+  std::mutex mutex_;
+  std::condition_variable workReady_;
+  std::condition_variable countDone_;
+  std::deque<Pending> pending_;  // every event not yet reported, in walk order
+  std::deque<Pending*> work_;    // files whose count has not started
+  std::size_t filesPending_ = 0;
+  bool stopping_ = false;
+  std::vector<std::thread> workers_;
+};
+
+}  // namespace folidex

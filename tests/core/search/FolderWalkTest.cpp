@@ -1,0 +1,279 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <thread>
+
+#include "core/search/FolderWalk.h"
+#include "support/TempTree.h"
+
+namespace folidex {
+namespace {
+
+using test::TempTree;
+
+// Writes every event as one line, paths relative to the tree, so a test can compare the walk's order.
+class EventLog : public WalkEvents {
+ public:
+  explicit EventLog(const TempTree& tree) : root_(tree.Path()) {}
+
+  void FolderStarted(const std::string& folder) override { lines.push_back("start " + Relative(folder)); }
+  void ResultsCleared() override { lines.push_back("clear"); }
+  void FileFound(const FoundFile& file) override {
+    lines.push_back("file " + Relative(file.facts.fullPath) + " " + std::to_string(file.pages));
+  }
+  void FolderFinished(const std::string& folder) override { lines.push_back("end " + Relative(folder)); }
+  void SearchEnded(bool cancelled) override { lines.push_back(cancelled ? "cancelled" : "done"); }
+
+  std::vector<std::string> Files() const {
+    std::vector<std::string> files;
+    for (const auto& line : lines) {
+      if (line.rfind("file ", 0) == 0) files.push_back(line.substr(5, line.rfind(' ') - 5));
+    }
+    return files;
+  }
+
+  std::vector<std::string> lines;
+
+ private:
+  std::string Relative(const std::string& path) const {
+    std::string rest = path.substr(root_.size());
+    while (!rest.empty() && rest.front() == '/') rest.erase(0, 1);
+    return rest.empty() ? "." : rest;
+  }
+  std::string root_;
+};
+
+// Pages from the file's size, so tests need no real PDFs.
+int PagesFromSize(const std::string& path) {
+  const auto size = std::filesystem::file_size(path);
+  return size == 0 ? -1 : static_cast<int>(size);
+}
+
+struct Walk {
+  explicit Walk(const TempTree& tree) : log(tree) {}
+  // Counts one file at a time unless the settings ask for more, so that a count callback
+  // sees exactly the files judged before it.
+  void Run(const std::string& folder, WalkSettings settings = {}) {
+    if (!settings.countPages) settings.countPages = PagesFromSize;
+    if (settings.jobs == 0) settings.jobs = 1;
+    RunSearch(folder, criteria, log, cancel, settings);
+  }
+  LiveCriteria criteria;
+  std::atomic<bool> cancel{false};
+  EventLog log;
+};
+
+SearchCriteria WithSubfolders() {
+  SearchCriteria criteria;
+  criteria.includeSubfolders = true;
+  return criteria;
+}
+
+TEST(FolderWalk, ListsAFoldersOwnFilesBeforeItsSubfoldersDepthFirst) {
+  TempTree tree;
+  tree.Write("b.pdf", "bb");
+  tree.Write("A.PDF", "a");
+  tree.Write("notes.txt", "x");
+  tree.Write("a.pdf.bak", "x");
+  tree.Write("sub1/deep/d.pdf", "dddd");
+  tree.Write("sub1/c.pdf", "ccc");
+  tree.Write("sub2/e.pdf", "");
+  Walk walk(tree);
+  walk.criteria.Set(WithSubfolders());
+  walk.Run(tree.Path() + "/");
+
+  const std::vector<std::string> expected{
+      "start .",         "clear",        "file A.PDF 1",         "file b.pdf 2", "start sub1",
+      "file sub1/c.pdf 3", "start sub1/deep", "file sub1/deep/d.pdf 4", "end sub1/deep", "end sub1",
+      "start sub2",      "file sub2/e.pdf -1", "end sub2",         "end .",        "done"};
+  EXPECT_EQ(walk.log.lines, expected);
+}
+
+TEST(FolderWalk, WithoutSubfoldersOnlyTheTopFolderIsExamined) {
+  TempTree tree;
+  tree.Write("top.pdf", "t");
+  tree.Write("sub/below.pdf", "b");
+  Walk walk(tree);
+  walk.Run(tree.Path());
+  EXPECT_EQ(walk.log.Files(), std::vector<std::string>{"top.pdf"});
+}
+
+TEST(FolderWalk, HiddenFilesNeedTheOptionButHiddenFoldersAreWalked) {
+  TempTree tree;
+  tree.Write(".secret.pdf", "s");
+  tree.Write(".hidden/visible.pdf", "v");
+  tree.Write(".hidden/.also.pdf", "v");
+  Walk walk(tree);
+  walk.criteria.Set(WithSubfolders());
+  walk.Run(tree.Path());
+  EXPECT_EQ(walk.log.Files(), std::vector<std::string>{".hidden/visible.pdf"});
+
+  Walk withHidden(tree);
+  SearchCriteria criteria = WithSubfolders();
+  criteria.showHidden = true;
+  withHidden.criteria.Set(criteria);
+  withHidden.Run(tree.Path());
+  EXPECT_EQ(withHidden.log.Files(), (std::vector<std::string>{".secret.pdf", ".hidden/.also.pdf", ".hidden/visible.pdf"}));
+}
+
+TEST(FolderWalk, AFolderThatCannotBeReadEndsThatFolderOnly) {
+  TempTree tree;
+  tree.Write("a/one.pdf", "1");
+  tree.Write("b/locked.pdf", "2");
+  tree.Write("c/three.pdf", "3");
+  tree.Write("d/gone.pdf", "4");
+  // Root reads every folder whatever its mode, so a folder that vanishes after the
+  // listing of its parent stands in for an unreadable one there.
+  const bool canLock = geteuid() != 0;
+  if (canLock) {
+    ASSERT_EQ(chmod(tree.Path("b").c_str(), 0), 0);
+  }
+  Walk walk(tree);
+  walk.criteria.Set(WithSubfolders());
+  WalkSettings settings;
+  settings.countPages = [&](const std::string& path) {
+    if (path.ends_with("one.pdf")) std::filesystem::remove_all(tree.Path("d"));
+    return 1;
+  };
+  walk.Run(tree.Path(), settings);
+  std::vector<std::string> expected{"a/one.pdf", "c/three.pdf"};
+  if (!canLock) expected.insert(expected.begin() + 1, "b/locked.pdf");
+  EXPECT_EQ(walk.log.Files(), expected);
+  EXPECT_EQ(walk.log.lines.back(), "done");
+}
+
+TEST(FolderWalk, AMissingTopFolderStillEndsTheSearch) {
+  TempTree tree;
+  Walk walk(tree);
+  walk.Run(tree.Path("nowhere"));
+  EXPECT_EQ(walk.log.lines, (std::vector<std::string>{"start nowhere", "clear", "end nowhere", "done"}));
+}
+
+TEST(FolderWalk, FollowsLinksToFoldersOnceSoALoopEnds) {
+  TempTree tree;
+  tree.Write("real/doc.pdf", "d");
+  std::filesystem::create_directory_symlink(tree.Path("real"), tree.Path("alias"));
+  std::filesystem::create_directory_symlink(tree.Path(), tree.Path("real/up"));
+  Walk walk(tree);
+  walk.criteria.Set(WithSubfolders());
+  walk.Run(tree.Path());
+  EXPECT_EQ(walk.log.Files(), std::vector<std::string>{"alias/doc.pdf"});
+}
+
+TEST(FolderWalk, ListsNamesWithBlanksAndNonAsciiCharacters) {
+  TempTree tree;
+  tree.Write("Jahresbericht März 2024.pdf", "m");
+  tree.Write("с пробелом/отчёт.PDF", "o");
+  Walk walk(tree);
+  walk.criteria.Set(WithSubfolders());
+  walk.Run(tree.Path());
+  EXPECT_EQ(walk.log.Files(), (std::vector<std::string>{"Jahresbericht März 2024.pdf", "с пробелом/отчёт.PDF"}));
+}
+
+TEST(FolderWalk, CancelStopsBeforeTheNextFileAndEveryPendingFolder) {
+  TempTree tree;
+  for (const char* name : {"a.pdf", "b.pdf", "c.pdf", "sub/d.pdf"}) tree.Write(name, "x");
+  Walk walk(tree);
+  walk.criteria.Set(WithSubfolders());
+  WalkSettings settings;
+  settings.countPages = [&](const std::string& path) {
+    if (path.ends_with("b.pdf")) walk.cancel = true;
+    return 1;
+  };
+  walk.Run(tree.Path(), settings);
+  EXPECT_EQ(walk.log.Files(), (std::vector<std::string>{"a.pdf", "b.pdf"}));
+  EXPECT_EQ(walk.log.lines.back(), "cancelled");
+}
+
+TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {
+  TempTree tree;
+  for (const char* name : {"a.pdf", "b.pdf", "c.pdf"}) tree.Write(name, "x");
+  tree.Write("sub/d.pdf", "x");
+  Walk walk(tree);
+  WalkSettings settings;
+  settings.countPages = [&](const std::string& path) {
+    if (path.ends_with("a.pdf")) {
+      SearchCriteria criteria;
+      criteria.sizeEnabled = true;
+      criteria.sizeBound = "Most";
+      criteria.sizeLimit = "0";  // nothing of one byte passes any more
+      criteria.includeSubfolders = true;
+      walk.criteria.Set(criteria);
+    }
+    return 1;
+  };
+  walk.Run(tree.Path(), settings);
+  EXPECT_EQ(walk.log.Files(), std::vector<std::string>{"a.pdf"});
+  EXPECT_NE(std::find(walk.log.lines.begin(), walk.log.lines.end(), "start sub"), walk.log.lines.end());
+}
+
+TEST(FolderWalk, DateCriteriaUseTheClockGiven) {
+  TempTree tree;
+  tree.Write("old.pdf", "o");
+  tree.Write("new.pdf", "n");
+  using namespace std::chrono;
+  const LocalTime today = local_days{year{2026} / 6 / 10};
+  tree.SetModified("old.pdf", today - days{3});
+  tree.SetModified("new.pdf", today - hours{12});
+  SearchCriteria criteria;
+  criteria.dateEnabled = true;
+  criteria.dateMode = SearchCriteria::DateMode::InLast;
+  criteria.periodCount = "2";
+  Walk walk(tree);
+  walk.criteria.Set(criteria);
+  walk.Run(tree.Path(), WalkSettings{{}, [&] { return today + hours{9}; }});
+  EXPECT_EQ(walk.log.Files(), std::vector<std::string>{"new.pdf"});
+}
+
+TEST(FolderWalk, CountingInParallelKeepsTheWalkOrder) {
+  TempTree tree;
+  for (int folder = 0; folder < 6; ++folder) {
+    for (int file = 0; file < 7; ++file) {
+      tree.Write("f" + std::to_string(folder) + "/" + std::string(1, 'a' + file) + ".pdf",
+                 std::string(1 + (folder * 7 + file) % 5, 'x'));
+    }
+  }
+  tree.Write("f3/empty/none.txt", "");
+  Walk sequential(tree);
+  sequential.criteria.Set(WithSubfolders());
+  sequential.Run(tree.Path());
+
+  Walk parallel(tree);
+  parallel.criteria.Set(WithSubfolders());
+  WalkSettings settings;
+  settings.jobs = 4;
+  std::atomic<int> calls{0};
+  settings.countPages = [&](const std::string& path) {
+    // Later files finish first now and then, so order comes from the stage, not from luck.
+    std::this_thread::sleep_for(std::chrono::microseconds(200 * (3 - calls++ % 4)));
+    return PagesFromSize(path);
+  };
+  parallel.Run(tree.Path(), settings);
+  EXPECT_EQ(parallel.log.lines, sequential.log.lines);
+  EXPECT_EQ(calls, 42);
+}
+
+TEST(FolderWalk, CancelStopsWithinOneFilePerWorker) {
+  TempTree tree;
+  for (int file = 0; file < 40; ++file) tree.Write("f" + std::to_string(100 + file) + ".pdf", "x");
+  Walk walk(tree);
+  WalkSettings settings;
+  settings.jobs = 3;
+  std::atomic<int> calls{0};
+  settings.countPages = [&](const std::string&) {
+    ++calls;
+    walk.cancel = true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    return 1;
+  };
+  walk.Run(tree.Path(), settings);
+  EXPECT_GE(calls, 1);
+  EXPECT_LE(calls, 3);
+  EXPECT_EQ(static_cast<int>(walk.log.Files().size()), calls.load());
+  EXPECT_EQ(walk.log.lines.back(), "cancelled");
+}
+
+}  // namespace
+}  // namespace folidex
