@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QPixmap>
 
+#include "ui/about/HelpMenu.h"
 #include "ui/app/CaptionColor.h"
 #include "ui/app/PlaceControl.h"
 
@@ -93,6 +94,7 @@ void MainWindow::ConnectControls() {
           [this](const QPoint& at) { menus_.popup->popup(at); });
   connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
   connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
+  new HelpMenu(menus_, *this, QCoreApplication::applicationDirPath());
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
     close();
     QCoreApplication::quit();
