@@ -47,5 +47,7 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # The runtime packages come from the libraries the programs link against.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# What opens the help document, the web site and the mail link, and the icon theme's folders.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, hicolor-icon-theme")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)
