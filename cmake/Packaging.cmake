@@ -17,12 +17,14 @@ file(CREATE_LINK ${FOLIDEX_LINK_TARGET} ${FOLIDEX_LINK} SYMBOLIC)
 install(FILES ${FOLIDEX_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # The application menu's entry and the product picture in the hicolor icon theme.
-install(FILES ${PROJECT_SOURCE_DIR}/data/folidex.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/data/folidex.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 64 128 256)
   install(FILES ${PROJECT_SOURCE_DIR}/data/icons/folidex-${size}.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME folidex.png)
 endforeach()
-install(FILES ${PROJECT_SOURCE_DIR}/data/icons/folidex.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+install(FILES ${PROJECT_SOURCE_DIR}/data/icons/folidex.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # The counter's manual page, made from its own --help and --version.
 find_program(HELP2MAN help2man REQUIRED)

@@ -108,7 +108,8 @@ void AboutBox::cmdOk_Click() {
 }
 
 void AboutBox::cmdSysInfo_Click() {
-  if (!actions_.startSysInfo()) actions_.showPlainMessage(this, QString::fromUtf8(kSystemInfoUnavailable.data(), kSystemInfoUnavailable.size()));
+  if (actions_.startSysInfo()) return;
+  actions_.showPlainMessage(this, QString::fromUtf8(kSystemInfoUnavailable.data(), kSystemInfoUnavailable.size()));
 }
 
 void AboutBox::Label3_Click() {
