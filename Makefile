@@ -6,7 +6,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
-            googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 \
+            googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
             qt6-base-dev qt6-qpa-plugins libgl-dev
 
 # Only the benchmarks need these: the peers they compare against and the tools that time them.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package, unpacks it into a temporary root and runs the counter from there.
+# Builds the Debian package, unpacks it into a temporary root, checks the desktop program's
+# files and entry, and runs the counter from there.
 #   package_test.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -10,9 +11,25 @@ cpack --config "$build/CPackConfig.cmake" -B "$work/out" >"$work/cpack.log" 2>&1
 package=$(ls "$work"/out/folidex_*.deb)
 dpkg-deb --field "$package" Depends | tee "$work/depends"
 grep -q 'libqpdf' "$work/depends"
+grep -q 'libqt6widgets' "$work/depends"
 
 dpkg -x "$package" "$work/root"
 test -f "$work/root/usr/share/man/man1/folidex-count.1"
+
+# The program is reached through the PATH and finds its help document beside itself.
+program=$(readlink -f "$work/root/usr/bin/folidex")
+case "$program" in "$work/root/"*) ;; *) echo "usr/bin/folidex leads out of the package: $program"; exit 1 ;; esac
+test -x "$program"
+test -f "$(dirname "$program")/Folidex.html"
+for size in 16 32 48 64 128 256; do test -f "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/folidex.png"; done
+test -f "$work/root/usr/share/icons/hicolor/scalable/apps/folidex.svg"
+desktop-file-validate "$work/root/usr/share/applications/folidex.desktop"
+# It starts from there and keeps running until it is told to stop (a missing library or
+# resource would end it at once).
+mkdir "$work/home"
+status=0
+HOME="$work/home" QT_QPA_PLATFORM=offscreen timeout 5 "$work/root/usr/bin/folidex" || status=$?
+[ "$status" -eq 124 ] || { echo "folidex ended by itself with status $status"; exit 1; }
 "$work/root/usr/bin/folidex-count" --version | grep -q '^folidex-count '
 
 mkdir "$work/docs"

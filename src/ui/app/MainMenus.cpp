@@ -49,11 +49,12 @@ MainMenus BuildMainMenus(QMenuBar& bar, QWidget& window) {
   menus.toolsPreferences = AddItem(*tools, "mnuPreferences", "Preferences...", false);
 
   QMenu* help = bar.addMenu("&Help");
-  AddItem(*help, "mnuHelpWebsite", "Folidex Website", false);
-  AddHiddenItem(*help, "mnuHelpReportBug", "Report Quirewise bug");
-  AddItem(*help, "mnuHelpContents", "Folidex Help", false)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+  menus.helpWebsite = AddItem(*help, "mnuSupport", "Folidex Website");
+  AddHiddenItem(*help, "mnuBug", "Report Quirewise bug");
+  menus.helpContents = AddItem(*help, "mnuHelp1", "Folidex Help");
+  menus.helpContents->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
   help->addSeparator();
-  AddItem(*help, "mnuHelpAbout", "&About...", false);
+  menus.helpAbout = AddItem(*help, "mnuAbout", "&About...");
 
   menus.popup = new QMenu(&window);
   menus.popup->setObjectName("mnuPopup");

@@ -19,6 +19,9 @@ struct MainMenus {
   QAction* editInvertSelection;
   QAction* toolsExport;
   QAction* toolsPreferences;
+  QAction* helpWebsite;
+  QAction* helpContents;
+  QAction* helpAbout;
   QMenu* popup;
 };
 

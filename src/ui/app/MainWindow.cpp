@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QShortcut>
 
+#include "ui/about/HelpMenu.h"
 #include "ui/app/CaptionColor.h"
 #include "ui/app/PlaceControl.h"
 #include "ui/export/ExportGrid.h"
@@ -115,6 +116,7 @@ void MainWindow::ConnectControls() {
   connect(deleteKey, &QShortcut::activated, menus_.fileDelete, &QAction::trigger);
   menus_.toolsPreferences->setEnabled(static_cast<bool>(saveSettings_));
   connect(menus_.toolsPreferences, &QAction::triggered, this, &MainWindow::mnuPreferences_Click);
+  new HelpMenu(menus_, *this, QCoreApplication::applicationDirPath());
   connect(menus_.fileExit, &QAction::triggered, this, [this] {
     close();
     QCoreApplication::quit();

@@ -1,9 +1,11 @@
 #include <QApplication>
 
+#include "ui/about/ProductPicture.h"
 #include "ui/app/Startup.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  QApplication::setWindowIcon(folidex::ProductIcon());
   folidex::AppSettings settings;
   const std::unique_ptr<folidex::MainWindow> window = folidex::StartUp(
       settings, folidex::StartupOptions::ForExecutableFolder(QCoreApplication::applicationDirPath().toStdString()));

@@ -1,0 +1,182 @@
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/TempTree.h"
+#include "ui/about/AboutBox.h"
+#include "ui/about/HelpMenu.h"
+#include "ui/about/SystemInfoLauncher.h"
+
+namespace folidex::test {
+
+// Records what the about box and the Help menu ask of the desktop.
+struct FakeDesktop {
+  QList<QUrl> opened;
+  QStringList messages;
+  bool sysInfoStarts = false;
+  int sysInfoStarted = 0;
+
+  AboutActions Actions() {
+    return AboutActions{
+        .open = [this](const QUrl& target) { opened.append(target); },
+        .startSysInfo =
+            [this] {
+              ++sysInfoStarted;
+              return sysInfoStarts;
+            },
+        .showPlainMessage = [this](QWidget*, const QString& text) { messages.append(text); },
+    };
+  }
+};
+
+// Sets PATH for one test and puts the old value back.
+class ScopedSearchPath {
+ public:
+  explicit ScopedSearchPath(const std::string& path) : old_(std::getenv("PATH") ? std::getenv("PATH") : "") {
+    setenv("PATH", path.c_str(), 1);
+  }
+  ~ScopedSearchPath() { setenv("PATH", old_.c_str(), 1); }
+
+ private:
+  std::string old_;
+};
+
+class AboutTest : public QObject {
+  Q_OBJECT
+
+  template <typename T>
+  static T* Child(const QObject& parent, const char* name) {
+    T* child = parent.findChild<T*>(name);
+    if (!child) qFatal("no child %s", name);
+    return child;
+  }
+
+ private slots:
+  // The Help menu's items in their order, the hidden one never shown, and where each
+  // visible one leads.
+  void HelpMenuItemsOpenTheirTargets() {
+    QWidget window;
+    QMenuBar bar(&window);
+    const MainMenus menus = BuildMainMenus(bar, window);
+    FakeDesktop desktop;
+    new HelpMenu(menus, window, "/opt/folidex", desktop.Actions());
+
+    QMenu* help = bar.actions().last()->menu();
+    QCOMPARE(help->title(), QString("&Help"));
+    QStringList captions;
+    for (const QAction* item : help->actions())
+      captions << (item->isSeparator() ? "-" : item->text()) + (item->isVisible() ? "" : " (hidden)");
+    QCOMPARE(captions, QStringList({"Folidex Website", "Report Quirewise bug (hidden)", "Folidex Help", "-",
+                                    "&About..."}));
+    QCOMPARE(menus.helpContents->shortcut(), QKeySequence("Ctrl+H"));
+
+    menus.helpWebsite->trigger();
+    menus.helpContents->trigger();
+    QCOMPARE(desktop.opened, QList<QUrl>({QUrl("https://folidex.example/"),
+                                          QUrl::fromLocalFile("/opt/folidex/Folidex.html")}));
+  }
+
+  // Choosing "&About..." again brings the open box to the front instead of opening a
+  // second; after "&OK" the next choice opens a new one.
+  void AboutOpensOnceWhenChosenTwice() {
+    QWidget window;
+    QMenuBar bar(&window);
+    const MainMenus menus = BuildMainMenus(bar, window);
+    FakeDesktop desktop;
+    new HelpMenu(menus, window, ".", desktop.Actions());
+    window.show();
+
+    menus.helpAbout->trigger();
+    const QPointer<AboutBox> first = window.findChild<AboutBox*>("dlgAbout");
+    QVERIFY(first && first->isVisible());
+    QVERIFY(!first->isModal());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    menus.helpAbout->trigger();
+    QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
+    QVERIFY(QTest::qWaitForWindowActive(first));
+
+    QTest::mouseClick(Child<QPushButton>(*first, "cmdOk"), Qt::LeftButton);
+    QTRY_VERIFY(first.isNull());  // closed and deleted
+    menus.helpAbout->trigger();
+    QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
+    QVERIFY(window.findChild<AboutBox*>()->isVisible());
+  }
+
+  // The box's captions, picture, size and links.
+  void AboutBoxShowsTheProductAndItsLinks() {
+    FakeDesktop desktop;
+    AboutBox* box = new AboutBox(desktop.Actions());
+    const QPointer<AboutBox> guard = box;
+    box->show();
+    QCOMPARE(box->windowTitle(), QString("About"));
+    QCOMPARE(box->size(), QSize(462, 282));
+    QCOMPARE(Child<QLabel>(*box, "Label1")->text(), QString("Folidex 2.0 Build 9"));
+    QVERIFY(Child<QLabel>(*box, "Label1")->font().bold());
+    QCOMPARE(Child<QLabel>(*box, "Image1")->pixmap().size(), QSize(32, 32));
+    QVERIFY(Child<QLabel>(*box, "Label4")->text().startsWith(QString::fromUtf8("Copyright \u00A9 2026")));
+    QVERIFY(Child<QLabel>(*box, "Label6")->text().contains("Unauthorised reproduction"));
+    QPushButton* ok = Child<QPushButton>(*box, "cmdOk");
+    QCOMPARE(ok->text(), QString("&OK"));
+    QVERIFY(ok->isDefault());
+    QCOMPARE(Child<QPushButton>(*box, "cmdSysInfo")->text(), QString("System Info..."));
+
+    QLabel* mail = Child<QLabel>(*box, "Label3");
+    QLabel* web = Child<QLabel>(*box, "Label5");
+    QCOMPARE(mail->text(), QString("support@folidex.example"));
+    QCOMPARE(web->text(), QString("https://folidex.example/"));
+    for (QLabel* link : {mail, web}) {
+      QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+      QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QTest::mouseClick(mail, Qt::LeftButton);
+    QTest::mouseClick(web, Qt::LeftButton);
+    QCOMPARE(desktop.opened, QList<QUrl>({QUrl("mailto:support@folidex.example?subject=Folidex"),
+                                          QUrl("https://folidex.example/")}));
+
+    QTest::keyClick(box, Qt::Key_Return);  // "&OK" is the default button
+    QTRY_VERIFY(guard.isNull());
+  }
+
+  // "System Info..." starts the program when there is one; otherwise it says so and the
+  // box stays open.
+  void SystemInfoTellsWhenThereIsNone() {
+    FakeDesktop desktop;
+    AboutBox box(desktop.Actions());
+    box.show();
+    QPushButton* sysInfo = Child<QPushButton>(box, "cmdSysInfo");
+
+    QTest::mouseClick(sysInfo, Qt::LeftButton);
+    QCOMPARE(desktop.messages, QStringList({"System Information Is Unavailable At This Time"}));
+    QVERIFY(box.isVisible());
+
+    desktop.sysInfoStarts = true;
+    QTest::mouseClick(sysInfo, Qt::LeftButton);
+    QCOMPARE(desktop.sysInfoStarted, 2);
+    QCOMPARE(desktop.messages.size(), 1);
+  }
+
+  // The launcher finds a known system-information program on PATH and really starts it;
+  // with none on PATH it starts nothing.
+  void LauncherStartsTheProgramFoundOnThePath() {
+    TempTree folder;
+    const std::string mark = folder.Path("started");
+    {
+      ScopedSearchPath path(folder.Path("empty"));
+      QVERIFY(!StartSystemInformation());
+    }
+    const std::string program = folder.Write("with space/hardinfo", "#!/bin/sh\n: > '" + mark + "'\n");
+    std::filesystem::permissions(program, std::filesystem::perms::owner_all);
+    ScopedSearchPath path(folder.Path("empty") + ":" + folder.Path("with space"));
+    QVERIFY(StartSystemInformation());
+    QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(mark), 10000);
+  }
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::AboutTest)
+#include "AboutTest.moc"
