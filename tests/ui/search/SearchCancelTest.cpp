@@ -66,7 +66,9 @@ class SearchCancelTest : public QObject {
     TempTree tree;
     for (int file = 0; file < 300; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
     std::atomic<int> listed = 0;  // files that passed the criteria, counted as they are listed
-    const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1, &listed);
+    WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1, &listed);
+    // One count at a time, so that the walk judges no file ahead of the one being counted.
+    slowCounter.jobs = 1;
     AppSettings settings;
     MainWindow window(settings, slowCounter);
     MainWindowProbe probe(window);
