@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
-#include <fstream>
 #include <sstream>
 
 #include "support/TempTree.h"
@@ -19,13 +18,6 @@ struct Outcome {
   std::string err;
 };
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 // Runs folidex-count with its output going to files (so neither is a terminal).
 Outcome RunCount(const TempTree& tree, const std::string& arguments) {
   const std::string out = tree.Path(".out"), err = tree.Path(".err");
@@ -34,8 +26,8 @@ Outcome RunCount(const TempTree& tree, const std::string& arguments) {
   Outcome outcome;
   const int raw = std::system(command.c_str());
   outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  outcome.out = ReadAll(out);
-  outcome.err = ReadAll(err);
+  outcome.out = tree.Read(".out");
+  outcome.err = tree.Read(".err");
   return outcome;
 }
 
@@ -109,12 +101,12 @@ TEST_F(CliTest, AnUnreadablePathIsNamedAndTheOthersAreStillDone) {
 TEST_F(CliTest, ExportsTheListWithTheSeparatorOfItsType) {
   const Outcome csv = RunCount(tree, "-q --export list.csv --separator ';' docs/inner");
   EXPECT_EQ(csv.status, 0);
-  const std::string text = ReadAll(tree.Path("list.csv"));
+  const std::string text = tree.Read("list.csv");
   EXPECT_TRUE(text.starts_with("File Name\tLocation\tSize\tModified Date\tPages\r\ngamma.PDF\tdocs/inner\t1 KB\t")) << text;
   EXPECT_TRUE(text.ends_with("\t1\r\n")) << text;
 
   EXPECT_EQ(RunCount(tree, "-q --export list.txt --separator ';' docs").status, 0);
-  EXPECT_NE(ReadAll(tree.Path("list.txt")).find("\r\nbeta, the second.pdf;docs;"), std::string::npos);
+  EXPECT_NE(tree.Read("list.txt").find("\r\nbeta, the second.pdf;docs;"), std::string::npos);
 
   const Outcome failed = RunCount(tree, "-q --export missing/list.txt docs");
   EXPECT_EQ(failed.status, 1);

@@ -3,8 +3,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "core/export/ExportWriter.h"
 #include "support/TempTree.h"
@@ -20,13 +18,6 @@ ResultTable SampleTable() {
   table.AppendRow({"say \"hi\".pdf", "/docs", "1 KB", "01/02/2006 10:00 AM", "Error", "/docs/say \"hi\".pdf", "1"});
   table.AppendRow({"z.pdf", "/docs/more", "3 KB", "01/03/2006 11:00 PM", "3", "/docs/more/z.pdf", "3"});
   return table;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 TEST(ExportWriter, WritesTheVisibleColumnsOfEveryRowWithQuotingAndCrLf) {
@@ -64,7 +55,7 @@ TEST(ExportWriter, ReplacesAnExistingFileAndLeavesNothingWhenItCannotWrite) {
   const std::string target = tree.Write("out/list.txt", "old contents");
   std::string error;
   ASSERT_TRUE(WriteExport(TakeExportSnapshot(SampleTable()), ",", target, error)) << error;
-  EXPECT_TRUE(ReadAll(target).starts_with("File Name,Location,"));
+  EXPECT_TRUE(tree.Read("out/list.txt").starts_with("File Name,Location,"));
 
   EXPECT_FALSE(WriteExport(TakeExportSnapshot(SampleTable()), ",", tree.Path("missing/list.txt"), error));
   EXPECT_NE(error.find("missing"), std::string::npos) << error;
@@ -72,7 +63,7 @@ TEST(ExportWriter, ReplacesAnExistingFileAndLeavesNothingWhenItCannotWrite) {
   if (geteuid() != 0) {
     ASSERT_EQ(chmod(tree.Path("out").c_str(), 0500), 0);
     EXPECT_FALSE(WriteExport(TakeExportSnapshot(SampleTable()), ",", target, error));
-    EXPECT_TRUE(ReadAll(target).starts_with("File Name,Location,"));
+    EXPECT_TRUE(tree.Read("out/list.txt").starts_with("File Name,Location,"));
   }
   std::size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(tree.Path("out"))) files += entry.is_regular_file();
