@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "cli/CliOptions.h"
+#include "core/common/MemoryReuse.h"
 #include "cli/ProgressLine.h"
 #include "cli/ReportPrinter.h"
 #include "core/export/ExportWriter.h"
@@ -145,6 +146,7 @@ int Run(const std::vector<std::string>& args) {
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
+  folidex::KeepFreedMemoryForReuse();
   try {
     return folidex::cli::Run(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::exception& error) {

@@ -1,9 +1,11 @@
 #include <QApplication>
 
+#include "core/common/MemoryReuse.h"
 #include "ui/about/ProductPicture.h"
 #include "ui/app/Startup.h"
 
 int main(int argc, char* argv[]) {
+  folidex::KeepFreedMemoryForReuse();
   QApplication application(argc, argv);
   QApplication::setWindowIcon(folidex::ProductIcon());
   folidex::AppSettings settings;
