@@ -14,9 +14,7 @@ bool RemoveListedFile(const std::string& path) {
 
 std::optional<std::string> DeleteSelectedFiles(ResultTable& table,
                                                const std::function<bool(const std::string& path)>& removeFile) {
-  std::vector<int> rows;
-  for (int i = 0; i < table.SelectedCount(); ++i) rows.push_back(table.SelectedRow(i));
-  for (const int row : rows) {
+  for (const int row : table.SelectedRows()) {
     if (table.RowHidden(row)) continue;
     const std::string& path = table.Text(row, kFullPath);
     if (!removeFile(path)) return path;

@@ -122,6 +122,14 @@ int ResultTable::SelectedRow(int index) const {
   throw std::out_of_range("selected row index " + std::to_string(index));
 }
 
+std::vector<int> ResultTable::SelectedRows() const {
+  std::vector<int> selected;
+  for (std::size_t row = 1; row < rows_.size(); ++row) {
+    if (rows_[row].selected) selected.push_back(static_cast<int>(row));
+  }
+  return selected;
+}
+
 void ResultTable::SelectAll() {
   for (std::size_t row = 1; row < rows_.size(); ++row) rows_[row].selected = true;
 }

@@ -51,6 +51,7 @@ class ResultTable {
   void SetRowSelected(int row, bool selected);
   int SelectedCount() const;
   int SelectedRow(int index) const;  // the index-th selected row in ascending order
+  std::vector<int> SelectedRows() const;  // every selected row in ascending order, in one pass
   void SelectAll();
   void InvertSelection();
 

@@ -39,6 +39,7 @@ TEST(ResultTable, SelectAllAndInvertIncludeHiddenRows) {
   table.InvertSelection();
   EXPECT_EQ(table.SelectedCount(), 3);
   EXPECT_EQ(table.SelectedRow(1), 2);
+  EXPECT_EQ(table.SelectedRows(), (std::vector<int>{1, 2, 4}));
   table.SelectAll();
   EXPECT_EQ(table.SelectedCount(), 4);
   table.InvertSelection();

@@ -130,9 +130,9 @@ class ResultGridTest : public QObject {
     Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1), File("d.pdf", 1, 1)});
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCenter(2, kSize));
-    QCOMPARE(SelectedRows(), (std::vector<int>{1, 2, 3}));
+    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 2, 3}));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(1, kPages));
-    QCOMPARE(SelectedRows(), (std::vector<int>{1, 3}));
+    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 3}));
     QCOMPARE(model_->Table().CursorRow(), 2);
   }
 
@@ -143,12 +143,12 @@ class ResultGridTest : public QObject {
     QVERIFY(grid_->isRowHidden(1));
 
     grid_->SelectAll();
-    QCOMPARE(SelectedRows(), (std::vector<int>{1, 2, 3}));
+    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 2, 3}));
     QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
 
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(0, kFileName));
     grid_->InvertSelection();
-    QCOMPARE(SelectedRows(), (std::vector<int>{1}));
+    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1}));
     QVERIFY(grid_->selectionModel()->isRowSelected(0, {}));
     QVERIFY(!grid_->selectionModel()->isRowSelected(1, {}));
   }
@@ -185,12 +185,6 @@ class ResultGridTest : public QObject {
   }
 
   QPoint CellCenter(int row, int column) const { return grid_->visualRect(model_->index(row, column)).center(); }
-
-  std::vector<int> SelectedRows() const {
-    std::vector<int> rows;
-    for (int i = 0; i < model_->Table().SelectedCount(); ++i) rows.push_back(model_->Table().SelectedRow(i));
-    return rows;
-  }
 
   std::unique_ptr<ResultModel> model_;
   std::unique_ptr<ResultGrid> grid_;
