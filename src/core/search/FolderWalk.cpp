@@ -67,6 +67,8 @@ class FolderWalk {
     if (file.hidden && !criteria->showHidden) return false;
     const std::string_view filter = TrimBlanks(criteria->filterText);
     if (filter != "*.*" && !filter.empty() && !MatchesAnyPattern(file.name, patterns)) return false;
+    // The clock is read only when a criterion may need it.
+    if (!criteria->dateEnabled && !criteria->sizeEnabled) return true;
     return MatchesDateAndSize(*criteria, file, now_());
   }
 
