@@ -13,32 +13,33 @@ constexpr std::int64_t kMaxObjectsInStream = 1 << 20;
 
 }  // namespace
 
-const PdfObject& PdfDocument::Resolve(const PdfObject& object, PdfObject& loaded) {
+const PdfObject& PdfDocument::Resolve(const PdfObject& object, PdfObject& loaded, ArrayItems arrays) {
   if (object.kind != PdfObject::Kind::Reference) return object;
-  loaded = Load(object.number, object.generation);
+  loaded = Load(object.number, object.generation, arrays);
   for (int chain = 1; loaded.kind == PdfObject::Kind::Reference; ++chain) {
     if (chain == kMaxReferenceChain) throw PdfReadFailure::NotUnderstood;
-    loaded = Load(loaded.number, loaded.generation);
+    loaded = Load(loaded.number, loaded.generation, arrays);
   }
   return loaded;
 }
 
-PdfObject PdfDocument::Load(std::int64_t number, std::int64_t generation) {
+PdfObject PdfDocument::Load(std::int64_t number, std::int64_t generation, ArrayItems arrays) {
   const std::optional<XrefEntry> entry = xref_.Find(number);
   if (!entry || entry->type == XrefEntry::Type::Free) return PdfObject{};
   if (entry->type == XrefEntry::Type::InObjectStream) {
     if (generation != 0) throw PdfReadFailure::NotUnderstood;
-    return LoadFromObjectStream(entry->offset, entry->generation, number);
+    return LoadFromObjectStream(entry->offset, entry->generation, number, arrays);
   }
   // An object that is not where the cross-reference says means damaged data.
-  IndirectObject object = file_.ReadObjectAt(entry->offset);
+  IndirectObject object = file_.ReadObjectAt(entry->offset, arrays);
   if (entry->generation != generation || object.number != number || object.generation != generation) {
     throw PdfReadFailure::NotUnderstood;
   }
   return std::move(object.value);
 }
 
-PdfObject PdfDocument::LoadFromObjectStream(std::int64_t stream, std::int64_t index, std::int64_t number) {
+PdfObject PdfDocument::LoadFromObjectStream(std::int64_t stream, std::int64_t index, std::int64_t number,
+                                            ArrayItems arrays) {
   const ObjectStream& objects = OpenObjectStream(stream);
   std::size_t at = static_cast<std::size_t>(index);
   if (index < 0 || at >= objects.heads.size() || objects.heads[at].first != number) {
@@ -49,7 +50,7 @@ PdfObject PdfDocument::LoadFromObjectStream(std::int64_t stream, std::int64_t in
   const std::int64_t offset = objects.first + objects.heads[at].second;
   if (offset >= static_cast<std::int64_t>(objects.data.size())) throw PdfReadFailure::NotUnderstood;
   PdfParser parser(std::string_view(objects.data).substr(static_cast<std::size_t>(offset)), true);
-  PdfObject object = parser.TakeObject();
+  PdfObject object = parser.TakeObject(arrays);
   file_.Budget().SpendRead(static_cast<std::int64_t>(parser.Position()));
   return object;
 }

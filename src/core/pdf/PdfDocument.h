@@ -23,8 +23,8 @@ class PdfDocument {
   const PdfObject& Trailer() const { return xref_.Trailer(); }
   std::int64_t ObjectCapacity() const { return xref_.ObjectCapacity(); }
   // `object` itself when it is no reference; otherwise the object it leads to, loaded into
-  // `loaded` (null for a free or unlisted object).
-  const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded);
+  // `loaded` (null for a free or unlisted object), keeping or skipping its arrays' items.
+  const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded, ArrayItems arrays = ArrayItems::Keep);
 
  private:
   struct ObjectStream {
@@ -33,8 +33,8 @@ class PdfDocument {
     std::vector<std::pair<std::int64_t, std::int64_t>> heads;  // object number, offset from `first`
   };
 
-  PdfObject Load(std::int64_t number, std::int64_t generation);
-  PdfObject LoadFromObjectStream(std::int64_t stream, std::int64_t index, std::int64_t number);
+  PdfObject Load(std::int64_t number, std::int64_t generation, ArrayItems arrays);
+  PdfObject LoadFromObjectStream(std::int64_t stream, std::int64_t index, std::int64_t number, ArrayItems arrays);
   const ObjectStream& OpenObjectStream(std::int64_t number);
 
   PdfFile file_;

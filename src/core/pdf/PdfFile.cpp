@@ -30,15 +30,15 @@ std::string_view PdfFile::Read(std::int64_t offset, std::size_t length) {
                                               static_cast<std::size_t>(end - offset));
 }
 
-IndirectObject PdfFile::ReadObjectAt(std::int64_t offset) {
-  return ParseAt(offset, [offset](PdfParser& parser) {
+IndirectObject PdfFile::ReadObjectAt(std::int64_t offset, ArrayItems arrays) {
+  return ParseAt(offset, [offset, arrays](PdfParser& parser) {
     IndirectObject object;
     const auto number = parser.TakeUnsigned();
     const auto generation = parser.TakeUnsigned();
     if (!number || !generation || !parser.TakeKeyword("obj")) throw PdfReadFailure::NotUnderstood;
     object.number = *number;
     object.generation = *generation;
-    object.value = parser.TakeObject();
+    object.value = parser.TakeObject(arrays);
     if (object.value.IsDictionary() && parser.TakeKeyword("stream")) {
       parser.SkipLineEnd();
       object.streamOffset = offset + static_cast<std::int64_t>(parser.Position());

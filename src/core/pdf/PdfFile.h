@@ -53,7 +53,7 @@ class PdfFile {
     }
   }
 
-  IndirectObject ReadObjectAt(std::int64_t offset);
+  IndirectObject ReadObjectAt(std::int64_t offset, ArrayItems arrays = ArrayItems::Keep);
   // The raw data of a stream of `length` bytes, which must be followed by "endstream".
   std::string ReadStreamData(const IndirectObject& object, std::int64_t length);
 

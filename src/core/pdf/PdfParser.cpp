@@ -1,5 +1,6 @@
 #include "core/pdf/PdfParser.h"
 
+#include <array>
 #include <charconv>
 
 #include "core/pdf/PdfReadFailure.h"
@@ -118,6 +119,10 @@ PdfObject PdfParser::TakeObject(int depth) {
     case '[': {
       ++pos_;
       PdfObject array = OfKind(PdfObject::Kind::Array);
+      if (arrays_ == ArrayItems::Skip) {
+        SkipArrayItems(depth);
+        return array;
+      }
       for (SkipSpace(); More() && Next() != ']'; SkipSpace()) array.items.push_back(TakeObject(depth + 1));
       if (!More()) throw PdfReadFailure::NotUnderstood;
       ++pos_;
@@ -195,6 +200,59 @@ PdfObject PdfParser::TakeName() {
     }
   }
   return name;
+}
+
+// Moves past the closing bracket of an array whose opening one was just read, a byte at a
+// time through numbers and references, stopping only where a token needs a closer look:
+// strings, comments and names may hold brackets, and a keyword other than true, false or
+// null means the array was never closed.
+void PdfParser::SkipArrayItems(int depth) {
+  static constexpr std::array<bool, 256> kCloserLook = [] {
+    std::array<bool, 256> closer{};
+    for (int c = 'a'; c <= 'z'; ++c) closer[c] = closer[c - 'a' + 'A'] = true;
+    closer['R'] = false;
+    for (const unsigned char c : std::string_view("()[]%/<")) closer[c] = true;
+    return closer;
+  }();
+  for (int open = 1;;) {
+    while (pos_ < text_.size() && !kCloserLook[static_cast<unsigned char>(text_[pos_])]) ++pos_;
+    if (!More()) throw PdfReadFailure::NotUnderstood;
+    switch (Next()) {
+      case '(':
+        SkipLiteralString();
+        break;
+      case '%':
+        SkipSpace();
+        break;
+      case '/':
+        ++pos_;
+        TakeRegularRun();
+        break;
+      case '<':
+        ++pos_;
+        if (More() && Next() == '<') {
+          ++pos_;
+        } else {
+          SkipHexString();
+        }
+        break;
+      case '[':
+        if (depth + ++open > kMaxNesting) throw PdfReadFailure::NotUnderstood;
+        ++pos_;
+        break;
+      case ']':
+        ++pos_;
+        if (--open == 0) return;
+        break;
+      case ')':
+        throw PdfReadFailure::NotUnderstood;
+      default:
+        if (const std::string_view word = TakeRegularRun(); word != "true" && word != "false" && word != "null") {
+          throw PdfReadFailure::NotUnderstood;
+        }
+        break;
+    }
+  }
 }
 
 void PdfParser::SkipLiteralString() {

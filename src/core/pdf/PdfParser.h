@@ -13,6 +13,11 @@ namespace folidex::pdf {
 // file follows; the caller reads a larger window and parses again.
 struct NeedMoreText {};
 
+// Whether parsing an object keeps the items of its arrays. Skipped arrays are still read
+// through to their end, but come back empty: counting pages mostly needs to know only that
+// a /Kids array is there, and in a large document it lists thousands of pages.
+enum class ArrayItems { Keep, Skip };
+
 // Reads PDF tokens and objects from a window of a file. Nesting and the number of values
 // are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
 // PdfReadFailure::NotUnderstood on malformed text.
@@ -30,7 +35,10 @@ class PdfParser {
   bool TakeKeyword(std::string_view word);
   // Consumes the next token when it is an unsigned integer.
   std::optional<std::int64_t> TakeUnsigned();
-  PdfObject TakeObject() { return TakeObject(0); }
+  PdfObject TakeObject(ArrayItems arrays = ArrayItems::Keep) {
+    arrays_ = arrays;
+    return TakeObject(0);
+  }
 
  private:
   // True while unread text remains; throws NeedMoreText at the end of an incomplete window.
@@ -40,6 +48,7 @@ class PdfParser {
   PdfObject TakeObject(int depth);
   PdfObject TakeNumberOrReference(std::string_view token);
   PdfObject TakeName();
+  void SkipArrayItems(int depth);
   void SkipLiteralString();
   void SkipHexString();
 
@@ -47,6 +56,7 @@ class PdfParser {
   bool complete_;
   std::size_t pos_ = 0;
   std::size_t values_ = 0;
+  ArrayItems arrays_ = ArrayItems::Keep;
 };
 
 }  // namespace folidex::pdf

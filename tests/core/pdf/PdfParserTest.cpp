@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/pdf/PdfParser.h"
+#include "core/pdf/PdfReadFailure.h"
+
+namespace folidex::pdf {
+namespace {
+
+PdfObject Parse(const std::string& text, ArrayItems arrays) {
+  PdfParser parser(text, true);
+  return parser.TakeObject(arrays);
+}
+
+TEST(PdfParser, SkippedArraysEndAtTheirOwnClosingBracket) {
+  const char* kids[] = {
+      "[3 0 R 4 0 R]",
+      "[3 0 R % ] in a comment\n 4 0 R]",
+      "[3 0 R (a ] and a \\) in a string) 4 0 R]",
+      "[[3 0 R] [[4 0 R]] true false null -1 +2.5]",
+      "[<5D5d> << /Key (]) /Other [1] >> 3 0 R]",
+      "[/Name /With#5Dbrackets]",
+      "[]",
+  };
+  for (const char* array : kids) {
+    const std::string text = std::string("<< /Kids ") + array + " /Count 7 >>";
+    const PdfObject skipped = Parse(text, ArrayItems::Skip);
+    EXPECT_TRUE(skipped.Get("Kids").IsArray()) << array;
+    EXPECT_TRUE(skipped.Get("Kids").items.empty()) << array;
+    EXPECT_EQ(skipped.Get("Count").number, 7) << array;
+    EXPECT_EQ(Parse(text, ArrayItems::Keep).Get("Count").number, 7) << array;
+  }
+  EXPECT_EQ(Parse("<< /Kids [3 0 R 4 0 R] >>", ArrayItems::Keep).Get("Kids").items.size(), 2u);
+}
+
+TEST(PdfParser, SkippingAnArrayRefusesWhatKeepingItRefuses) {
+  const std::string broken[] = {
+      "<< /Kids [3 0 R 4 0 R /Count 2 >>\nendobj\n5 0 obj\n<< /MediaBox [0 0 612 792] >>",  // never closed
+      "<< /Kids [3 0 R) /Count 2 >>",
+      "<< /Kids [3 0 R (unended] /Count 2 >>",
+      "<< /Kids [3 0 R",
+      "<< /Kids " + std::string(150, '[') + std::string(150, ']') + " >>",  // nested too deep
+  };
+  for (const ArrayItems arrays : {ArrayItems::Keep, ArrayItems::Skip}) {
+    for (const std::string& text : broken) {
+      EXPECT_THROW(Parse(text, arrays), PdfReadFailure) << text;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace folidex::pdf
