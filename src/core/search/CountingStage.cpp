@@ -1,13 +1,23 @@
 #include "core/search/CountingStage.h"
 
 namespace folidex {
+namespace {
+
+// Files listed ahead of the counts, for each thread that counts. The walk lists a whole
+// folder at a time; the files queued meanwhile keep the workers busy.
+constexpr std::size_t kFilesInFlightPerJob = 32;
+
+}  // namespace
 
 CountingStage::CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs,
                              const std::atomic<bool>& cancelRequested)
-    : sink_(sink), countPages_(std::move(countPages)), cancelRequested_(cancelRequested), window_(4 * jobs) {
+    : sink_(sink),
+      countPages_(std::move(countPages)),
+      cancelRequested_(cancelRequested),
+      window_(kFilesInFlightPerJob * jobs) {
   if (jobs <= 1) return;
-  workers_.reserve(jobs);
-  for (unsigned i = 0; i < jobs; ++i) workers_.emplace_back([this] { Work(); });
+  workers_.reserve(jobs - 1);
+  for (unsigned i = 1; i < jobs; ++i) workers_.emplace_back([this] { Work(); });
 }
 
 CountingStage::~CountingStage() {
@@ -36,13 +46,15 @@ void CountingStage::FileListed(const FileFacts& file) {
     sink_.FileFound({file, countPages_(file.fullPath)});
     return;
   }
+  bool wake = false;
   {
     std::lock_guard lock(mutex_);
     pending_.push_back({Pending::Kind::File, {}, {file, -1}});
     work_.push_back(&pending_.back());
     ++filesPending_;
+    wake = idleWorkers_ > 0;
   }
-  workReady_.notify_one();
+  if (wake) workReady_.notify_one();
   DeliverReady(false);
 }
 
@@ -79,8 +91,8 @@ void CountingStage::Deliver(Pending& event) {
   }
 }
 
-// Reports the events at the front whose counts are done. Waits while too many files are
-// in flight, or, with `waitForAll`, until nothing is left.
+// Reports the events at the front whose counts are done. While too many files are in
+// flight, or, with `waitForAll`, until nothing is left, counts queued files or waits.
 void CountingStage::DeliverReady(bool waitForAll) {
   for (;;) {
     std::vector<Pending> ready;
@@ -90,7 +102,15 @@ void CountingStage::DeliverReady(bool waitForAll) {
         return !pending_.empty() && (pending_.front().kind != Pending::Kind::File || pending_.front().counted);
       };
       const auto mustWait = [this, waitForAll] { return waitForAll ? !pending_.empty() : filesPending_ >= window_; };
-      countDone_.wait(lock, [&] { return frontReady() || !mustWait(); });
+      while (!frontReady() && mustWait()) {
+        if (!work_.empty()) {
+          CountNext(lock);
+          continue;
+        }
+        walkWaiting_ = true;
+        countDone_.wait(lock);
+        walkWaiting_ = false;
+      }
       while (frontReady()) {
         if (pending_.front().kind == Pending::Kind::File) --filesPending_;
         ready.push_back(std::move(pending_.front()));
@@ -102,24 +122,32 @@ void CountingStage::DeliverReady(bool waitForAll) {
   }
 }
 
+void CountingStage::CountNext(std::unique_lock<std::mutex>& lock) {
+  Pending* job = work_.front();
+  work_.pop_front();
+  if (cancelRequested_.load(std::memory_order_relaxed)) {
+    job->skipped = true;
+  } else {
+    const std::string path = job->file.facts.fullPath;
+    lock.unlock();
+    const int pages = countPages_(path);
+    lock.lock();
+    job->file.pages = pages;
+  }
+  job->counted = true;
+}
+
 void CountingStage::Work() {
   std::unique_lock lock(mutex_);
   for (;;) {
-    workReady_.wait(lock, [this] { return stopping_ || !work_.empty(); });
-    if (work_.empty()) return;
-    Pending* job = work_.front();
-    work_.pop_front();
-    if (cancelRequested_.load(std::memory_order_relaxed)) {
-      job->skipped = true;
-    } else {
-      const std::string path = job->file.facts.fullPath;
-      lock.unlock();
-      const int pages = countPages_(path);
-      lock.lock();
-      job->file.pages = pages;
+    while (!stopping_ && work_.empty()) {
+      ++idleWorkers_;
+      workReady_.wait(lock);
+      --idleWorkers_;
     }
-    job->counted = true;
-    countDone_.notify_all();
+    if (work_.empty()) return;
+    CountNext(lock);
+    if (walkWaiting_) countDone_.notify_one();
   }
 }
 

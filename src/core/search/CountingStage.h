@@ -17,10 +17,11 @@ namespace folidex {
 using PageCountFunction = std::function<int(const std::string& path)>;
 
 // Counts the pages of the files a walk lists on a pool of threads and hands every event
-// on to the sink in walk order, on the walk's own thread. With one job it counts in line.
-// At most a few files per thread are in flight, so memory stays flat however long the
-// walk. Once the search is cancelled no further count starts; files already counted are
-// still reported.
+// on to the sink in walk order, on the walk's own thread. `jobs` threads count: the walk's
+// own thread and `jobs - 1` workers; with one job it counts in line. Rather than wait for
+// a count, the walk's thread takes one from the queue itself. At most a few dozen files per
+// thread are in flight, so memory stays flat however long the walk. Once the search is
+// cancelled no further count starts; files already counted are still reported.
 class CountingStage {
  public:
   CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs, const std::atomic<bool>& cancelRequested);
@@ -47,6 +48,8 @@ class CountingStage {
   void Post(Pending event);
   void Deliver(Pending& event);
   void DeliverReady(bool waitForAll);
+  // Counts the file at the head of the queue; `lock` holds the mutex, released meanwhile.
+  void CountNext(std::unique_lock<std::mutex>& lock);
   void Work();
 
   WalkEvents& sink_;
@@ -60,6 +63,8 @@ class CountingStage {
   std::deque<Pending> pending_;  // every event not yet reported, in walk order
   std::deque<Pending*> work_;    // files whose count has not started
   std::size_t filesPending_ = 0;
+  unsigned idleWorkers_ = 0;
+  bool walkWaiting_ = false;
   bool stopping_ = false;
   std::vector<std::thread> workers_;
 };
