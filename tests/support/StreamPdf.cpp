@@ -82,6 +82,15 @@ std::string StreamPdf::Build(int rootNumber) const {
          std::to_string(tableOffset) + "\n%%EOF\n";
 }
 
+std::string Deflated(const std::string& data) {
+  uLongf size = compressBound(static_cast<uLong>(data.size()));
+  std::string out(size, '\0');
+  compress(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.data()),
+           static_cast<uLong>(data.size()));
+  out.resize(size);
+  return out;
+}
+
 std::string DeflatedZeros(std::size_t size) {
   z_stream stream{};
   deflateInit(&stream, Z_BEST_COMPRESSION);

@@ -21,6 +21,9 @@ struct StreamPdf {
   std::string Build(int rootNumber) const;
 };
 
+// `data` as Flate data (with its zlib header and checksum).
+std::string Deflated(const std::string& data);
+
 // Flate data that inflates to `size` zero bytes.
 std::string DeflatedZeros(std::size_t size);
 

@@ -11,6 +11,7 @@ namespace folidex {
 namespace {
 
 using pdf::PdfReadFailure;
+using test::Deflated;
 using test::DeflatedZeros;
 using test::MakePdf;
 using test::PdfBuilder;
@@ -138,6 +139,24 @@ TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
   inXrefStream.loose = SmallTree(1, "1");
   inXrefStream.xrefStreamFlate = bomb;
   EXPECT_EQ(Count(inXrefStream.Build(1)).failure, PdfReadFailure::OverLimit);
+}
+
+TEST(FastPageCounter, InflatesFlateDataWhateverItsChecksumButOnlyPlainZlibData) {
+  StreamPdf packed;
+  packed.loose = SmallTree(2, "2");
+  packed.packed = {{2, packed.loose[2]}};
+  packed.loose.erase(2);
+  const std::string flate = Deflated("2 0 " + packed.packed[2] + "\n");
+  packed.objectStreamFlate = flate;
+  EXPECT_EQ(Count(packed.Build(1)).pages, 2);
+
+  packed.objectStreamFlate.back() ^= 0x55;
+  EXPECT_EQ(Count(packed.Build(1)).pages, 2) << "the checksum damaged";
+  // 0x78 0xBB asks for a preset dictionary, which no PDF stream has; 0x79 names no known method.
+  for (const std::string header : {"\x78\xBB", "\x79\x18"}) {
+    packed.objectStreamFlate = header + flate.substr(2);
+    EXPECT_EQ(Count(packed.Build(1)).failure, PdfReadFailure::NotUnderstood) << header;
+  }
 }
 
 TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
