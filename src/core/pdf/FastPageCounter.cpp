@@ -10,10 +10,9 @@
 namespace folidex {
 namespace {
 
+using pdf::ArrayItems;
 using pdf::PdfObject;
 using pdf::PdfReadFailure;
-
-using pdf::ArrayItems;
 
 // The pages of the document, from the /Count of its page-tree root when that can be
 // trusted, else by walking the tree; nothing when the count is not to be trusted and
