@@ -53,7 +53,8 @@ std::string WithIncrementalUpdate(const std::string& pdf) {
 }
 
 std::vector<Template> MakeTemplates() {
-  const int pageCounts[] = {1, 1, 2, 3, 4, 6, 8, 10, 12, 16, 20, 25, 32, 40, 50, 64, 80, 100, 150, 200, 300, 500, 1000, 2000};
+  const int pageCounts[] = {1,  1,  2,  3,  4,  6,   8,   10,  12,  16,  20,   25,
+                            32, 40, 50, 64, 80, 100, 150, 200, 300, 500, 1000, 2000};
   const char* rewrites[] = {"--object-streams=generate", "--linearize", "--encrypt '' owner 256 --"};
   TempTree work;
   std::vector<Template> templates;

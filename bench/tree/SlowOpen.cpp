@@ -23,16 +23,16 @@ void DelayIfPdf(const char* path) {
 }  // namespace
 
 // Both names, since a program built with 64-bit file offsets calls the second.
-#define SLOW_OPEN_WRAPPER(name)                                                             \
-  extern "C" int name(const char* path, int flags, ...) {                                  \
-    using OpenFunction = int (*)(const char*, int, ...);                                   \
-    static const auto real = reinterpret_cast<OpenFunction>(dlsym(RTLD_NEXT, #name));      \
-    va_list args;                                                                          \
-    va_start(args, flags);                                                                 \
+#define SLOW_OPEN_WRAPPER(name)                                                                       \
+  extern "C" int name(const char* path, int flags, ...) {                                             \
+    using OpenFunction = int (*)(const char*, int, ...);                                              \
+    static const auto real = reinterpret_cast<OpenFunction>(dlsym(RTLD_NEXT, #name));                 \
+    va_list args;                                                                                     \
+    va_start(args, flags);                                                                            \
     const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(args, int)) : 0; \
-    va_end(args);                                                                          \
-    DelayIfPdf(path);                                                                      \
-    return real(path, flags, mode);                                                        \
+    va_end(args);                                                                                     \
+    DelayIfPdf(path);                                                                                 \
+    return real(path, flags, mode);                                                                   \
   }
 
 SLOW_OPEN_WRAPPER(open)

@@ -53,8 +53,10 @@ std::size_t CharacterCount(const std::string& text) {
 }
 
 OutputFormat ParseFormat(const std::string& text) {
-  static const std::map<std::string, OutputFormat> formats{
-      {"table", OutputFormat::Table}, {"tsv", OutputFormat::Tsv}, {"csv", OutputFormat::Csv}, {"json", OutputFormat::Json}};
+  static const std::map<std::string, OutputFormat> formats{{"table", OutputFormat::Table},
+                                                           {"tsv", OutputFormat::Tsv},
+                                                           {"csv", OutputFormat::Csv},
+                                                           {"json", OutputFormat::Json}};
   const auto found = formats.find(text);
   if (found == formats.end()) throw UsageError("--format is one of table, tsv, csv, json, not '" + text + "'");
   return found->second;

@@ -18,7 +18,7 @@ struct CliOptions {
   bool formatGiven = false;
   std::string exportPath;
   std::string separator;  // for ".txt" and ".doc" exports; empty: ","
-  unsigned jobs = 0;  // 0: one per hardware thread
+  unsigned jobs = 0;      // 0: one per hardware thread
   bool quiet = false;
   bool showHelp = false;
   bool showVersion = false;

@@ -29,9 +29,7 @@ std::string FitFromEnd(const std::string& text, std::size_t width) {
 
 ProgressLine::ProgressLine(std::FILE* terminal) : terminal_(isatty(fileno(terminal)) ? terminal : nullptr) {}
 
-ProgressLine::~ProgressLine() {
-  Clear();
-}
+ProgressLine::~ProgressLine() { Clear(); }
 
 void ProgressLine::Update(const std::string& folder, std::int64_t files, std::int64_t pages) {
   if (terminal_ == nullptr) return;

@@ -28,7 +28,8 @@ void PrintSummaryLines(std::ostream& stream, const Summary& summary) {
   stream << "Total Pages : " << summary.totalPages << '\n';
 }
 
-std::unique_ptr<ReportPrinter> MakeReportPrinter(OutputFormat format, bool quiet, std::ostream& out, std::ostream& err) {
+std::unique_ptr<ReportPrinter> MakeReportPrinter(OutputFormat format, bool quiet, std::ostream& out,
+                                                 std::ostream& err) {
   switch (format) {
     case OutputFormat::Json:
       return std::make_unique<JsonReport>(out, quiet);

@@ -13,9 +13,7 @@ std::size_t DisplayWidth(const std::string& text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-bool RightAligned(int column) {
-  return column == kSize || column == kPages;
-}
+bool RightAligned(int column) { return column == kSize || column == kPages; }
 
 }  // namespace
 

@@ -1,16 +1,16 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <atomic>
 #include <csignal>
 #include <cstring>
 #include <iostream>
-#include <unistd.h>
 
 #include "cli/CliOptions.h"
-#include "core/common/MemoryReuse.h"
 #include "cli/ProgressLine.h"
 #include "cli/ReportPrinter.h"
+#include "core/common/MemoryReuse.h"
 #include "core/export/ExportWriter.h"
 #include "core/pdf/PageCounter.h"
 #include "core/results/ResultCells.h"

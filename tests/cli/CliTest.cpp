@@ -102,7 +102,8 @@ TEST_F(CliTest, ExportsTheListWithTheSeparatorOfItsType) {
   const Outcome csv = RunCount(tree, "-q --export list.csv --separator ';' docs/inner");
   EXPECT_EQ(csv.status, 0);
   const std::string text = tree.Read("list.csv");
-  EXPECT_TRUE(text.starts_with("File Name\tLocation\tSize\tModified Date\tPages\r\ngamma.PDF\tdocs/inner\t1 KB\t")) << text;
+  EXPECT_TRUE(text.starts_with("File Name\tLocation\tSize\tModified Date\tPages\r\ngamma.PDF\tdocs/inner\t1 KB\t"))
+      << text;
   EXPECT_TRUE(text.ends_with("\t1\r\n")) << text;
 
   EXPECT_EQ(RunCount(tree, "-q --export list.txt --separator ';' docs").status, 0);
@@ -114,8 +115,9 @@ TEST_F(CliTest, ExportsTheListWithTheSeparatorOfItsType) {
 }
 
 TEST_F(CliTest, BadUsageExitsWithTwoAndPointsAtHelp) {
-  for (const char* arguments : {"--bogus", "--format xml", "--in-last", "--in-last 3w", "--between 2024-02-30 2024-03-01",
-                                "--size-at-most lots", "--jobs 0", "--separator ab"}) {
+  for (const char* arguments :
+       {"--bogus", "--format xml", "--in-last", "--in-last 3w", "--between 2024-02-30 2024-03-01",
+        "--size-at-most lots", "--jobs 0", "--separator ab"}) {
     const Outcome run = RunCount(tree, arguments);
     EXPECT_EQ(run.status, 2) << arguments;
     EXPECT_NE(run.err.find("--help"), std::string::npos) << arguments;

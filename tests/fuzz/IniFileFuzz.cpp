@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the INI reader and writer and checks what must hold for any file:
-// no crash, a read value is a prefix of the stored one, written text parses back to itself, and a value that is set reads back unchanged
-// without changing keys of other sections.
+// no crash, a read value is a prefix of the stored one, written text parses back to itself, and a value that is set
+// reads back unchanged without changing keys of other sections.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,10 +12,9 @@
 namespace {
 
 constexpr folidex::SettingKey kKeys[] = {
-    folidex::kBackPictureKey,  folidex::kStyleKey,        folidex::kShowGridKey,
-    folidex::kForeColorKey,    folidex::kForeColorSelKey, folidex::kBackColorKey,
-    folidex::kBackColorSelKey, folidex::kGridColorKey,    folidex::kVisibilityKey,
-    folidex::kStartupFolderKey, folidex::kExportLocationKey,
+    folidex::kBackPictureKey,  folidex::kStyleKey,         folidex::kShowGridKey,       folidex::kForeColorKey,
+    folidex::kForeColorSelKey, folidex::kBackColorKey,     folidex::kBackColorSelKey,   folidex::kGridColorKey,
+    folidex::kVisibilityKey,   folidex::kStartupFolderKey, folidex::kExportLocationKey,
 };
 
 void Require(bool condition) {

@@ -16,12 +16,9 @@ std::string StreamObject(int number, const std::string& dictionary, const std::s
 
 // One row of a cross-reference stream with W [1 4 2].
 std::string Row(int type, long long second, int third) {
-  const unsigned char row[7] = {static_cast<unsigned char>(type),
-                                static_cast<unsigned char>(second >> 24),
-                                static_cast<unsigned char>(second >> 16),
-                                static_cast<unsigned char>(second >> 8),
-                                static_cast<unsigned char>(second),
-                                static_cast<unsigned char>(third >> 8),
+  const unsigned char row[7] = {static_cast<unsigned char>(type),         static_cast<unsigned char>(second >> 24),
+                                static_cast<unsigned char>(second >> 16), static_cast<unsigned char>(second >> 8),
+                                static_cast<unsigned char>(second),       static_cast<unsigned char>(third >> 8),
                                 static_cast<unsigned char>(third)};
   return std::string(reinterpret_cast<const char*>(row), sizeof row);
 }

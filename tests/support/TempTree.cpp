@@ -73,8 +73,6 @@ void TempTree::SetModified(std::string_view relative, LocalTime when) const {
   if (utimensat(AT_FDCWD, Path(relative).c_str(), times, 0) != 0) throw std::runtime_error("cannot set time");
 }
 
-bool RunCommand(const std::string& command) {
-  return std::system(command.c_str()) == 0;
-}
+bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }
 
 }  // namespace folidex::test

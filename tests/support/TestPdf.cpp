@@ -41,8 +41,7 @@ int AddTree(PdfBuilder& pdf, int parent, int pages, int fanout, int content) {
   if (fanout <= 0 || pages <= fanout) {
     for (int i = 0; i < pages; ++i) {
       kids += std::to_string(pdf.Add("<< /Type /Page /Parent " + std::to_string(self) +
-                                     " 0 R /MediaBox [0 0 612 792] /Contents " + std::to_string(content) +
-                                     " 0 R >>")) +
+                                     " 0 R /MediaBox [0 0 612 792] /Contents " + std::to_string(content) + " 0 R >>")) +
               " 0 R ";
     }
   } else {
@@ -63,8 +62,8 @@ std::string MakePdf(int pages, int fanout) {
   PdfBuilder pdf;
   const int catalog = pdf.Reserve();
   const std::string drawing = "0 0 m 100 100 l S";
-  const int content = pdf.Add("<< /Length " + std::to_string(drawing.size()) + " >>\nstream\n" + drawing +
-                              "\nendstream");
+  const int content =
+      pdf.Add("<< /Length " + std::to_string(drawing.size()) + " >>\nstream\n" + drawing + "\nendstream");
   const int root = AddTree(pdf, 0, pages, fanout, content);
   pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
   return pdf.Build(catalog);
@@ -72,7 +71,8 @@ std::string MakePdf(int pages, int fanout) {
 
 bool QpdfRewrite(const std::string& input, const std::string& output, const std::string& options) {
   // Exit status 3 means success with warnings.
-  const std::string command = "qpdf " + options + " '" + input + "' '" + output + "' >/dev/null 2>&1; s=$?; [ $s -eq 0 ] || [ $s -eq 3 ]";
+  const std::string command =
+      "qpdf " + options + " '" + input + "' '" + output + "' >/dev/null 2>&1; s=$?; [ $s -eq 0 ] || [ $s -eq 3 ]";
   return RunCommand(command);
 }
 

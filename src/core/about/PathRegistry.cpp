@@ -24,7 +24,7 @@ std::string FindOnPath(const std::string& program, std::string_view searchPath) 
 }  // namespace
 
 const std::vector<std::string>& PathRegistry::KnownPrograms() {
-  static const std::vector<std::string> programs{"gnome-system-monitor", "kinfocenter",  "hardinfo",
+  static const std::vector<std::string> programs{"gnome-system-monitor", "kinfocenter",         "hardinfo",
                                                  "xfce4-taskmanager",    "mate-system-monitor", "lxtask"};
   return programs;
 }

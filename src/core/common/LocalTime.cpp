@@ -19,8 +19,6 @@ std::chrono::local_days MonthsBefore(std::chrono::local_days day, int count) {
   return local_days{year_month_day_last{target.year(), month_day_last{target.month()}}};
 }
 
-LocalTime LocalNow() {
-  return ToLocalTime(std::time(nullptr));
-}
+LocalTime LocalNow() { return ToLocalTime(std::time(nullptr)); }
 
 }  // namespace folidex

@@ -5,9 +5,7 @@
 namespace folidex {
 
 // Spaces and tabs: what settings values and number boxes ignore around their text.
-constexpr bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 constexpr std::string_view TrimBlanks(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);

@@ -9,7 +9,7 @@
 namespace folidex::pdf {
 namespace {
 
-constexpr std::int64_t kEntrySize = 20;  // "nnnnnnnnnn ggggg n\r\n"
+constexpr std::int64_t kEntrySize = 20;   // "nnnnnnnnnn ggggg n\r\n"
 constexpr std::int64_t kTailSize = 1024;  // where "startxref" must be
 constexpr std::int64_t kTailRead = 8192;
 constexpr std::int64_t kLostTailSearch = std::int64_t{1} << 20;

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <qpdf/InputSource.hh>
-
 #include <chrono>
 #include <memory>
+#include <qpdf/InputSource.hh>
 #include <stdexcept>
 
 namespace folidex {

@@ -1,5 +1,6 @@
-#include <cerrno>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "core/pdf/ByteSource.h"
 

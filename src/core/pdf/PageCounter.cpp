@@ -40,8 +40,6 @@ int CountPagesWith(PageEngine engine, const std::string& path) {
   return CountPagesWithQpdf(path);
 }
 
-int CountPages(const std::string& path) {
-  return CountPagesWith(PageEngine::Auto, path);
-}
+int CountPages(const std::string& path) { return CountPagesWith(PageEngine::Auto, path); }
 
 }  // namespace folidex

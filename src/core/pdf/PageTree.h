@@ -16,8 +16,7 @@ namespace folidex::pdf {
 // PdfReadFailure::OverLimit.
 class PageTree {
  public:
-  explicit PageTree(PdfDocument& document)
-      : document_(document), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
+  explicit PageTree(PdfDocument& document) : document_(document), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
 
   // The leaves below the root node `pages` (stopping once past 2^31 - 1).
   std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids);

@@ -70,8 +70,8 @@ const PdfDocument::ObjectStream& PdfDocument::OpenObjectStream(std::int64_t numb
   const PdfObject& first = dictionary.Get("First");
   PdfObject loadedLength;
   const PdfObject& length = Resolve(dictionary.Get("Length"), loadedLength);
-  if (object.number != number || !dictionary.Get("Type").IsName("ObjStm") || !count.IsInteger() ||
-      !first.IsInteger() || !length.IsInteger() || count.number < 0 || first.number < 0) {
+  if (object.number != number || !dictionary.Get("Type").IsName("ObjStm") || !count.IsInteger() || !first.IsInteger() ||
+      !length.IsInteger() || count.number < 0 || first.number < 0) {
     throw PdfReadFailure::NotUnderstood;
   }
   ObjectStream objects;

@@ -29,7 +29,7 @@ class PdfDocument {
  private:
   struct ObjectStream {
     std::string data;
-    std::int64_t first = 0;                                  // where the first object starts
+    std::int64_t first = 0;                                    // where the first object starts
     std::vector<std::pair<std::int64_t, std::int64_t>> heads;  // object number, offset from `first`
   };
 

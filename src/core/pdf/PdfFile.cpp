@@ -26,8 +26,8 @@ std::string_view PdfFile::Read(std::int64_t offset, std::size_t length) {
   }
   lastUsed_ = slot;
   const Block& block = blocks_[slot];
-  return std::string_view(block.bytes).substr(static_cast<std::size_t>(offset - block.start),
-                                              static_cast<std::size_t>(end - offset));
+  return std::string_view(block.bytes)
+      .substr(static_cast<std::size_t>(offset - block.start), static_cast<std::size_t>(end - offset));
 }
 
 IndirectObject PdfFile::ReadObjectAt(std::int64_t offset, ArrayItems arrays) {

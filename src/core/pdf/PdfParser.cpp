@@ -12,22 +12,27 @@ namespace {
 constexpr int kMaxNesting = 100;
 constexpr std::size_t kMaxValues = std::size_t{1} << 20;
 
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
-}
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 
 bool IsDelimiter(char c) {
   switch (c) {
-    case '(': case ')': case '<': case '>': case '[': case ']': case '{': case '}': case '/': case '%':
+    case '(':
+    case ')':
+    case '<':
+    case '>':
+    case '[':
+    case ']':
+    case '{':
+    case '}':
+    case '/':
+    case '%':
       return true;
     default:
       return false;
   }
 }
 
-bool IsRegular(char c) {
-  return !IsWhiteSpace(c) && !IsDelimiter(c);
-}
+bool IsRegular(char c) { return !IsWhiteSpace(c) && !IsDelimiter(c); }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';

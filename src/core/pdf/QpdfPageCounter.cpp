@@ -1,11 +1,10 @@
 #include "core/pdf/QpdfPageCounter.h"
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/FileInputSource.hh>
-#include <qpdf/QPDFObjectHandle.hh>
-
 #include <climits>
 #include <cstdio>
+#include <qpdf/FileInputSource.hh>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
 #include <set>
 
 #include "core/pdf/DeadlineInputSource.h"
@@ -55,8 +54,8 @@ int CountPagesWithQpdf(const std::string& path) {
     // A second for every 16 MiB on top of three: enough for qpdf to repair any sound-sized
     // file, and a bound on the ones whose repair would go on and on.
     const auto allowed = std::chrono::seconds(3 + file.Size() / (16 << 20));
-    pdf.processInputSource(std::make_shared<DeadlineInputSource>(
-        std::make_shared<FileInputSource>(path.c_str(), stream, true), allowed));
+    pdf.processInputSource(
+        std::make_shared<DeadlineInputSource>(std::make_shared<FileInputSource>(path.c_str(), stream, true), allowed));
     QPDFObjectHandle pages = pdf.getRoot().getKey("/Pages");
     if (!pages.isDictionary()) return -1;
     std::set<QPDFObjGen> treePath;

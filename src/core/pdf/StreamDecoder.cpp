@@ -87,12 +87,23 @@ std::string UndoPngPredictor(std::string_view data, const PdfObject& parameters)
       const int upLeft = i >= step ? static_cast<unsigned char>(previous[i - step]) : 0;
       int predicted = 0;
       switch (filter) {
-        case 0: predicted = 0; break;
-        case 1: predicted = left; break;
-        case 2: predicted = up; break;
-        case 3: predicted = (left + up) / 2; break;
-        case 4: predicted = Paeth(left, up, upLeft); break;
-        default: throw PdfReadFailure::NotUnderstood;
+        case 0:
+          predicted = 0;
+          break;
+        case 1:
+          predicted = left;
+          break;
+        case 2:
+          predicted = up;
+          break;
+        case 3:
+          predicted = (left + up) / 2;
+          break;
+        case 4:
+          predicted = Paeth(left, up, upLeft);
+          break;
+        default:
+          throw PdfReadFailure::NotUnderstood;
       }
       row[i] = static_cast<char>((raw + predicted) & 0xFF);
     }

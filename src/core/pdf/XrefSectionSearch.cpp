@@ -7,13 +7,9 @@ namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
 
-bool IsSpace(char c) {
-  return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0';
-}
+bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
-}
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::optional<std::size_t> FindLastTable(std::string_view text) {
   for (std::size_t at = text.rfind("xref"); at != kNone; at = at == 0 ? kNone : text.rfind("xref", at - 1)) {
@@ -39,7 +35,8 @@ std::optional<std::size_t> ObjectHeaderBefore(std::string_view text, std::size_t
 }
 
 std::optional<std::size_t> FindLastStream(std::string_view text) {
-  for (std::size_t type = text.rfind("/XRef"); type != kNone; type = type == 0 ? kNone : text.rfind("/XRef", type - 1)) {
+  for (std::size_t type = text.rfind("/XRef"); type != kNone;
+       type = type == 0 ? kNone : text.rfind("/XRef", type - 1)) {
     // "/XRefStm" in the trailer of a hybrid file names no stream here.
     if (type + 5 < text.size() && !IsSpace(text[type + 5]) && text[type + 5] != '/' && text[type + 5] != '>') continue;
     const std::size_t obj = text.rfind("obj", type);

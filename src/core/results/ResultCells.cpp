@@ -4,9 +4,7 @@
 
 namespace folidex {
 
-std::uint64_t RoundUpKB(std::uint64_t bytes) {
-  return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0);
-}
+std::uint64_t RoundUpKB(std::uint64_t bytes) { return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0); }
 
 std::string FormatGrouped(std::uint64_t value) {
   const std::string digits = std::to_string(value);
@@ -33,9 +31,7 @@ std::string FormatModifiedDate(LocalTime time) {
   return text;
 }
 
-std::string FormatPages(int pages) {
-  return pages < 0 ? "Error" : std::to_string(pages);
-}
+std::string FormatPages(int pages) { return pages < 0 ? "Error" : std::to_string(pages); }
 
 std::array<std::string, kColumnCount> MakeRowCells(const FoundFile& file) {
   std::array<std::string, kColumnCount> cells;

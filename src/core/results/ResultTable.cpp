@@ -7,8 +7,8 @@
 namespace folidex {
 
 const std::array<std::string_view, kColumnCount>& ColumnCaptions() {
-  static const std::array<std::string_view, kColumnCount> captions{"File Name", "Location", "Size",
-                                                                   "Modified Date", "Pages", "", ""};
+  static const std::array<std::string_view, kColumnCount> captions{"File Name", "Location", "Size", "Modified Date",
+                                                                   "Pages",     "",         ""};
   return captions;
 }
 
@@ -20,24 +20,18 @@ ResultTable::ResultTable() {
   columnHidden_[kSizeKey] = true;
 }
 
-ResultTable::Row& ResultTable::At(int row) {
-  return const_cast<Row&>(static_cast<const ResultTable*>(this)->At(row));
-}
+ResultTable::Row& ResultTable::At(int row) { return const_cast<Row&>(static_cast<const ResultTable*>(this)->At(row)); }
 
 const ResultTable::Row& ResultTable::At(int row) const {
   if (row < 0 || row >= RowCount()) throw std::out_of_range("result table row " + std::to_string(row));
   return rows_[row];
 }
 
-const std::string& ResultTable::Text(int row, int column) const {
-  return At(row).cells.at(column);
-}
+const std::string& ResultTable::Text(int row, int column) const { return At(row).cells.at(column); }
 
 namespace {
 
-std::int64_t PagesValue(const std::string& cell) {
-  return ParseInteger<std::int64_t>(cell).value_or(0);
-}
+std::int64_t PagesValue(const std::string& cell) { return ParseInteger<std::int64_t>(cell).value_or(0); }
 
 }  // namespace
 
@@ -77,33 +71,28 @@ void ResultTable::ReorderDataRows(const std::vector<int>& order) {
   reordered.push_back(std::move(rows_[kHeaderRow]));
   std::vector<bool> taken(rows_.size(), false);
   for (const int row : order) {
-    if (row <= kHeaderRow || row >= RowCount() || taken[row]) throw std::invalid_argument("row order is no permutation");
+    if (row <= kHeaderRow || row >= RowCount() || taken[row])
+      throw std::invalid_argument("row order is no permutation");
     taken[row] = true;
     reordered.push_back(std::move(rows_[row]));
   }
   rows_ = std::move(reordered);
 }
 
-bool ResultTable::RowHidden(int row) const {
-  return At(row).hidden;
-}
+bool ResultTable::RowHidden(int row) const { return At(row).hidden; }
 
 void ResultTable::SetRowHidden(int row, bool hidden) {
   if (row != kHeaderRow) At(row).hidden = hidden;
 }
 
-bool ResultTable::ColumnHidden(int column) const {
-  return columnHidden_.at(column);
-}
+bool ResultTable::ColumnHidden(int column) const { return columnHidden_.at(column); }
 
 void ResultTable::SetColumnHidden(int column, bool hidden) {
   if (column == kFullPath || column == kSizeKey) return;
   columnHidden_.at(column) = hidden;
 }
 
-bool ResultTable::RowSelected(int row) const {
-  return At(row).selected;
-}
+bool ResultTable::RowSelected(int row) const { return At(row).selected; }
 
 void ResultTable::SetRowSelected(int row, bool selected) {
   if (row != kHeaderRow) At(row).selected = selected;
@@ -145,9 +134,7 @@ void ResultTable::SetCursor(int row, int column) {
   cursorColumn_ = column;
 }
 
-std::int64_t ResultTable::SumPages() const {
-  return pagesSum_;
-}
+std::int64_t ResultTable::SumPages() const { return pagesSum_; }
 
 std::string& ResultTable::StatusSlot(std::string_view key) {
   if (key == "Message") return messageText_;
@@ -155,9 +142,7 @@ std::string& ResultTable::StatusSlot(std::string_view key) {
   throw std::invalid_argument("no status panel with the key " + std::string{key});
 }
 
-void ResultTable::SetStatusText(std::string text, std::string_view key) {
-  StatusSlot(key) = std::move(text);
-}
+void ResultTable::SetStatusText(std::string text, std::string_view key) { StatusSlot(key) = std::move(text); }
 
 const std::string& ResultTable::StatusText(std::string_view key) const {
   return const_cast<ResultTable*>(this)->StatusSlot(key);

@@ -50,7 +50,7 @@ class ResultTable {
   bool RowSelected(int row) const;
   void SetRowSelected(int row, bool selected);
   int SelectedCount() const;
-  int SelectedRow(int index) const;  // the index-th selected row in ascending order
+  int SelectedRow(int index) const;       // the index-th selected row in ascending order
   std::vector<int> SelectedRows() const;  // every selected row in ascending order, in one pass
   void SelectAll();
   void InvertSelection();

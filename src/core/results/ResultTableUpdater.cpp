@@ -6,13 +6,9 @@ void ResultTableUpdater::FolderStarted(const std::string& folder) {
   table_.SetStatusText("Searching " + folder, "Message");
 }
 
-void ResultTableUpdater::ResultsCleared() {
-  table_.RemoveAllRows();
-}
+void ResultTableUpdater::ResultsCleared() { table_.RemoveAllRows(); }
 
-void ResultTableUpdater::FileFound(const FoundFile& file) {
-  table_.AppendRow(MakeRowCells(file));
-}
+void ResultTableUpdater::FileFound(const FoundFile& file) { table_.AppendRow(MakeRowCells(file)); }
 
 void ResultTableUpdater::FolderFinished(const std::string&) {
   const int files = table_.RowCount() - 1;

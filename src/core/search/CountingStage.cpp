@@ -29,17 +29,11 @@ CountingStage::~CountingStage() {
   for (std::thread& worker : workers_) worker.join();
 }
 
-void CountingStage::FolderStarted(const std::string& folder) {
-  Post({Pending::Kind::FolderStarted, folder, {}});
-}
+void CountingStage::FolderStarted(const std::string& folder) { Post({Pending::Kind::FolderStarted, folder, {}}); }
 
-void CountingStage::ResultsCleared() {
-  Post({Pending::Kind::ResultsCleared, {}, {}});
-}
+void CountingStage::ResultsCleared() { Post({Pending::Kind::ResultsCleared, {}, {}}); }
 
-void CountingStage::FolderFinished(const std::string& folder) {
-  Post({Pending::Kind::FolderFinished, folder, {}});
-}
+void CountingStage::FolderFinished(const std::string& folder) { Post({Pending::Kind::FolderFinished, folder, {}}); }
 
 void CountingStage::FileListed(const FileFacts& file) {
   if (workers_.empty()) {

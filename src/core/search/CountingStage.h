@@ -24,7 +24,8 @@ using PageCountFunction = std::function<int(const std::string& path)>;
 // cancelled no further count starts; files already counted are still reported.
 class CountingStage {
  public:
-  CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs, const std::atomic<bool>& cancelRequested);
+  CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs,
+                const std::atomic<bool>& cancelRequested);
   ~CountingStage();
   CountingStage(const CountingStage&) = delete;
   CountingStage& operator=(const CountingStage&) = delete;

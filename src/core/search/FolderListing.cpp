@@ -2,15 +2,14 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <memory>
-
-#include <strings.h>
-#include <unistd.h>
 
 namespace folidex {
 namespace {

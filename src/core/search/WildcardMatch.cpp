@@ -35,12 +35,12 @@ std::u32string Decode(std::string_view text) {
 char32_t Fold(char32_t c) {
   if (c >= U'A' && c <= U'Z') return c + 0x20;
   if (c < 0xC0) return c;
-  if (c <= 0xDE && c != 0xD7) return c + 0x20;                          // Latin-1
-  if (c >= 0x100 && c <= 0x137) return c | 1;                           // Latin Extended-A, pairs
+  if (c <= 0xDE && c != 0xD7) return c + 0x20;  // Latin-1
+  if (c >= 0x100 && c <= 0x137) return c | 1;   // Latin Extended-A, pairs
   if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E)) return c + (c & 1);
   if (c >= 0x14A && c <= 0x177) return c | 1;
-  if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return c + 0x20;          // Greek
-  if (c >= 0x400 && c <= 0x40F) return c + 0x50;                        // Cyrillic
+  if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2) return c + 0x20;  // Greek
+  if (c >= 0x400 && c <= 0x40F) return c + 0x50;                // Cyrillic
   if (c >= 0x410 && c <= 0x42F) return c + 0x20;
   return c;
 }

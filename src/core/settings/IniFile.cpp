@@ -10,9 +10,7 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool IsQuote(char c) {
-  return c == '"' || c == '\'';
-}
+bool IsQuote(char c) { return c == '"' || c == '\''; }
 
 bool HasEnclosingQuotes(std::string_view text) {
   return text.size() >= 2 && IsQuote(text.front()) && text.back() == text.front();

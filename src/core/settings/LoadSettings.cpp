@@ -2,11 +2,11 @@
 #include <optional>
 
 #include "core/common/ParseInteger.h"
+#include "core/common/TextFile.h"
 #include "core/common/TrimBlanks.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsFile.h"
-#include "core/common/TextFile.h"
 
 namespace folidex {
 
@@ -25,9 +25,7 @@ bool IsDecimalNumber(std::string_view text) {
   return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 // Reads a number key into `field`, which holds its default on entry. The default goes through
 // the same conversion, so a missing key gives exactly the field's default.

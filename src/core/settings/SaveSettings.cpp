@@ -1,10 +1,10 @@
 #include <system_error>
 #include <utility>
 
+#include "core/common/TextFile.h"
 #include "core/settings/IniFile.h"
 #include "core/settings/SettingKeys.h"
 #include "core/settings/SettingsFile.h"
-#include "core/common/TextFile.h"
 
 namespace folidex {
 
@@ -56,7 +56,8 @@ bool SaveSettings(const fs::path& file, const AppSettings& settings, std::string
   };
   for (const auto& [key, value] : values) {
     if (!ini.Set(key.section, key.name, value)) {
-      error = "The value of \"" + std::string(key.name) + "\" holds a line break, which the settings file cannot store.";
+      error =
+          "The value of \"" + std::string(key.name) + "\" holds a line break, which the settings file cannot store.";
       return false;
     }
   }

@@ -22,7 +22,8 @@ fs::path HomeFolder() {
 fs::path UserSettingsFolder() {
   // A relative XDG_CONFIG_HOME is invalid and ignored, as the XDG base directory rules say.
   const char* config = std::getenv("XDG_CONFIG_HOME");
-  const fs::path base = config != nullptr && fs::path(config).is_absolute() ? fs::path(config) : HomeFolder() / ".config";
+  const fs::path base =
+      config != nullptr && fs::path(config).is_absolute() ? fs::path(config) : HomeFolder() / ".config";
   return base / "Folidex";
 }
 

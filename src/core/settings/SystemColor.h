@@ -16,17 +16,13 @@ struct RgbParts {
   friend bool operator==(const RgbParts&, const RgbParts&) = default;
 };
 
-constexpr bool IsSystemColor(std::int32_t color) {
-  return color < 0;
-}
+constexpr bool IsSystemColor(std::int32_t color) { return color < 0; }
 
 constexpr std::uint8_t SystemColorNumber(std::int32_t color) {
   return static_cast<std::uint8_t>(static_cast<std::uint32_t>(color) & 0xFFu);
 }
 
-constexpr std::int32_t SystemColor(std::uint8_t number) {
-  return static_cast<std::int32_t>(0x80000000u | number);
-}
+constexpr std::int32_t SystemColor(std::uint8_t number) { return static_cast<std::int32_t>(0x80000000u | number); }
 
 constexpr std::int32_t RgbColor(RgbParts parts) {
   return static_cast<std::int32_t>(parts.red | (parts.green << 8) | (parts.blue << 16));

@@ -103,21 +103,15 @@ AboutBox::AboutBox(AboutActions actions, QWidget* parent)
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
-void AboutBox::cmdOk_Click() {
-  close();
-}
+void AboutBox::cmdOk_Click() { close(); }
 
 void AboutBox::cmdSysInfo_Click() {
   if (actions_.startSysInfo()) return;
   actions_.showPlainMessage(this, QString::fromUtf8(kSystemInfoUnavailable.data(), kSystemInfoUnavailable.size()));
 }
 
-void AboutBox::Label3_Click() {
-  actions_.open(SupportMailTarget());
-}
+void AboutBox::Label3_Click() { actions_.open(SupportMailTarget()); }
 
-void AboutBox::Label5_Click() {
-  actions_.open(WebSiteTarget());
-}
+void AboutBox::Label5_Click() { actions_.open(WebSiteTarget()); }
 
 }  // namespace folidex

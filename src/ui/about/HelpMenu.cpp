@@ -11,13 +11,9 @@ HelpMenu::HelpMenu(const MainMenus& menus, QWidget& window, QString executableFo
   connect(menus.helpAbout, &QAction::triggered, this, &HelpMenu::mnuAbout_Click);
 }
 
-void HelpMenu::mnuSupport_Click() {
-  actions_.open(WebSiteTarget());
-}
+void HelpMenu::mnuSupport_Click() { actions_.open(WebSiteTarget()); }
 
-void HelpMenu::mnuHelp1_Click() {
-  actions_.open(HelpDocumentTarget(executableFolder_));
-}
+void HelpMenu::mnuHelp1_Click() { actions_.open(HelpDocumentTarget(executableFolder_)); }
 
 void HelpMenu::mnuAbout_Click() {
   if (!aboutBox_) {

@@ -6,13 +6,9 @@
 
 namespace folidex {
 
-QUrl WebSiteTarget() {
-  return QUrl(kWebAddress);
-}
+QUrl WebSiteTarget() { return QUrl(kWebAddress); }
 
-QUrl SupportMailTarget() {
-  return QUrl(QString("mailto:") + kSupportAddress + "?subject=Folidex");
-}
+QUrl SupportMailTarget() { return QUrl(QString("mailto:") + kSupportAddress + "?subject=Folidex"); }
 
 QUrl HelpDocumentTarget(const QString& executableFolder) {
   return QUrl::fromLocalFile(QDir(executableFolder).filePath(kHelpDocumentName));

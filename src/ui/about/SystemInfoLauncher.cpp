@@ -11,9 +11,7 @@ namespace folidex {
 namespace {
 
 // The registered value is the program's path, started as it is, spaces and all.
-bool StartProgram(const std::string& path) {
-  return QProcess::startDetached(QString::fromStdString(path), {});
-}
+bool StartProgram(const std::string& path) { return QProcess::startDetached(QString::fromStdString(path), {}); }
 
 }  // namespace
 

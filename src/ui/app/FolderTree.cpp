@@ -21,9 +21,7 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), folders_(new QFileS
   connect(this, &QTreeView::doubleClicked, this, &FolderTree::Triggered);
 }
 
-void FolderTree::SelectDefaultFolder() {
-  SelectFolder(QDir::homePath());
-}
+void FolderTree::SelectDefaultFolder() { SelectFolder(QDir::homePath()); }
 
 bool FolderTree::SelectFolder(const QString& path) {
   const QFileInfo folder(path);
@@ -36,9 +34,7 @@ bool FolderTree::SelectFolder(const QString& path) {
   return true;
 }
 
-QString FolderTree::SelectedFolder() const {
-  return folders_->filePath(currentIndex());
-}
+QString FolderTree::SelectedFolder() const { return folders_->filePath(currentIndex()); }
 
 void FolderTree::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -27,9 +27,7 @@ QFrame* MakeRule(QWidget* parent) {
   return rule;
 }
 
-QString ToQString(const std::string& text) {
-  return QString::fromStdString(text);
-}
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -84,9 +82,7 @@ MainWindow::MainWindow(AppSettings& settings, WalkSettings walkSettings, SaveSet
   resize(TwipsToPixels(kDesignClientWidth), TwipsToPixels(kDesignClientHeight));
 }
 
-MainWindow::~MainWindow() {
-  runner_.Stop();
-}
+MainWindow::~MainWindow() { runner_.Stop(); }
 
 void MainWindow::ConnectControls() {
   connect(ftv_, &FolderTree::FolderSelected, this, &MainWindow::ftv_FolderSelected);
@@ -106,7 +102,7 @@ void MainWindow::ConnectControls() {
   connect(menus_.toolsExport, &QAction::triggered, this,
           [this] { ExportGrid(model_.Table(), ExportPrompts::ForWindow(this, settings_)); });
   auto* fileActions = new FileActions(*vsFiles_, std::make_unique<FreedesktopDesktop>(),
-                                     std::make_unique<StandardDeletePrompts>(), this);
+                                      std::make_unique<StandardDeletePrompts>(), this);
   connect(menus_.fileOpen, &QAction::triggered, fileActions, &FileActions::mnuFileOpen_Click);
   connect(menus_.fileDelete, &QAction::triggered, fileActions, &FileActions::mnuFileDelete_Click);
   connect(menus_.fileProperties, &QAction::triggered, fileActions, &FileActions::mnuFileProperties_Click);

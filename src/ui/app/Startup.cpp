@@ -7,9 +7,7 @@
 
 namespace folidex {
 
-void StartupOptions::ShowMessage(const QString& message) {
-  QMessageBox::information(nullptr, "Folidex", message);
-}
+void StartupOptions::ShowMessage(const QString& message) { QMessageBox::information(nullptr, "Folidex", message); }
 
 StartupOptions StartupOptions::ForExecutableFolder(const std::filesystem::path& executableFolder) {
   StartupOptions options;

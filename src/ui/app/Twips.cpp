@@ -4,13 +4,9 @@
 
 namespace folidex {
 
-int TwipsToPixels(int twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
+int TwipsToPixels(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
 
-int PixelsToTwips(int pixels) {
-  return pixels * kTwipsPerPixel;
-}
+int PixelsToTwips(int pixels) { return pixels * kTwipsPerPixel; }
 
 QRect ToPixels(const TwipRect& rect) {
   const int left = TwipsToPixels(rect.left);

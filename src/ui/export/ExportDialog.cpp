@@ -1,8 +1,8 @@
 #include "ui/export/ExportDialog.h"
 
 #include <QKeyEvent>
-#include <algorithm>
 #include <QScreen>
+#include <algorithm>
 
 #include "core/common/TrimBlanks.h"
 #include "ui/app/PlaceControl.h"

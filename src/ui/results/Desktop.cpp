@@ -34,9 +34,7 @@ void CallFileManager(const char* method, const QString& path, const std::functio
 
 }  // namespace
 
-void FreedesktopDesktop::OpenFile(const QString& path) {
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-}
+void FreedesktopDesktop::OpenFile(const QString& path) { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
 void FreedesktopDesktop::ShowContainingFolder(const QString& path) {
   const QString folder = QFileInfo(path).absolutePath();

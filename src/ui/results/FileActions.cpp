@@ -8,9 +8,7 @@ FileActions::FileActions(ResultGrid& grid, std::unique_ptr<Desktop> desktop, std
                          QObject* parent)
     : QObject(parent), grid_(grid), desktop_(std::move(desktop)), prompts_(std::move(prompts)) {}
 
-ResultTable& FileActions::Table() const {
-  return static_cast<ResultModel&>(*grid_.model()).Table();
-}
+ResultTable& FileActions::Table() const { return static_cast<ResultModel&>(*grid_.model()).Table(); }
 
 QString FileActions::CursorPath() const {
   const ResultTable& table = Table();

@@ -5,9 +5,7 @@
 
 namespace folidex {
 
-FileIcons::FileIcons() {
-  QMimeDatabase().mimeTypeForName("application/pdf");
-}
+FileIcons::FileIcons() { QMimeDatabase().mimeTypeForName("application/pdf"); }
 
 QIcon FileIcons::For(const std::string& fullPath, const std::string& extension) {
   if (lastExtension_ != extension) {

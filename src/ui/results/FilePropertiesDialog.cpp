@@ -28,9 +28,9 @@ QString SizeText(const QFileInfo& file) {
 QString PermissionText(const QFileInfo& file) {
   if (!file.exists()) return kUnknown;
   const QFile::Permissions granted = file.permissions();
-  const QFile::Permission flags[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner, QFile::ReadGroup,
-                                     QFile::WriteGroup, QFile::ExeGroup, QFile::ReadOther, QFile::WriteOther,
-                                     QFile::ExeOther};
+  const QFile::Permission flags[] = {QFile::ReadOwner, QFile::WriteOwner, QFile::ExeOwner,
+                                     QFile::ReadGroup, QFile::WriteGroup, QFile::ExeGroup,
+                                     QFile::ReadOther, QFile::WriteOther, QFile::ExeOther};
   QString text;
   for (int i = 0; i < 9; ++i) text += granted.testFlag(flags[i]) ? "rwx"[i % 3] : '-';
   return text;

@@ -28,13 +28,9 @@ void ResultModel::ReorderRows(const std::vector<int>& order) {
   endResetModel();
 }
 
-int ResultModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : table_.RowCount() - 1;
-}
+int ResultModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.RowCount() - 1; }
 
-int ResultModel::columnCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : table_.ColumnCount();
-}
+int ResultModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : table_.ColumnCount(); }
 
 QVariant ResultModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};

@@ -29,9 +29,7 @@ QComboBox* MakeList(const QStringList& items, QWidget* parent) {
   return list;
 }
 
-std::string Std(const QString& text) {
-  return text.toStdString();
-}
+std::string Std(const QString& text) { return text.toStdString(); }
 
 }  // namespace
 

@@ -6,21 +6,15 @@ void SearchEventQueue::FolderStarted(const std::string& folder) {
   Push({SearchEvent::Kind::FolderStarted, folder, {}, false});
 }
 
-void SearchEventQueue::ResultsCleared() {
-  Push({SearchEvent::Kind::ResultsCleared, {}, {}, false});
-}
+void SearchEventQueue::ResultsCleared() { Push({SearchEvent::Kind::ResultsCleared, {}, {}, false}); }
 
-void SearchEventQueue::FileFound(const FoundFile& file) {
-  Push({SearchEvent::Kind::FileFound, {}, file, false});
-}
+void SearchEventQueue::FileFound(const FoundFile& file) { Push({SearchEvent::Kind::FileFound, {}, file, false}); }
 
 void SearchEventQueue::FolderFinished(const std::string& folder) {
   Push({SearchEvent::Kind::FolderFinished, folder, {}, false});
 }
 
-void SearchEventQueue::SearchEnded(bool cancelled) {
-  Push({SearchEvent::Kind::SearchEnded, {}, {}, cancelled});
-}
+void SearchEventQueue::SearchEnded(bool cancelled) { Push({SearchEvent::Kind::SearchEnded, {}, {}, cancelled}); }
 
 void SearchEventQueue::Push(SearchEvent event) {
   bool wasEmpty = false;

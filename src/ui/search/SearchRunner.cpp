@@ -21,9 +21,7 @@ SearchRunner::SearchRunner(ResultModel& model, const LiveCriteria& criteria, Wal
       updater_(model.Table()),
       queue_([this] { QMetaObject::invokeMethod(this, &SearchRunner::ApplyPendingEvents, Qt::QueuedConnection); }) {}
 
-SearchRunner::~SearchRunner() {
-  Stop();
-}
+SearchRunner::~SearchRunner() { Stop(); }
 
 void SearchRunner::Start(const std::string& folder) {
   if (running_) return;

@@ -57,9 +57,7 @@ void ColumnSettingsGrid::FillColumnSettings(const QStringList& captions, const s
   }
 }
 
-bool ColumnSettingsGrid::Visible(int row) const {
-  return Box(row)->checkState() == Qt::Checked;
-}
+bool ColumnSettingsGrid::Visible(int row) const { return Box(row)->checkState() == Qt::Checked; }
 
 void ColumnSettingsGrid::SetVisible(int row, bool visible) {
   Box(row)->setCheckState(visible ? Qt::Checked : Qt::Unchecked);

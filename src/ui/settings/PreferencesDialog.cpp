@@ -94,9 +94,7 @@ ColorSquare* AddColorSquare(QWidget* frame, const char* name, int left, int top)
   return square;
 }
 
-QString ToQString(const std::string& text) {
-  return QString::fromStdString(text);
-}
+QString ToQString(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -231,18 +229,12 @@ void PreferencesDialog::cmdBackGround_Click() {
   }
 }
 
-QString PreferencesDialog::ChooseFolder() {
-  return pickers_.ChooseFolder(this, "Select Startup Folder");
-}
+QString PreferencesDialog::ChooseFolder() { return pickers_.ChooseFolder(this, "Select Startup Folder"); }
 
 // Cancelling the chooser empties the box: that is how a folder setting is cleared.
-void PreferencesDialog::cmdStartupFolder_Click() {
-  txtStartUpFolder_->setText(ChooseFolder());
-}
+void PreferencesDialog::cmdStartupFolder_Click() { txtStartUpFolder_->setText(ChooseFolder()); }
 
-void PreferencesDialog::cmdExportLocation_Click() {
-  txtExportLocation_->setText(ChooseFolder());
-}
+void PreferencesDialog::cmdExportLocation_Click() { txtExportLocation_->setText(ChooseFolder()); }
 
 void PreferencesDialog::cmdOK_Click() {
   settings_.BackPicture = txtBackPicture_->text().toStdString();

@@ -30,7 +30,7 @@ TEST(ExportWriter, WritesTheVisibleColumnsOfEveryRowWithQuotingAndCrLf) {
             "z.pdf,/docs/more,3 KB,01/03/2006 11:00 PM,3\r\n");
 
   table.SetColumnHidden(kLocation, true);
-  table.SetRowHidden(1, true);      // a deleted file keeps its line
+  table.SetRowHidden(1, true);       // a deleted file keeps its line
   table.ReorderDataRows({3, 1, 2});  // as sorted by the user
   const std::string tab = DelimitedText(TakeExportSnapshot(table), "\t");
   EXPECT_EQ(tab,

@@ -17,9 +17,7 @@ using test::MakePdf;
 using test::PdfBuilder;
 using test::StreamPdf;
 
-FastCount Count(const std::string& bytes) {
-  return CountPagesFast(MemoryByteSource(bytes));
-}
+FastCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
 
 // A catalog (1), a page-tree root (2) with `pages` page objects (3, 4, ...) and `count` as its /Count.
 std::map<int, std::string> SmallTree(int pages, const std::string& count) {
@@ -43,9 +41,7 @@ std::string ClassicPdf(const std::map<int, std::string>& objects, const std::str
   return pdf.Build(1, trailerExtra);
 }
 
-std::size_t StartXref(const std::string& pdf) {
-  return std::stoul(pdf.substr(pdf.rfind("startxref") + 10));
-}
+std::size_t StartXref(const std::string& pdf) { return std::stoul(pdf.substr(pdf.rfind("startxref") + 10)); }
 
 // Appends an incremental update that replaces or adds `objects`, with /Prev to the newest
 // section before it.
@@ -79,10 +75,9 @@ TEST(FastPageCounter, ReadsEachFormOfCrossReference) {
 
 TEST(FastPageCounter, TakesTheNewestUpdateOfAnObject) {
   const std::string original = ClassicPdf(SmallTree(3, "3"));
-  const std::string updated = AppendUpdate(original,
-                                           {{2, "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"},
-                                            {6, "<< /Type /Page /Parent 2 0 R >>"}},
-                                           7);
+  const std::string updated = AppendUpdate(
+      original,
+      {{2, "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"}, {6, "<< /Type /Page /Parent 2 0 R >>"}}, 7);
   EXPECT_EQ(Count(updated).pages, 4);
   const std::string again = AppendUpdate(updated, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 7);
   EXPECT_EQ(Count(again).pages, 1);

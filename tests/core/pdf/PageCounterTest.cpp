@@ -81,8 +81,8 @@ TEST(PageCounter, CountsDamagedFilesThatQpdfRepairs) {
   noTable.replace(noTable.rfind("xref\n0 "), 4, "xfer");
   std::string noHeader = noTable;  // and its "%PDF-" line wiped as well
   noHeader.replace(0, noHeader.find('\n'), noHeader.find('\n'), ' ');
-  for (const auto& [name, bytes] : {std::pair{"moved.pdf", moved}, std::pair{"no-table.pdf", noTable},
-                                    std::pair{"no-header.pdf", noHeader}}) {
+  for (const auto& [name, bytes] :
+       {std::pair{"moved.pdf", moved}, std::pair{"no-table.pdf", noTable}, std::pair{"no-header.pdf", noHeader}}) {
     const std::string path = tree.Write(name, bytes);
     EXPECT_LT(CountPagesWith(PageEngine::Fast, path), 0) << name;
     EXPECT_EQ(CountPages(path), 6) << name;
@@ -113,7 +113,8 @@ TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
 
   // Decompression bombs are not handed to qpdf either.
   test::StreamPdf bomb;
-  bomb.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"},
+  bomb.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"},
+                {2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"},
                 {3, "<< /Type /Page /Parent 2 0 R >>"}};
   bomb.xrefStreamFlate = test::DeflatedZeros(std::size_t{80} << 20);
   EXPECT_LT(CountPages(tree.Write("bomb.pdf", bomb.Build(1))), 0);
@@ -152,10 +153,10 @@ TEST(PageCounter, IgnoresKidsThatLeadBackUpThePageTree) {
   const int root = pdf.Reserve();
   const int inner = pdf.Reserve();
   const int page = pdf.Add("<< /Type /Page /MediaBox [0 0 10 10] >>");
-  pdf.Set(inner, "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R " + std::to_string(root) +
-                     " 0 R] /Count 2 >>");
-  pdf.Set(root, "<< /Type /Pages /Kids [" + std::to_string(inner) + " 0 R " + std::to_string(page) +
-                    " 0 R] /Count 3 >>");
+  pdf.Set(inner,
+          "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R " + std::to_string(root) + " 0 R] /Count 2 >>");
+  pdf.Set(root,
+          "<< /Type /Pages /Kids [" + std::to_string(inner) + " 0 R " + std::to_string(page) + " 0 R] /Count 3 >>");
   pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
   TempTree tree;
   EXPECT_EQ(CountPagesWithQpdf(tree.Write("loop.pdf", pdf.Build(catalog))), 2);

@@ -30,7 +30,8 @@ TEST(DeleteSelectedFiles, RemovesOnlyTheSelectedFilesAndHidesTheirRows) {
   EXPECT_EQ(DeleteSelectedFiles(listed.table, RemoveListedFile), std::nullopt);
   EXPECT_FALSE(fs::exists(tree.Path("a/one.pdf")));
   EXPECT_FALSE(fs::exists(tree.Path("b/three.pdf")));
-  for (const char* kept : {"a/two.pdf", "a/keep.pdf", "a/unlisted.pdf"}) EXPECT_TRUE(fs::exists(tree.Path(kept))) << kept;
+  for (const char* kept : {"a/two.pdf", "a/keep.pdf", "a/unlisted.pdf"})
+    EXPECT_TRUE(fs::exists(tree.Path(kept))) << kept;
   EXPECT_TRUE(listed.table.RowHidden(1));
   EXPECT_FALSE(listed.table.RowHidden(2));
   EXPECT_TRUE(listed.table.RowHidden(3));

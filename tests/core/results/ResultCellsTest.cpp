@@ -11,8 +11,14 @@ TEST(ResultCells, SizesAreKilobytesRoundedUpAndGrouped) {
   const struct {
     std::uint64_t bytes;
     const char* key;
-  } cases[] = {{0, "0"}, {1, "1"}, {1024, "1"}, {1025, "2"}, {1500000, "1,465"}, {1024ull * 999999, "999,999"},
-               {1024ull * 1000000, "1,000,000"}, {5ull << 40, "5,368,709,120"}};
+  } cases[] = {{0, "0"},
+               {1, "1"},
+               {1024, "1"},
+               {1025, "2"},
+               {1500000, "1,465"},
+               {1024ull * 999999, "999,999"},
+               {1024ull * 1000000, "1,000,000"},
+               {5ull << 40, "5,368,709,120"}};
   for (const auto& c : cases) EXPECT_EQ(FormatGrouped(RoundUpKB(c.bytes)), c.key) << c.bytes;
 }
 

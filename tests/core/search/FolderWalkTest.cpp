@@ -84,10 +84,21 @@ TEST(FolderWalk, ListsAFoldersOwnFilesBeforeItsSubfoldersDepthFirst) {
   walk.criteria.Set(WithSubfolders());
   walk.Run(tree.Path() + "/");
 
-  const std::vector<std::string> expected{
-      "start .",         "clear",        "file A.PDF 1",         "file b.pdf 2", "start sub1",
-      "file sub1/c.pdf 3", "start sub1/deep", "file sub1/deep/d.pdf 4", "end sub1/deep", "end sub1",
-      "start sub2",      "file sub2/e.pdf -1", "end sub2",         "end .",        "done"};
+  const std::vector<std::string> expected{"start .",
+                                          "clear",
+                                          "file A.PDF 1",
+                                          "file b.pdf 2",
+                                          "start sub1",
+                                          "file sub1/c.pdf 3",
+                                          "start sub1/deep",
+                                          "file sub1/deep/d.pdf 4",
+                                          "end sub1/deep",
+                                          "end sub1",
+                                          "start sub2",
+                                          "file sub2/e.pdf -1",
+                                          "end sub2",
+                                          "end .",
+                                          "done"};
   EXPECT_EQ(walk.log.lines, expected);
 }
 
@@ -115,7 +126,8 @@ TEST(FolderWalk, HiddenFilesNeedTheOptionButHiddenFoldersAreWalked) {
   criteria.showHidden = true;
   withHidden.criteria.Set(criteria);
   withHidden.Run(tree.Path());
-  EXPECT_EQ(withHidden.log.Files(), (std::vector<std::string>{".secret.pdf", ".hidden/.also.pdf", ".hidden/visible.pdf"}));
+  EXPECT_EQ(withHidden.log.Files(),
+            (std::vector<std::string>{".secret.pdf", ".hidden/.also.pdf", ".hidden/visible.pdf"}));
 }
 
 TEST(FolderWalk, AFolderThatCannotBeReadEndsThatFolderOnly) {

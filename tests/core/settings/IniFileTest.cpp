@@ -1,6 +1,6 @@
-#include "core/settings/IniFile.h"
-
 #include <gtest/gtest.h>
+
+#include "core/settings/IniFile.h"
 
 namespace folidex {
 namespace {

@@ -1,5 +1,3 @@
-#include "core/settings/SettingsFile.h"
-
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -11,6 +9,7 @@
 #include <functional>
 #include <sstream>
 
+#include "core/settings/SettingsFile.h"
 #include "support/TempTree.h"
 
 namespace folidex {
@@ -236,8 +235,8 @@ TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
   TempTree tree;
   const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
   fs::permissions(tree.Root(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-  fs::permissions(file.parent_path(), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
-                                          fs::perms::others_exec);
+  fs::permissions(file.parent_path(),
+                  fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
   EXPECT_TRUE(RunAsOrdinaryUser([&] {
     std::string error;
     return !SaveSettings(file, AppSettings{}, error) && error.starts_with("Cannot create a file in") &&
@@ -283,7 +282,8 @@ TEST(SaveSettings, RefusesValuesWithLineBreaks) {
 TEST(SettingsLocation, PortableFolderBesideTheExecutableElseTheUserFolder) {
   TempTree tree;
   const char* oldValue = std::getenv("XDG_CONFIG_HOME");
-  const std::optional<std::string> oldConfig = oldValue != nullptr ? std::optional<std::string>(oldValue) : std::nullopt;
+  const std::optional<std::string> oldConfig =
+      oldValue != nullptr ? std::optional<std::string>(oldValue) : std::nullopt;
   setenv("XDG_CONFIG_HOME", tree.Path("config").c_str(), 1);
   const fs::path executableFolder = tree.MakeFolder("bin");
   const fs::path userFile = tree.Root() / "config" / "Folidex" / "Settings.ini";

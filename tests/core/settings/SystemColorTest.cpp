@@ -1,6 +1,6 @@
-#include "core/settings/SystemColor.h"
-
 #include <gtest/gtest.h>
+
+#include "core/settings/SystemColor.h"
 
 namespace folidex {
 namespace {

@@ -69,14 +69,14 @@ class AboutTest : public QObject {
     QStringList captions;
     for (const QAction* item : help->actions())
       captions << (item->isSeparator() ? "-" : item->text()) + (item->isVisible() ? "" : " (hidden)");
-    QCOMPARE(captions, QStringList({"Folidex Website", "Report Quirewise bug (hidden)", "Folidex Help", "-",
-                                    "&About..."}));
+    QCOMPARE(captions,
+             QStringList({"Folidex Website", "Report Quirewise bug (hidden)", "Folidex Help", "-", "&About..."}));
     QCOMPARE(menus.helpContents->shortcut(), QKeySequence("Ctrl+H"));
 
     menus.helpWebsite->trigger();
     menus.helpContents->trigger();
-    QCOMPARE(desktop.opened, QList<QUrl>({QUrl("https://folidex.example/"),
-                                          QUrl::fromLocalFile("/opt/folidex/Folidex.html")}));
+    QCOMPARE(desktop.opened,
+             QList<QUrl>({QUrl("https://folidex.example/"), QUrl::fromLocalFile("/opt/folidex/Folidex.html")}));
   }
 
   // Choosing "&About..." again brings the open box to the front instead of opening a
@@ -134,8 +134,8 @@ class AboutTest : public QObject {
     }
     QTest::mouseClick(mail, Qt::LeftButton);
     QTest::mouseClick(web, Qt::LeftButton);
-    QCOMPARE(desktop.opened, QList<QUrl>({QUrl("mailto:support@folidex.example?subject=Folidex"),
-                                          QUrl("https://folidex.example/")}));
+    QCOMPARE(desktop.opened,
+             QList<QUrl>({QUrl("mailto:support@folidex.example?subject=Folidex"), QUrl("https://folidex.example/")}));
 
     QTest::keyClick(box, Qt::Key_Return);  // "&OK" is the default button
     QTRY_VERIFY(guard.isNull());

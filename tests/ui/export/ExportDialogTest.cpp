@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "WhenModal.h"
 #include "support/TempTree.h"
 #include "ui/app/FolderTree.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/ExportTargetName.h"
-#include "WhenModal.h"
 
 namespace folidex::test {
 
@@ -97,15 +97,24 @@ class ExportDialogTest : public QObject {
     QTest::addColumn<int>("type");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("target");
-    QTest::newRow("plain") << 0 << "report" << "/report.txt";
-    QTest::newRow("own extension") << 0 << "report.txt" << "/report.txt";
-    QTest::newRow("other case") << 0 << "report.TXT" << "/report.TXT.txt";
-    QTest::newRow("other extension") << 0 << "report.csv" << "/report.csv.txt";
-    QTest::newRow("extension only") << 0 << ".txt" << "/.txt";
-    QTest::newRow("xls") << 1 << "list.txt" << "/list.txt.xls";
-    QTest::newRow("doc") << 2 << "list.doc" << "/list.doc";
-    QTest::newRow("csv") << 3 << "a b.csv" << "/a b.csv";
-    QTest::newRow("blank name") << 3 << " " << "/ .csv";
+    QTest::newRow("plain") << 0 << "report"
+                           << "/report.txt";
+    QTest::newRow("own extension") << 0 << "report.txt"
+                                   << "/report.txt";
+    QTest::newRow("other case") << 0 << "report.TXT"
+                                << "/report.TXT.txt";
+    QTest::newRow("other extension") << 0 << "report.csv"
+                                     << "/report.csv.txt";
+    QTest::newRow("extension only") << 0 << ".txt"
+                                    << "/.txt";
+    QTest::newRow("xls") << 1 << "list.txt"
+                         << "/list.txt.xls";
+    QTest::newRow("doc") << 2 << "list.doc"
+                         << "/list.doc";
+    QTest::newRow("csv") << 3 << "a b.csv"
+                         << "/a b.csv";
+    QTest::newRow("blank name") << 3 << " "
+                                << "/ .csv";
   }
   void TheTypeGivesTheExtension() {
     QFETCH(int, type);

@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -10,14 +12,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <tuple>
-#include <unistd.h>
 
+#include "WhenModal.h"
 #include "core/export/ExportWriter.h"
 #include "support/TempTree.h"
 #include "ui/app/MainWindow.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/ExportGrid.h"
-#include "WhenModal.h"
 
 namespace folidex::test {
 namespace {
@@ -53,9 +54,7 @@ struct FakePrompts {
   ExportPrompts prompts;
 };
 
-QString Q(const std::string& text) {
-  return QString::fromStdString(text);
-}
+QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
@@ -77,14 +76,15 @@ class ExportGridTest : public QObject {
     ExportFoundFiles(table, prompts.prompts);
     QCOMPARE(prompts.messages, QStringList{"Meta Data exported successfully to " + Q(target)});
     QCOMPARE(tree.Read("list.csv"), std::string("File Name\tSize\tModified Date\tPages\r\n"
-                                          "\"say \"\"hi\"\".pdf\"\t1 KB\t01/02/2006 10:00 AM\tError\r\n"
-                                          "a.pdf\t1,234 KB\t07/26/2005 03:05 PM\t12\r\n"
-                                          "\"Übersicht\tline\nbreak.pdf\"\t3 KB\t01/03/2006 11:00 PM\t3\r\n"));
+                                                "\"say \"\"hi\"\".pdf\"\t1 KB\t01/02/2006 10:00 AM\tError\r\n"
+                                                "a.pdf\t1,234 KB\t07/26/2005 03:05 PM\t12\r\n"
+                                                "\"Übersicht\tline\nbreak.pdf\"\t3 KB\t01/03/2006 11:00 PM\t3\r\n"));
 
     FakePrompts text({Q(tree.Path("list.txt")), ","});
     ExportFoundFiles(SampleTable(), text.prompts);
-    QVERIFY(tree.Read("list.txt").starts_with("File Name,Location,Size,Modified Date,Pages\r\n"
-                                                        "a.pdf,/docs,\"1,234 KB\",07/26/2005 03:05 PM,12\r\n"));
+    QVERIFY(tree.Read("list.txt")
+                .starts_with("File Name,Location,Size,Modified Date,Pages\r\n"
+                             "a.pdf,/docs,\"1,234 KB\",07/26/2005 03:05 PM,12\r\n"));
   }
 
   // A target that cannot be written is reported with the reason and leaves no file.
@@ -94,8 +94,8 @@ class ExportGridTest : public QObject {
     tree.MakeFolder("locked");
     std::vector<std::string> targets{tree.Path("missing/list.txt"), tree.Path("plain/list.txt")};
     if (geteuid() != 0) {
-      std::filesystem::permissions(tree.Path("locked"), std::filesystem::perms::owner_read |
-                                                            std::filesystem::perms::owner_exec);
+      std::filesystem::permissions(tree.Path("locked"),
+                                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
       targets.push_back(tree.Path("locked/list.txt"));
     }
     const std::vector<std::string> before = FilesIn(tree.Path());

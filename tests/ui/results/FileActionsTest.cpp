@@ -1,9 +1,10 @@
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <sys/stat.h>
 
 #include "MainWindowProbe.h"
 #include "core/results/ResultTableUpdater.h"
@@ -33,9 +34,7 @@ struct ScriptedPrompts : DeletePrompts {
   QStringList failures;
 };
 
-bool Exists(const std::string& path) {
-  return std::filesystem::exists(path);
-}
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
 // Appends one row per file, its Pages cell holding `pages`.
 void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {

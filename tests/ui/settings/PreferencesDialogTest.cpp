@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <deque>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "core/settings/SettingsFile.h"
@@ -114,19 +114,23 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(pickers_.folderTitles, (QStringList{"Select Startup Folder", "Select Startup Folder"}));
     QCOMPARE(pickers_.messages, QStringList{});
     QCOMPARE(ReadFile(settingsFile_), QString::fromStdString("[Grid]\r\n"
-                                      "BackPicture=" + picture + "\r\n"
-                                      "Style=12\r\n"
-                                      "Show/Hide=0\r\n"
-                                      "ForeColor=255\r\n"
-                                      "ForeColorSel=65280\r\n"
-                                      "BackColor=16711680\r\n"
-                                      "BackColorSel=4202512\r\n"
-                                      "GridColor=197121\r\n"
-                                      "[ColumnSetting]\r\n"
-                                      "Visibility=1,0,0,1,0\r\n"
-                                      "[General]\r\n"
-                                      "StartupFolder=" + program_.Path() + "\r\n"
-                                      "ExportLocation=\r\n"));
+                                                             "BackPicture=" +
+                                                             picture +
+                                                             "\r\n"
+                                                             "Style=12\r\n"
+                                                             "Show/Hide=0\r\n"
+                                                             "ForeColor=255\r\n"
+                                                             "ForeColorSel=65280\r\n"
+                                                             "BackColor=16711680\r\n"
+                                                             "BackColorSel=4202512\r\n"
+                                                             "GridColor=197121\r\n"
+                                                             "[ColumnSetting]\r\n"
+                                                             "Visibility=1,0,0,1,0\r\n"
+                                                             "[General]\r\n"
+                                                             "StartupFolder=" +
+                                                             program_.Path() +
+                                                             "\r\n"
+                                                             "ExportLocation=\r\n"));
 
     QTableView* grid = ResultsGrid();
     QCOMPARE(grid->palette().color(QPalette::Base), QColor(0, 0, 255));
