@@ -16,6 +16,7 @@
 #include "core/results/ResultCells.h"
 #include "core/search/FolderListing.h"
 #include "core/search/FolderWalk.h"
+#include "folidex/Version.h"
 
 namespace folidex::cli {
 namespace {
@@ -111,7 +112,7 @@ int Run(const std::vector<std::string>& args) {
     return 0;
   }
   if (options.showVersion) {
-    std::cout << "folidex-count " << FOLIDEX_VERSION << '\n';
+    std::cout << "folidex-count " << kVersion << '\n';
     return 0;
   }
   if (!options.formatGiven) options.format = isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "folidex/Version.h"
+
 namespace folidex {
 
 // The maker's addresses and the texts of the about box.
-inline constexpr char kProductCaption[] = "Folidex 2.0 Build 9";
 inline constexpr char kWebAddress[] = "https://folidex.example/";
 inline constexpr char kSupportAddress[] = "support@folidex.example";
 inline constexpr char kLegalNotice[] = "Copyright \u00A9 2026 The Folidex developers. All rights reserved.";

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "ui/about/ProductInfo.h"
 #include "ui/app/Twips.h"
 
 namespace folidex {
@@ -34,7 +35,7 @@ SplashWindow::SplashWindow(int showMilliseconds, QWidget* parent)
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(panel);
   auto* texts = new QVBoxLayout(panel);
-  AddText(*texts, "Folidex 2.0 Build 9", 16, true);
+  AddText(*texts, kProductCaption, 16, true);
   auto* picture = new QLabel;
   picture->setPixmap(QFileIconProvider().icon(QFileIconProvider::File).pixmap(48, 48));
   picture->setAlignment(Qt::AlignCenter);
