@@ -203,6 +203,21 @@ class ExportDialogTest : public QObject {
     QVERIFY(dialog.isVisible());
   }
 
+  // The tree opens scrolled to the start folder, also when the folders above it are read
+  // after it was selected.
+  void TheStartFolderIsInSight() {
+    TempTree tree;
+    for (int i = 0; i < 80; ++i) tree.MakeFolder(QString("folder %1").arg(i, 2, 10, QChar('0')).toStdString());
+    OpenDialog open(tree.Path("folder 75"));
+    QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));
+    const auto inSight = [&] {
+      return open.folders->viewport()->rect().contains(open.folders->visualRect(open.folders->currentIndex()));
+    };
+    QTRY_VERIFY(inSight());
+    QTest::qWait(300);  // folders read later do not push it out of sight again
+    QVERIFY(inSight());
+  }
+
   // "&Cancel" and Esc leave the cancel marker; the close box leaves no result at all.
   void CancelMarksTheResultAndTheCloseBoxLeavesNone() {
     TempTree tree;
