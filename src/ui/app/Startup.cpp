@@ -1,13 +1,13 @@
 #include "ui/app/Startup.h"
 
 #include <QEventLoop>
-#include <QMessageBox>
 
 #include "core/settings/SettingsFile.h"
+#include "ui/app/MessageBoxes.h"
 
 namespace folidex {
 
-void StartupOptions::ShowMessage(const QString& message) { QMessageBox::information(nullptr, "Folidex", message); }
+void StartupOptions::ShowMessage(const QString& message) { ShowInformation(nullptr, message); }
 
 StartupOptions StartupOptions::ForExecutableFolder(const std::filesystem::path& executableFolder) {
   StartupOptions options;
