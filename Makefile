@@ -12,12 +12,16 @@ PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
 # Only the benchmarks need these: the peers they compare against and the tools that time them.
 BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
 
-.PHONY: all deps bench-deps configure build test run bench install package clean
+# Only the screenshots need these: the X server the windows are drawn on.
+SCREENSHOT_PACKAGES := xvfb xauth
+
+.PHONY: all deps bench-deps screenshot-deps configure build test run bench screenshots install package clean
 
 all: build
 
-deps bench-deps: PACKAGE_LIST = $(if $(filter bench-deps,$@),$(BENCH_PACKAGES),$(PACKAGES))
-deps bench-deps:
+deps bench-deps screenshot-deps: PACKAGE_LIST = $(if $(filter bench-deps,$@),$(BENCH_PACKAGES),\
+                                              $(if $(filter screenshot-deps,$@),$(SCREENSHOT_PACKAGES),$(PACKAGES)))
+deps bench-deps screenshot-deps:
 	@missing=$$(for p in $(PACKAGE_LIST); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
 	  done); \
@@ -48,6 +52,16 @@ run: deps
 bench: deps bench-deps
 	$(MAKE) build
 	bench/tree/run.sh $(BUILD_DIR)
+
+# The README's screenshots in docs/, on a 1600 x 1000 screen at scale 1 and 2, of a first
+# start on a home folder of sample files.
+screenshots: deps screenshot-deps
+	$(MAKE) build
+	for scale in 1 2; do \
+	  suffix=$$([ $$scale = 1 ] || echo "-scale$$scale"); \
+	  QT_SCALE_FACTOR=$$scale xvfb-run -a -s "-screen 0 1600x1000x24" \
+	    $(BUILD_DIR)/bin/folidex_screenshots $(BUILD_DIR)/samples docs "$$suffix" || exit 1; \
+	done
 
 install: build
 	cmake --install $(BUILD_DIR)
