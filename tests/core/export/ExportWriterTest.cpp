@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/export/ExportWriter.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempTree.h"
 
 namespace folidex {
@@ -60,11 +61,20 @@ TEST(ExportWriter, ReplacesAnExistingFileAndLeavesNothingWhenItCannotWrite) {
   EXPECT_FALSE(WriteExport(TakeExportSnapshot(SampleTable()), ",", tree.Path("missing/list.txt"), error));
   EXPECT_NE(error.find("missing"), std::string::npos) << error;
 
-  if (geteuid() != 0) {
-    ASSERT_EQ(chmod(tree.Path("out").c_str(), 0500), 0);
-    EXPECT_FALSE(WriteExport(TakeExportSnapshot(SampleTable()), ",", target, error));
-    EXPECT_TRUE(tree.Read("out/list.txt").starts_with("File Name,Location,"));
-  }
+  // A write-protected target stays as it is, also for root.
+  ASSERT_EQ(chmod(target.c_str(), 0444), 0);
+  EXPECT_FALSE(WriteExport(TakeExportSnapshot(SampleTable()), ",", target, error));
+  EXPECT_TRUE(error.ends_with("Permission denied")) << error;
+  ASSERT_EQ(chmod(target.c_str(), 0666), 0);
+
+  // So does one in a folder the user may not write to.
+  ASSERT_EQ(chmod(tree.Path().c_str(), 0755), 0);
+  ASSERT_EQ(chmod(tree.Path("out").c_str(), 0555), 0);
+  EXPECT_TRUE(test::RunAsOrdinaryUser([&] {
+    std::string reason;
+    return !WriteExport(TakeExportSnapshot(SampleTable()), ",", target, reason);
+  }));
+  EXPECT_TRUE(tree.Read("out/list.txt").starts_with("File Name,Location,"));
   std::size_t files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(tree.Path("out"))) files += entry.is_regular_file();
   EXPECT_EQ(files, 1u);  // no temporary file left beside the target
