@@ -4,6 +4,8 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# WERROR=ON makes warnings in our code errors (continuous integration sets it).
+WERROR ?=
 
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
@@ -32,7 +34,7 @@ deps bench-deps:
 	fi
 
 configure:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(if $(WERROR),-DFOLIDEX_WERROR=$(WERROR))
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

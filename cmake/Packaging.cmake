@@ -26,17 +26,21 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/folidex.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The counter's manual page, made from its own --help and --version.
-find_program(HELP2MAN help2man REQUIRED)
-set(FOLIDEX_COUNT_MAN ${CMAKE_BINARY_DIR}/folidex-count.1)
-add_custom_command(
-  OUTPUT ${FOLIDEX_COUNT_MAN}
-  COMMAND ${HELP2MAN} --no-info --section 1 --name "count the pages of the PDF files in a folder tree"
-          --output ${FOLIDEX_COUNT_MAN} $<TARGET_FILE:folidex-count>
-  DEPENDS folidex-count
-  COMMENT "Writing the folidex-count manual page")
-add_custom_target(folidex-count-man ALL DEPENDS ${FOLIDEX_COUNT_MAN})
-install(FILES ${FOLIDEX_COUNT_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The counter's manual page, made from its own --help and --version when help2man is there.
+find_program(HELP2MAN help2man)
+if(HELP2MAN)
+  set(FOLIDEX_COUNT_MAN ${CMAKE_BINARY_DIR}/folidex-count.1)
+  add_custom_command(
+    OUTPUT ${FOLIDEX_COUNT_MAN}
+    COMMAND ${HELP2MAN} --no-info --section 1 --name "count the pages of the PDF files in a folder tree"
+            --output ${FOLIDEX_COUNT_MAN} $<TARGET_FILE:folidex-count>
+    DEPENDS folidex-count
+    COMMENT "Writing the folidex-count manual page")
+  add_custom_target(folidex-count-man ALL DEPENDS ${FOLIDEX_COUNT_MAN})
+  install(FILES ${FOLIDEX_COUNT_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+else()
+  message(STATUS "help2man not found: the manual page of folidex-count is not made")
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME folidex)
