@@ -115,8 +115,8 @@ class FolderDropTest : public QObject {
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 2"));
   }
 
-  // Anything but a folder or PDF files of one folder is refused, and a refused drop
-  // changes nothing.
+  // Anything but a folder or PDF files of one folder is refused, also a drag that offers
+  // only to move, and a refused drop changes nothing.
   void OtherDropsAreRefused() {
     TempTree tree;
     tree.Write("a.pdf", MakePdf(1));
@@ -149,10 +149,9 @@ class FolderDropTest : public QObject {
     QCOMPARE(address->text(), before);
     QCOMPARE(probe.Rows(), 0);
 
-    Drag twoPdfs(probe.grid->viewport(), {FileUrl(tree.Path("a.pdf")), FileUrl(tree.Path("notes.txt"))});
-    QVERIFY(!twoPdfs.Enter());
-    Drag samePlace(probe.grid->viewport(), {FileUrl(tree.Path("a.pdf")), FileUrl(tree.Path())});
-    QVERIFY(samePlace.Enter() == Qt::CopyAction);
+    // PDF files that all lie in one folder stand for that folder.
+    Drag onePlace(probe.grid->viewport(), {FileUrl(otherPdf), FileUrl(tree.Write("other/c.PDF", MakePdf(1)))});
+    QVERIFY(onePlace.Enter() == Qt::CopyAction);
   }
 
   // A folder dropped while a search runs is searched once that search has stopped.
