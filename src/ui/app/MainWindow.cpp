@@ -5,9 +5,11 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QShortcut>
+#include <utility>
 
 #include "ui/about/HelpMenu.h"
 #include "ui/app/CaptionColor.h"
+#include "ui/app/FolderDrops.h"
 #include "ui/app/PlaceControl.h"
 #include "ui/export/ExportGrid.h"
 #include "ui/results/FileActions.h"
@@ -92,7 +94,11 @@ void MainWindow::ConnectControls() {
   connect(fmeSearch_, &SearchBar::Edited, this, &MainWindow::PublishCriteria);
   connect(fmeAdvancedSearchOptions_, &AdvancedSearchOptions::Edited, this, &MainWindow::PublishCriteria);
   connect(&runner_, &SearchRunner::TextsChanged, this, &MainWindow::ShowResultTexts);
-  connect(&runner_, &SearchRunner::Finished, this, [this] { fmeSearch_->SearchButton()->setText("&Search"); });
+  connect(&runner_, &SearchRunner::Finished, this, [this] {
+    fmeSearch_->SearchButton()->setText("&Search");
+    if (std::exchange(searchWhenStopped_, false)) cmdSearch_Click();
+  });
+  new FolderDrops(*this, [this](const QString& folder) { SearchFolder(folder); });
   connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup,
           [this](const QPoint& at) { menus_.popup->popup(at); });
   connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
@@ -178,6 +184,18 @@ void MainWindow::cmdSearch_Click() {
   }
   button->setText("&Cancel");
   runner_.Start(searchFolder_);
+}
+
+bool MainWindow::SelectSearchFolder(const QString& folder) { return ftv_->SelectFolder(folder); }
+
+void MainWindow::SearchFolder(const QString& folder) {
+  if (!SelectSearchFolder(folder)) return;
+  if (runner_.Running()) {
+    searchWhenStopped_ = true;
+    runner_.RequestCancel();
+    return;
+  }
+  cmdSearch_Click();
 }
 
 bool MainWindow::event(QEvent* event) {
