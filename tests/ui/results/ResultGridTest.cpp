@@ -18,9 +18,10 @@ FoundFile File(const std::string& name, std::uint64_t bytes, int pages, LocalTim
   return file;
 }
 
-std::vector<std::string> Column(const ResultTable& table, int column) {
-  std::vector<std::string> cells;
-  for (int row = 1; row < table.RowCount(); ++row) cells.push_back(table.Text(row, column));
+// The texts of one grid column, top to bottom.
+QStringList Column(const QAbstractItemModel& model, int column) {
+  QStringList cells;
+  for (int row = 0; row < model.rowCount(); ++row) cells << model.index(row, column).data().toString();
   return cells;
 }
 
@@ -59,38 +60,84 @@ class ResultGridTest : public QObject {
     model_.reset();
   }
 
+  // Every cell as the grid shows it.
+  void CellsShowTheTextsOfTheirFile() {
+    using namespace std::chrono;
+    const local_days day{year{2005} / 7 / 26};
+    Fill({File("report.final.PDF", 1500000, 128, day + hours{15} + minutes{5} + seconds{59}),
+          File("empty.pdf", 0, -1, day + minutes{7}), File("blank.pdf", 1025, 0, day + hours{12})});
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"report.final.PDF", "empty.pdf", "blank.pdf"}));
+    QCOMPARE(Column(*model_, kLocation), (QStringList{"/docs", "/docs", "/docs"}));
+    QCOMPARE(Column(*model_, kSize), (QStringList{"1,465 KB", "0 KB", "2 KB"}));
+    QCOMPARE(Column(*model_, kModifiedDate),
+             (QStringList{"07/26/2005 03:05 PM", "07/26/2005 12:07 AM", "07/26/2005 12:00 PM"}));
+    QCOMPARE(Column(*model_, kPages), (QStringList{"128", "Error", "0"}));
+    QCOMPARE(model_->headerData(kModifiedDate, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Modified Date"));
+    const auto alignment = [this](int column) {
+      return model_->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+    };
+    QCOMPARE(alignment(kSize), Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(alignment(kPages), Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(alignment(kModifiedDate), Qt::AlignLeft | Qt::AlignVCenter);
+  }
+
+  // By the kilobytes shown, as numbers: "10,000 KB" after "9,000 KB"; files of the same
+  // kilobytes keep their order whatever their bytes.
   void SizeSortsByKilobytesAsNumbers() {
-    Fill({File("big.pdf", 1024 * 1024, 1), File("nine.pdf", 9 * 1024, 1), File("ten.pdf", 10 * 1024, 1)});
+    Fill({File("ten-thousand.pdf", 10000 * 1024, 1), File("nine-full.pdf", 9 * 1024, 1),
+          File("nine-thousand.pdf", 9000 * 1024, 1), File("mega.pdf", 1024 * 1024, 1), File("nine-short.pdf", 8193, 1),
+          File("ten.pdf", 10 * 1024, 1)});
     ClickHeader(kSize);
-    QCOMPARE(Column(model_->Table(), kSizeKey), (std::vector<std::string>{"9", "10", "1,024"}));
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"nine-full.pdf", "nine-short.pdf", "ten.pdf", "mega.pdf",
+                                                      "nine-thousand.pdf", "ten-thousand.pdf"}));
     ClickHeader(kSize);
-    QCOMPARE(Column(model_->Table(), kSizeKey), (std::vector<std::string>{"1,024", "10", "9"}));
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"ten-thousand.pdf", "nine-thousand.pdf", "mega.pdf", "ten.pdf",
+                                                      "nine-full.pdf", "nine-short.pdf"}));
+  }
+
+  // "File Name" and "Location" compare without regard to case; equal names keep their order.
+  void NamesSortWithoutRegardToCase() {
+    Fill({File("b.pdf", 1, 1), File("A.pdf", 1, 1), File("a.pdf", 1, 1), File("C.pdf", 1, 1)});
+    ClickHeader(kFileName);
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"A.pdf", "a.pdf", "b.pdf", "C.pdf"}));
+    ClickHeader(kFileName);
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"C.pdf", "b.pdf", "A.pdf", "a.pdf"}));
   }
 
   void TwoClicksOnPagesFlipTheOrderAndTheGlyph() {
-    Fill({File("a.pdf", 1, 12), File("b.pdf", 1, -1), File("c.pdf", 1, 3), File("d.pdf", 1, 100)});
+    Fill({File("a.pdf", 1, 12), File("b.pdf", 1, -1), File("c.pdf", 1, 3), File("d.pdf", 1, 100), File("e.pdf", 1, 0)});
     ClickHeader(kFileName);
     QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kFileName});
 
     ClickHeader(kPages);
-    QCOMPARE(Column(model_->Table(), kPages), (std::vector<std::string>{"3", "12", "100", "Error"}));
+    QCOMPARE(Column(*model_, kPages), (QStringList{"0", "3", "12", "100", "Error"}));
     QCOMPARE(grid_->Header().GlyphColumn(), int(kPages));
     QVERIFY(grid_->Header().GlyphAscending());
     QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kPages});
 
     ClickHeader(kPages);
-    QCOMPARE(Column(model_->Table(), kPages), (std::vector<std::string>{"Error", "100", "12", "3"}));
+    QCOMPARE(Column(*model_, kPages), (QStringList{"Error", "100", "12", "3", "0"}));
     QVERIFY(!grid_->Header().GlyphAscending());
     QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kPages});
   }
 
+  // As date and time to the minute: 12 o'clock comes before 1 in the morning and after
+  // 11:59 before noon; times within one minute keep their order.
   void ModifiedDateSortsAsDateAndTime() {
     using namespace std::chrono;
     const local_days day{year{2005} / 7 / 26};
-    Fill({File("pm.pdf", 1, 1, day + hours{15}), File("next-year.pdf", 1, 1, day + days{200}),
-          File("am.pdf", 1, 1, day + hours{11})});
+    Fill({File("pm-12-30-late.pdf", 1, 1, day + hours{12} + minutes{30} + seconds{59}),
+          File("next-year.pdf", 1, 1, day + days{200}), File("am-1.pdf", 1, 1, day + hours{1}),
+          File("pm-1.pdf", 1, 1, day + hours{13}), File("am-12-05.pdf", 1, 1, day + minutes{5}),
+          File("pm-12-30-early.pdf", 1, 1, day + hours{12} + minutes{30} + seconds{1}),
+          File("am-11-59.pdf", 1, 1, day + hours{11} + minutes{59})});
     ClickHeader(kModifiedDate);
-    QCOMPARE(Column(model_->Table(), kFileName), (std::vector<std::string>{"am.pdf", "pm.pdf", "next-year.pdf"}));
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"am-12-05.pdf", "am-1.pdf", "am-11-59.pdf", "pm-12-30-late.pdf",
+                                                      "pm-12-30-early.pdf", "pm-1.pdf", "next-year.pdf"}));
+    ClickHeader(kModifiedDate);
+    QCOMPARE(Column(*model_, kFileName),
+             (QStringList{"next-year.pdf", "pm-1.pdf", "pm-12-30-late.pdf", "pm-12-30-early.pdf", "am-11-59.pdf",
+                          "am-1.pdf", "am-12-05.pdf"}));
   }
 
   void SortKeepsTheSelectionWithItsRows() {
