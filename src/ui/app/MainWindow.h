@@ -73,7 +73,7 @@ class MainWindow : public QMainWindow {
   SearchRunner runner_;
   std::string searchFolder_;
   bool firstShowing_ = true;
-  QString showHideTag_;
+  bool advancedOptionsShown_ = true;
   MainLayout layout_;
 
   QWidget* client_;

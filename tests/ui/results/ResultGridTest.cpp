@@ -1,22 +1,18 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/results/ResultTableUpdater.h"
+#include "support/FoundFiles.h"
 #include "ui/results/ResultGrid.h"
 
 namespace folidex::test {
 namespace {
 
 FoundFile File(const std::string& name, std::uint64_t bytes, int pages, LocalTime modified = {}) {
-  FoundFile file;
-  file.facts.name = name;
-  file.facts.folder = "/docs";
-  file.facts.fullPath = "/docs/" + name;
-  file.facts.size = bytes;
-  file.facts.modified = modified;
-  file.pages = pages;
-  return file;
+  return Found(name, bytes, pages, modified);
 }
+
+// Stands in for removing files from the disk.
+bool Removed(const std::string&) { return true; }
 
 // The texts of one grid column, top to bottom.
 QStringList Column(const QAbstractItemModel& model, int column) {
@@ -140,13 +136,18 @@ class ResultGridTest : public QObject {
                           "am-1.pdf", "am-12-05.pdf"}));
   }
 
-  void SortKeepsTheSelectionWithItsRows() {
-    Fill({File("b.pdf", 1, 1), File("a.pdf", 1, 1), File("c.pdf", 1, 1)});
+  // The selection and the hidden rows move with their rows; the cursor keeps its row number.
+  void SortKeepsTheSelectionAndHiddenRowsWithTheirRows() {
+    Fill({File("b.pdf", 1, 1), File("a.pdf", 1, 1), File("d.pdf", 1, 1), File("c.pdf", 1, 1)});
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(2, kFileName));
+    QVERIFY(!model_->DeleteSelectedFiles(Removed));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
     ClickHeader(kFileName);
-    QCOMPARE(model_->Table().SelectedCount(), 1);
-    QCOMPARE(model_->Table().Text(model_->Table().SelectedRow(0), kFileName), std::string("b.pdf"));
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{1});
+    QCOMPARE(model_->Table().Row(1).file.facts.name, std::string("b.pdf"));
     QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, false, false, true}));
+    QCOMPARE(model_->CursorRow(), std::optional<std::size_t>(0));
   }
 
   void RightClickOpensTheMenuOnlyOverDataCells() {
@@ -161,8 +162,7 @@ class ResultGridTest : public QObject {
     QTest::mouseClick(grid_->viewport(), Qt::RightButton, {}, CellCenter(2, kLocation));
     QCOMPARE(requests.count(), 1);
     QCOMPARE(grid_->currentIndex().row(), 0);
-    QCOMPARE(model_->Table().SelectedCount(), 1);
-    QCOMPARE(model_->Table().SelectedRow(0), 1);
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{0});
   }
 
   void ApplicationsKeyOpensTheMenuAtTheGridsCorner() {
@@ -173,56 +173,62 @@ class ResultGridTest : public QObject {
     QCOMPARE(requests[0][0].toPoint(), grid_->mapToGlobal(QPoint(0, 0)));
   }
 
-  void ClicksWithCtrlAndShiftSelectRowsInTheTable() {
+  // Until a row is clicked the cursor stands on the first one.
+  void ClicksWithCtrlAndShiftSelectRowsInTheModel() {
     Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1), File("d.pdf", 1, 1)});
+    QCOMPARE(model_->CursorRow(), std::optional<std::size_t>(0));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCenter(2, kSize));
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 2, 3}));
+    QCOMPARE(model_->SelectedRows(), (std::vector<std::size_t>{0, 1, 2}));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(1, kPages));
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 3}));
-    QCOMPARE(model_->Table().CursorRow(), 2);
+    QCOMPARE(model_->SelectedRows(), (std::vector<std::size_t>{0, 2}));
+    QCOMPARE(model_->CursorRow(), std::optional<std::size_t>(1));
   }
 
   void SelectAllAndInvertIncludeHiddenRows() {
     Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1)});
-    model_->Table().SetRowHidden(2, true);
-    grid_->ShowRowFlags();
-    QVERIFY(grid_->isRowHidden(1));
+    model_->SelectAll();
+    model_->InvertSelection();
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{});
+    grid_->selectRow(1);
+    QVERIFY(!model_->DeleteSelectedFiles(Removed));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, true, false}));
 
-    grid_->SelectAll();
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 2, 3}));
+    model_->SelectAll();
+    QCOMPARE(model_->SelectedRows(), (std::vector<std::size_t>{0, 1, 2}));
     QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
 
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(0, kFileName));
-    grid_->InvertSelection();
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1}));
+    model_->InvertSelection();
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{0});
     QVERIFY(grid_->selectionModel()->isRowSelected(0, {}));
     QVERIFY(!grid_->selectionModel()->isRowSelected(1, {}));
   }
 
   void ColumnVisibilityHidesColumnsButNeverShowsTheHiddenOnes() {
-    grid_->ApplyColumnVisibility({"1", "0", "1", "0 ", "1", "1", "1"}, false);
+    model_->SetColumnVisibility({"1", "0", "1", "0 ", "1", "0", "0"}, false);
+    QCOMPARE(model_->columnCount(), 5);
     QVERIFY(!grid_->isColumnHidden(kFileName));
     QVERIFY(grid_->isColumnHidden(kLocation));
     QVERIFY(grid_->isColumnHidden(kModifiedDate));
-    QVERIFY(grid_->isColumnHidden(kFullPath));
-    QVERIFY(grid_->isColumnHidden(kSizeKey));
-    grid_->ApplyColumnVisibility({"1 ", "1"}, false);
+    QVERIFY(!grid_->isColumnHidden(kPages));
+    QVERIFY(model_->Table().ColumnHidden(kModifiedDate));
+    model_->SetColumnVisibility({"1 ", "1"}, false);
     QVERIFY(grid_->isColumnHidden(kFileName));
-    grid_->ApplyColumnVisibility({"1 ", "1"}, true);
+    model_->SetColumnVisibility({"1 ", "1"}, true);
     QVERIFY(!grid_->isColumnHidden(kFileName));
-    grid_->ApplyColumnVisibility({}, false);
+    model_->SetColumnVisibility({}, false);
     QVERIFY(!grid_->isColumnHidden(kFileName));
   }
 
  private:
-  void Fill(const std::vector<FoundFile>& files) {
-    ResultTableUpdater updater(model_->Table());
-    model_->AppendRows(
-        [&] {
-          for (const FoundFile& file : files) updater.FileFound(file);
-        },
-        std::vector<QIcon>(files.size()));
+  void Fill(const std::vector<FoundFile>& files) { model_->AppendFiles(files, {}); }
+
+  // Whether each row is hidden in the grid, top to bottom.
+  std::vector<bool> HiddenRows() const {
+    std::vector<bool> hidden;
+    for (int row = 0; row < model_->rowCount(); ++row) hidden.push_back(grid_->isRowHidden(row));
+    return hidden;
   }
 
   void ClickHeader(int column) {
