@@ -15,10 +15,9 @@ class PageCount {
  public:
   // Not counted (yet): a failure.
   PageCount() : value_(CountFailure{}) {}
-  explicit PageCount(std::int32_t pages) : value_(pages) {}
   explicit PageCount(CountFailure failure) : value_(failure) {}
   // What a page counter returns: the pages, or a negative value when it failed.
-  static PageCount FromCounter(int result) { return result < 0 ? PageCount(CountFailure{}) : PageCount(result); }
+  static PageCount FromCounter(int result) { return result < 0 ? PageCount() : PageCount(result); }
 
   bool Counted() const { return std::holds_alternative<std::int32_t>(value_); }
   // The pages of a counted file; 0 for a failure, which adds nothing to a total.
@@ -29,6 +28,8 @@ class PageCount {
   friend bool operator==(const PageCount&, const PageCount&) = default;
 
  private:
+  explicit PageCount(std::int32_t pages) : value_(pages) {}
+
   std::variant<std::int32_t, CountFailure> value_;
 };
 
