@@ -80,7 +80,7 @@ class MainWindow : public QMainWindow {
   std::string searchFolder_;
   bool firstShowing_ = true;
   bool searchWhenStopped_ = false;
-  QString showHideTag_;
+  bool advancedOptionsShown_ = true;
   MainLayout layout_;
 
   QWidget* client_;

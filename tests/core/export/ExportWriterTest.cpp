@@ -5,19 +5,22 @@
 #include <filesystem>
 
 #include "core/export/ExportWriter.h"
+#include "support/FoundFiles.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempTree.h"
 
 namespace folidex {
 namespace {
 
+using test::At;
+using test::Found;
 using test::TempTree;
 
 ResultTable SampleTable() {
   ResultTable table;
-  table.AppendRow({"a.pdf", "/docs", "1,234 KB", "07/26/2005 03:05 PM", "12", "/docs/a.pdf", "1,234"});
-  table.AppendRow({"say \"hi\".pdf", "/docs", "1 KB", "01/02/2006 10:00 AM", "Error", "/docs/say \"hi\".pdf", "1"});
-  table.AppendRow({"z.pdf", "/docs/more", "3 KB", "01/03/2006 11:00 PM", "3", "/docs/more/z.pdf", "3"});
+  table.Append(Found("a.pdf", 1234 * 1024, 12, At(2005, 7, 26, 15, 5)));
+  table.Append(Found("say \"hi\".pdf", 1, -1, At(2006, 1, 2, 10)));
+  table.Append(Found("z.pdf", 3 * 1024, 3, At(2006, 1, 3, 23), "/docs/more"));
   return table;
 }
 
@@ -31,8 +34,8 @@ TEST(ExportWriter, WritesTheVisibleColumnsOfEveryRowWithQuotingAndCrLf) {
             "z.pdf,/docs/more,3 KB,01/03/2006 11:00 PM,3\r\n");
 
   table.SetColumnHidden(kLocation, true);
-  table.SetRowHidden(1, true);       // a deleted file keeps its line
-  table.ReorderDataRows({3, 1, 2});  // as sorted by the user
+  table.SetRowHidden(0, true);  // a deleted file keeps its line
+  table.Reorder({2, 0, 1});     // as sorted by the user
   const std::string tab = DelimitedText(TakeExportSnapshot(table), "\t");
   EXPECT_EQ(tab,
             "File Name\tSize\tModified Date\tPages\r\n"

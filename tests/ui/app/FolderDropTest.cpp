@@ -171,7 +171,7 @@ class FolderDropTest : public QObject {
     QVERIFY(Drag(probe.grid->viewport(), {FileUrl(dropped.Path())}).Drop() == Qt::CopyAction);
     QTest::qWait(50);
     gate.Open();
-    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.statusBar->MessageText() == "Done"; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
     QCOMPARE(probe.grid->model()->index(0, 0).data().toString(), QString("d.pdf"));
     QCOMPARE(window.findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(dropped.Path() + "/"));
   }

@@ -41,10 +41,10 @@ class StartupTest : public QObject {
     QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(tree.Path() + "/"));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->MessageText() == "Done"; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
     QCOMPARE(probe.searchButton->text(), QString("&Search"));
     QCOMPARE(probe.Rows(), 2);
-    QCOMPARE(probe.statusBar->FilesText(), QString("2 file(s) found"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("2 file(s) found"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 5"));
 
     tree.Write("later.pdf", MakePdf(1));
@@ -89,7 +89,7 @@ class StartupTest : public QObject {
       QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
       QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), searched + "/");
       window->activateWindow();
-      QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->MessageText() == "Done"; }, 30000));
+      QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
       QCOMPARE(probe.totalLabel->text(), QString(total));
     }
     QVERIFY(QDir::setCurrent(workingFolder));
@@ -112,7 +112,7 @@ class StartupTest : public QObject {
     QTest::keyClick(tree, Qt::Key_Return);
     QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
     QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.statusBar->MessageText(), QString("Done"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Done"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
   }
 
