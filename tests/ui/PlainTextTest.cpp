@@ -57,7 +57,7 @@ class PlainTextTest : public QObject {
 
   void StatusBarShowsTheSearchedFolderAsItIs() {
     StatusPanels panels;
-    panels.SetTexts("Searching /data/<b>scans/", "No file found");
+    panels.SetText(StatusPanel::Message, "Searching /data/<b>scans/");
     const auto* message = panels.findChild<QLabel*>("Message");
     QVERIFY(message);
     QVERIFY(ShownAsItIs(*message));
