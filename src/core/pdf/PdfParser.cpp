@@ -8,9 +8,11 @@
 namespace folidex::pdf {
 namespace {
 
-// Deeper nesting, and more values in one object, than any real document uses.
+// Deeper nesting than any real document uses.
 constexpr int kMaxNesting = 100;
-constexpr std::size_t kMaxValues = std::size_t{1} << 20;
+// More values in one object than any real document needs for its page tree, and a bound
+// on the memory they take (references in arrays are packed and bounded by the text).
+constexpr std::size_t kMaxValues = std::size_t{1} << 17;
 
 bool IsWhiteSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 
@@ -112,7 +114,8 @@ std::optional<std::int64_t> PdfParser::TakeUnsigned() {
 }
 
 PdfObject PdfParser::TakeObject(int depth) {
-  if (depth > kMaxNesting || ++values_ > kMaxValues) throw PdfReadFailure::NotUnderstood;
+  if (depth > kMaxNesting) throw PdfReadFailure::NotUnderstood;
+  if (++values_ > kMaxValues) throw PdfReadFailure::OverLimit;
   SkipSpace();
   if (!More()) throw PdfReadFailure::NotUnderstood;
   switch (Next()) {
@@ -128,7 +131,7 @@ PdfObject PdfParser::TakeObject(int depth) {
         SkipArrayItems(depth);
         return array;
       }
-      for (SkipSpace(); More() && Next() != ']'; SkipSpace()) array.items.push_back(TakeObject(depth + 1));
+      for (SkipSpace(); More() && Next() != ']'; SkipSpace()) TakeArrayItem(array, depth + 1);
       if (!More()) throw PdfReadFailure::NotUnderstood;
       ++pos_;
       return array;
@@ -158,6 +161,19 @@ PdfObject PdfParser::TakeObject(int depth) {
   if (token == "true" || token == "false") return OfKind(PdfObject::Kind::Boolean);
   if (token == "null") return OfKind(PdfObject::Kind::Null);
   return TakeNumberOrReference(token);
+}
+
+void PdfParser::TakeArrayItem(PdfObject& array, int depth) {
+  PdfObject item = TakeObject(depth);
+  if (item.kind != PdfObject::Kind::Reference) {
+    array.items.push_back(std::move(item));
+    return;
+  }
+  --values_;
+  if (item.number > PdfObject::kMaxNumber || item.generation > PdfObject::kMaxGeneration) {
+    throw PdfReadFailure::NotUnderstood;
+  }
+  array.references.push_back(PdfObject::Pack(item.number, item.generation));
 }
 
 PdfObject PdfParser::TakeNumberOrReference(std::string_view token) {

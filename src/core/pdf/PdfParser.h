@@ -20,7 +20,8 @@ enum class ArrayItems { Keep, Skip };
 
 // Reads PDF tokens and objects from a window of a file. Nesting and the number of values
 // are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
-// PdfReadFailure::NotUnderstood on malformed text.
+// PdfReadFailure::NotUnderstood on malformed text, PdfReadFailure::OverLimit on an object
+// with more values than the bound.
 class PdfParser {
  public:
   // `complete` says that `text` runs to the end of the file.
@@ -46,6 +47,8 @@ class PdfParser {
   char Next() const { return text_[pos_]; }
   std::string_view TakeRegularRun();
   PdfObject TakeObject(int depth);
+  // Appends the next value to `array`: references to its packed list, the rest to its items.
+  void TakeArrayItem(PdfObject& array, int depth);
   PdfObject TakeNumberOrReference(std::string_view token);
   PdfObject TakeName();
   void SkipArrayItems(int depth);
