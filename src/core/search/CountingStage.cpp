@@ -37,7 +37,8 @@ void CountingStage::FolderFinished(const std::string& folder) { Post({Pending::K
 
 void CountingStage::FileListed(const FileFacts& file) {
   if (workers_.empty()) {
-    sink_.FileFound({file, countPages_(file.fullPath)});
+    const int pages = countPages_(file.fullPath);
+    if (!CutByCancel(pages)) sink_.FileFound({file, pages});
     return;
   }
   bool wake = false;
@@ -127,8 +128,13 @@ void CountingStage::CountNext(std::unique_lock<std::mutex>& lock) {
     const int pages = countPages_(path);
     lock.lock();
     job->file.pages = pages;
+    job->skipped = CutByCancel(pages);
   }
   job->counted = true;
+}
+
+bool CountingStage::CutByCancel(int pages) const {
+  return pages < 0 && cancelRequested_.load(std::memory_order_relaxed);
 }
 
 void CountingStage::Work() {
