@@ -5,38 +5,38 @@
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
+#include "core/pdf/QpdfCandidate.h"
 #include "core/pdf/QpdfPageCounter.h"
 #include "core/pdf/RegularFile.h"
-#include "core/pdf/RepairCandidate.h"
 
 namespace folidex {
 namespace {
 
-// qpdf rebuilds damaged files by reading them whole, slowly: up to this size it may, and a
-// larger file must also start like a PDF to be read at all.
-constexpr std::int64_t kRepairSizeLimit = std::int64_t{32} << 20;
+// A file larger than this must start like a PDF to be read at all.
+constexpr std::int64_t kHeaderlessSizeLimit = std::int64_t{32} << 20;
+// qpdf rebuilds a damaged file by reading it whole, at 5 to 25 MB a second: it may for
+// files up to this size, so that no file takes it much more than a second.
+constexpr std::int64_t kRepairSizeLimit = std::int64_t{8} << 20;
 
 const std::atomic<bool> kNeverCancelled{false};
 
 }  // namespace
 
 int CountPagesWith(PageEngine engine, const std::string& path, const std::atomic<bool>& cancelRequested) {
-  std::int64_t size = 0;
-  bool worthQpdf = true;
+  bool repair = true;
   {
     const RegularFile file(path);
     if (!file.IsOpen()) return -1;
     const FileByteSource source(file.Descriptor(), file.Size());
-    size = source.Size();
-    if (source.Size() > kRepairSizeLimit && !StartsLikePdf(source)) return -1;
+    if (source.Size() > kHeaderlessSizeLimit && !StartsLikePdf(source)) return -1;
+    repair = source.Size() <= kRepairSizeLimit;
     if (engine != PageEngine::Qpdf) {
       const FastCount fast = CountPagesFast(source, &cancelRequested);
       if (fast.failure != pdf::PdfReadFailure::NotUnderstood || engine == PageEngine::Fast) return fast.pages;
-      worthQpdf = HoldsWhatQpdfNeeds(source);
+      if (!WorthHandingToQpdf(source, repair)) return -1;
     }
   }
-  if (!worthQpdf) return -1;
-  return CountPagesWithQpdf(path, size <= kRepairSizeLimit, &cancelRequested);
+  return CountPagesWithQpdf(path, repair, &cancelRequested);
 }
 
 int CountPagesWith(PageEngine engine, const std::string& path) {

@@ -38,14 +38,23 @@ std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth) {
 std::int64_t PageTree::CountKid(const PdfObject& item, int depth) {
   const bool indirect = item.kind == PdfObject::Kind::Reference;
   if (indirect && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
+  // Kids are first read for their /Kids entry alone: nearly all are pages, and the rest of
+  // a page (its boxes, resources, annotations) does not matter here. Only a node is read
+  // again with its /Kids, and only that array stays in memory while the walk goes below.
   PdfObject loadedKid;
-  const PdfObject& kid = document_.Resolve(item, loadedKid);
+  const PdfObject& kid = document_.Resolve(item, loadedKid, ArrayItems::KidsOnly);
   if (!kid.IsDictionary()) return 0;
-  // Only the kid's own /Kids stays in memory while the walk goes below it.
-  PdfObject grandKids = indirect ? loadedKid.Take("Kids") : kid.Get("Kids");
+  const PdfObject& kidsEntry = kid.Get("Kids");
+  PdfObject nodeKids;
+  if (kidsEntry.IsArray() && !indirect) {
+    nodeKids = kidsEntry;
+  } else if (kidsEntry.IsArray()) {
+    document_.Resolve(item, loadedKid);
+    nodeKids = loadedKid.Take("Kids");
+  } else if (kidsEntry.kind == PdfObject::Kind::Reference) {
+    document_.Resolve(kidsEntry, nodeKids);  // a reference always loads into `nodeKids`
+  }
   loadedKid = {};
-  PdfObject loadedGrandKids;
-  const PdfObject& nodeKids = document_.Resolve(grandKids, loadedGrandKids);
   if (!nodeKids.IsArray()) return 1;
   const std::pair<std::int64_t, std::int64_t> id{item.number, item.generation};
   if (indirect && !path_.insert(id).second) return 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -44,8 +45,8 @@ class PdfFile {
   // large object over and over ends too.
   template <typename Parse>
   auto ParseAt(std::int64_t offset, Parse parse) {
-    for (std::size_t window = kFirstWindow;; window *= 4) {
-      if (window > kMaxWindow) throw PdfReadFailure::OverLimit;
+    // The first try takes the rest of the block, without a copy; most objects fit.
+    for (std::size_t window = RestOfBlock(offset);; window = std::min(kMaxWindow, std::max(kFirstWindow, 8 * window))) {
       const std::string_view text = Read(offset, window);
       const bool complete = offset + static_cast<std::int64_t>(text.size()) >= Size();
       try {
@@ -56,6 +57,7 @@ class PdfFile {
       } catch (const NeedMoreText&) {
         budget_.SpendWork(static_cast<std::int64_t>(text.size()));
         if (complete) throw PdfReadFailure::NotUnderstood;
+        if (window == kMaxWindow) throw PdfReadFailure::OverLimit;
       }
     }
   }
@@ -74,6 +76,9 @@ class PdfFile {
     std::size_t size = 0;
   };
 
+  static std::size_t RestOfBlock(std::int64_t offset) {
+    return static_cast<std::size_t>(kBlockSize - (offset < 0 ? 0 : offset % kBlockSize));
+  }
   // The block holding `offset`, read from the source when it is not cached.
   const Block& BlockAt(std::int64_t offset);
 

@@ -127,7 +127,7 @@ PdfObject PdfParser::TakeObject(int depth) {
     case '[': {
       ++pos_;
       PdfObject array = OfKind(PdfObject::Kind::Array);
-      if (arrays_ == ArrayItems::Skip) {
+      if (arrays_ != ArrayItems::Keep) {
         SkipArrayItems(depth);
         return array;
       }
@@ -145,7 +145,12 @@ PdfObject PdfParser::TakeObject(int depth) {
       ++pos_;
       PdfObject dictionary = OfKind(PdfObject::Kind::Dictionary);
       for (SkipSpace(); More() && Next() == '/'; SkipSpace()) {
-        dictionary.keys.push_back(TakeName().name);
+        std::string key = TakeName().name;
+        if (arrays_ == ArrayItems::KidsOnly && depth == 0 && key != "Kids") {
+          SkipValue(depth + 1);
+          continue;
+        }
+        dictionary.keys.push_back(std::move(key));
         dictionary.items.push_back(TakeObject(depth + 1));
       }
       if (!More() || Next() != '>') throw PdfReadFailure::NotUnderstood;
@@ -211,6 +216,10 @@ PdfObject PdfParser::TakeName() {
   ++pos_;  // the slash
   const std::string_view raw = TakeRegularRun();
   PdfObject name = OfKind(PdfObject::Kind::Name);
+  if (raw.find('#') == std::string_view::npos) {
+    name.name = raw;
+    return name;
+  }
   name.name.reserve(raw.size());
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == '#' && i + 2 < raw.size() && HexValue(raw[i + 1]) >= 0 && HexValue(raw[i + 2]) >= 0) {
@@ -221,6 +230,19 @@ PdfObject PdfParser::TakeName() {
     }
   }
   return name;
+}
+
+void PdfParser::SkipValue(int depth) {
+  SkipSpace();
+  if (More() && Next() == '[') {
+    ++pos_;
+    SkipArrayItems(depth);
+  } else if (More() && Next() == '/') {
+    ++pos_;
+    TakeRegularRun();
+  } else {
+    TakeObject(depth);
+  }
 }
 
 // Moves past the closing bracket of an array whose opening one was just read, a byte at a

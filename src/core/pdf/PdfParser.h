@@ -15,8 +15,10 @@ struct NeedMoreText {};
 
 // Whether parsing an object keeps the items of its arrays. Skipped arrays are still read
 // through to their end, but come back empty: counting pages mostly needs to know only that
-// a /Kids array is there, and in a large document it lists thousands of pages.
-enum class ArrayItems { Keep, Skip };
+// a /Kids array is there, and in a large document it lists thousands of pages. KidsOnly
+// skips arrays too, and of a dictionary keeps only the /Kids entry: what telling a page
+// from a page-tree node needs, at a fraction of the cost of the whole page.
+enum class ArrayItems { Keep, Skip, KidsOnly };
 
 // Reads PDF tokens and objects from a window of a file. Nesting and the number of values
 // are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
@@ -51,6 +53,8 @@ class PdfParser {
   void TakeArrayItem(PdfObject& array, int depth);
   PdfObject TakeNumberOrReference(std::string_view token);
   PdfObject TakeName();
+  // Moves past the next value, building no object for an array or a name.
+  void SkipValue(int depth);
   void SkipArrayItems(int depth);
   void SkipLiteralString();
   void SkipHexString();
