@@ -74,7 +74,7 @@ std::string PageChain(int depth) {
   for (int i = 0; i < depth; ++i) {
     const int below = i + 1 < depth ? nodes[i + 1] : page;
     const std::string parent = i > 0 ? " /Parent " + Ref(nodes[i - 1]) : "";
-    pdf.Set(nodes[i], "<< /Type /Pages" + parent + " /Kids [" + Ref(below) + "] /Count 1 >>");
+    pdf.Set(nodes[i], "<< /Type /Pages" + parent + " /Kids [" + Ref(below) + "] >>");
   }
   pdf.Set(catalog, "<< /Type /Catalog /Pages " + Ref(nodes.front()) + " >>");
   return pdf.Build(catalog);

@@ -18,7 +18,8 @@ std::string HugePredictorRows();
 std::string FlatTreeWithoutCount(int pages);
 // `pdf` with the offset after its last "startxref" replaced by `offset`.
 std::string WithStartxref(const std::string& pdf, const std::string& offset);
-// A chain of `depth` /Pages nodes, each the only kid of the one above, over one page.
+// A chain of `depth` /Pages nodes without /Count, each the only kid of the one above,
+// over one page.
 std::string PageChain(int depth);
 // An object stream whose /First is 2^63 - 1, so that an offset added to it overflows.
 std::string ObjectStreamWithHugeFirst();

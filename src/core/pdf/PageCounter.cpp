@@ -39,9 +39,7 @@ int CountPagesWith(PageEngine engine, const std::string& path, const std::atomic
   return CountPagesWithQpdf(path, repair, &cancelRequested);
 }
 
-int CountPagesWith(PageEngine engine, const std::string& path) {
-  return CountPagesWith(engine, path, kNeverCancelled);
-}
+int CountPagesWith(PageEngine engine, const std::string& path) { return CountPagesWith(engine, path, kNeverCancelled); }
 
 int CountPages(const std::string& path, const std::atomic<bool>& cancelRequested) {
   return CountPagesWith(PageEngine::Auto, path, cancelRequested);

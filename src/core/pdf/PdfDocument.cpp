@@ -73,8 +73,9 @@ void PdfDocument::CloseStreamsOverLimit() {
     return total;
   };
   while (objectStreams_.size() >= kMaxOpenStreams || (!objectStreams_.empty() && held() > kMaxHeldStreams)) {
-    objectStreams_.erase(std::min_element(objectStreams_.begin(), objectStreams_.end(),
-                                          [](const OpenStream& a, const OpenStream& b) { return a.lastUse < b.lastUse; }));
+    objectStreams_.erase(
+        std::min_element(objectStreams_.begin(), objectStreams_.end(),
+                         [](const OpenStream& a, const OpenStream& b) { return a.lastUse < b.lastUse; }));
   }
 }
 

@@ -1,10 +1,10 @@
 #include "core/pdf/RegularFile.h"
 
 #include <fcntl.h>
-
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 namespace folidex {
 

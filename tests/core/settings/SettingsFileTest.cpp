@@ -10,12 +10,14 @@
 #include <sstream>
 
 #include "core/settings/SettingsFile.h"
+#include "support/ChildProcess.h"
 #include "support/TempTree.h"
 
 namespace folidex {
 namespace {
 
 namespace fs = std::filesystem;
+using test::RunAsOrdinaryUser;
 using test::TempTree;
 
 constexpr std::string_view kFailureText = "Error occured while reading setting parameters.\r\n\r\n";
@@ -219,16 +221,6 @@ TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
 void ExpectOnlyTheOldFile(const fs::path& file) {
   EXPECT_EQ(FileText(file), kSavedFile);
   EXPECT_EQ(FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
-}
-
-// Root writes into read-only folders, so as root the save runs in a child process with the
-// rights of "nobody". Returns what `check` returned.
-bool RunAsOrdinaryUser(const std::function<bool()>& check) {
-  if (geteuid() != 0) return check();
-  const pid_t child = fork();
-  if (child == 0) _exit(setgid(65534) == 0 && setuid(65534) == 0 && check() ? 0 : 1);
-  int status = 0;
-  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
