@@ -5,9 +5,11 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
+# clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs.
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
-            qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core
+            qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core \
+            clang libclang-rt-14-dev
 
 # Only the benchmarks need these: the peers they compare against and the tools that time them.
 BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl

@@ -128,10 +128,11 @@ struct StreamDecoder::Predictor {
 };
 
 StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length)
-    : file_(file), inputAt_(stream.streamOffset), inputEnd_(stream.streamOffset + length) {
+    : file_(file), inputAt_(stream.streamOffset) {
   const PdfObject& dictionary = stream.value;
   if (dictionary.Get("F").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;  // external data
   CheckStreamEnd(file, stream.streamOffset, length);
+  inputEnd_ = stream.streamOffset + length;  // within the file: checked just above
   const PdfObject& filter = Single(dictionary.Get("Filter"));
   if (filter.kind == PdfObject::Kind::Null) return;
   if (!filter.IsName("FlateDecode") && !filter.IsName("Fl")) throw PdfReadFailure::NotUnderstood;

@@ -37,7 +37,7 @@ class StreamDecoder {
 
   PdfFile& file_;
   std::int64_t inputAt_;
-  std::int64_t inputEnd_;
+  std::int64_t inputEnd_ = 0;
   bool ended_ = false;
   std::unique_ptr<Inflater> inflater_;    // null: no filter
   std::unique_ptr<Predictor> predictor_;  // null: no predictor

@@ -98,8 +98,8 @@ TEST(PageCounter, FindsTheEndOfAFileThatJunkWasAppendedTo) {
   for (int line = 0; line < 150000; ++line) padded += "% appended by a scanner, line after line\n";
   const std::string path = tree.Write("padded.pdf", padded);
   EXPECT_EQ(CountPagesWith(PageEngine::Fast, path), 5);
-  // qpdf's repair of such a file can run for minutes; its deadline ends it with a count
-  // or a failure, never a wrong number.
+  // qpdf rebuilds such a file by reading it whole; its bound on reading ends that with a
+  // count or a failure, never a wrong number.
   const int viaQpdf = CountPagesWithQpdf(path);
   EXPECT_TRUE(viaQpdf == 5 || viaQpdf < 0) << viaQpdf;
 }
