@@ -14,15 +14,14 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/pdf/PageCounter.h"
+#include "support/BusyMachine.h"
 #include "support/HostilePdf.h"
 #include "support/TempTree.h"
 
@@ -68,27 +67,6 @@ std::vector<Measure> CountAll(const std::vector<std::string>& paths) {
   for (const std::string& path : paths) measures.push_back(CountInChild(path));
   return measures;
 }
-
-// Keeps every processor busy until destroyed.
-class BusyMachine {
- public:
-  BusyMachine() {
-    for (unsigned i = 0; i < std::max(1u, std::thread::hardware_concurrency()); ++i) {
-      threads_.emplace_back([this] {
-        volatile unsigned long spin = 0;
-        while (!stop_.load(std::memory_order_relaxed)) spin = spin + 1;
-      });
-    }
-  }
-  ~BusyMachine() {
-    stop_ = true;
-    for (std::thread& thread : threads_) thread.join();
-  }
-
- private:
-  std::atomic<bool> stop_{false};
-  std::vector<std::thread> threads_;
-};
 
 long long FileSize(const std::string& path) {
   struct stat info {};
@@ -140,7 +118,7 @@ int main(int argc, char** argv) {
   const std::vector<Measure> idle = CountAll(paths);
   std::vector<Measure> busy;
   {
-    const BusyMachine machine;
+    const folidex::test::BusyMachine machine(1);
     busy = CountAll(paths);
   }
   PrintRun("Idle machine", paths, idle);

@@ -3,7 +3,6 @@
 #include <atomic>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "core/pdf/ByteSource.h"
@@ -11,6 +10,7 @@
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfCandidate.h"
 #include "core/pdf/QpdfPageCounter.h"
+#include "support/BusyMachine.h"
 #include "support/ChildProcess.h"
 #include "support/HostilePdf.h"
 #include "support/StreamPdf.h"
@@ -154,27 +154,6 @@ TEST(HostileFile, CancellingStopsACountInEitherReader) {
   EXPECT_EQ(CountPagesWithQpdf(path), 40);
 }
 
-// Keeps every processor busy (twice over) until destroyed.
-class BusyMachine {
- public:
-  BusyMachine() {
-    for (unsigned i = 0; i < 2 * std::max(1u, std::thread::hardware_concurrency()); ++i) {
-      threads_.emplace_back([this] {
-        volatile unsigned long spin = 0;
-        while (!stop_.load(std::memory_order_relaxed)) spin = spin + 1;
-      });
-    }
-  }
-  ~BusyMachine() {
-    stop_ = true;
-    for (std::thread& thread : threads_) thread.join();
-  }
-
- private:
-  std::atomic<bool> stop_{false};
-  std::vector<std::thread> threads_;
-};
-
 TEST(HostileFile, TheSameFileGetsTheSameAnswerOnABusyMachine) {
   TempTree tree;
   // 100,000 pages without /Count (10 MB), counted by each engine; qpdf's time over it once
@@ -186,7 +165,7 @@ TEST(HostileFile, TheSameFileGetsTheSameAnswerOnABusyMachine) {
   std::vector<int> idle;
   for (const auto& [engine, path] : cases) idle.push_back(CountPagesWith(engine, path));
   EXPECT_EQ(idle, (std::vector<int>{100000, 100000, -1}));
-  const BusyMachine busy;
+  const test::BusyMachine busy(2);
   for (std::size_t i = 0; i < cases.size(); ++i) {
     EXPECT_EQ(CountPagesWith(cases[i].first, cases[i].second), idle[i]) << cases[i].second;
   }
