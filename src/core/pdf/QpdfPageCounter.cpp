@@ -18,6 +18,7 @@ constexpr int kMaxTreeDepth = 256;
 // it more often than this means going over it in circles.
 constexpr std::int64_t kReadsOfTheFile = 4;
 constexpr std::int64_t kReadAllowanceBase = std::int64_t{1} << 20;
+constexpr std::int64_t kBytesPerVisit = 8;
 
 // Raised when the tree is deeper, or its walk longer, than its bounds allow.
 struct TreeOverLimit {};
@@ -62,7 +63,8 @@ class LeafCounter {
 
 }  // namespace
 
-int CountPagesWithQpdf(const std::string& path, bool repair, const std::atomic<bool>* cancelled) {
+int CountPagesWithQpdf(const std::string& path, bool repair, const std::atomic<bool>* cancelled,
+                       std::int64_t readAllowance) {
   try {
     RegularFile file(path);
     if (!file.IsOpen()) return -1;
@@ -73,16 +75,20 @@ int CountPagesWithQpdf(const std::string& path, bool repair, const std::atomic<b
     QPDF pdf;
     pdf.setSuppressWarnings(true);
     pdf.setAttemptRecovery(repair);
-    const std::int64_t allowance = kReadsOfTheFile * file.Size() + kReadAllowanceBase;
-    pdf.processInputSource(std::make_shared<BoundedInputSource>(
-        std::make_shared<FileInputSource>(path.c_str(), stream, true), allowance, cancelled));
+    const std::int64_t allowance =
+        readAllowance >= 0 ? readAllowance : kReadsOfTheFile * file.Size() + kReadAllowanceBase;
+    const auto source = std::make_shared<BoundedInputSource>(
+        std::make_shared<FileInputSource>(path.c_str(), stream, true), allowance, cancelled);
+    pdf.processInputSource(source);
     QPDFObjectHandle pages = pdf.getRoot().getKey("/Pages");
     if (!pages.isDictionary()) return -1;
-    // A sound tree visits each object once; twice as many visits allow for damage.
-    LeafCounter counter(2 * static_cast<long long>(pdf.getObjectCount()) + 16);
+    // A sound tree visits each of its objects once, and an object takes at least a few
+    // bytes of the file (compressed in an object stream); more visits than that allows
+    // mean nodes shared over and over, and qpdf keeps the objects it read in memory.
+    LeafCounter counter(allowance / kBytesPerVisit);
     counter.Enter(pages);
     const long long count = counter.CountBelow(pages, 0);
-    return count > INT_MAX ? -1 : static_cast<int>(count);
+    return count > INT_MAX || source->Stopped() ? -1 : static_cast<int>(count);
   } catch (...) {
     return -1;
   }

@@ -143,6 +143,18 @@ TEST(HostileFile, HopelessFilesAreNeverHandedToQpdf) {
   EXPECT_TRUE(WorthHandingToQpdf(MemoryByteSource(std::string(17 << 20, ' ') + damaged), false));
 }
 
+TEST(HostileFile, QpdfStoppedOnItsBoundGivesNoPartialCount) {
+  // qpdf reads a damaged object as null and goes on; stopped anywhere in its walk of this
+  // tree, it must fail rather than count what it found so far.
+  TempTree tree;
+  const std::string path = tree.Write("nested.pdf", test::MakePdf(300, 4));
+  for (std::int64_t allowance = 0; allowance < 60000; allowance += 1500) {
+    const int pages = CountPagesWithQpdf(path, true, nullptr, allowance);
+    EXPECT_TRUE(pages == -1 || pages == 300) << allowance << ": " << pages;
+  }
+  EXPECT_EQ(CountPagesWithQpdf(path, true, nullptr, 1 << 20), 300);
+}
+
 TEST(HostileFile, CancellingStopsACountInEitherReader) {
   TempTree tree;
   const std::string path = tree.Write("pages.pdf", test::MakePdf(40));
