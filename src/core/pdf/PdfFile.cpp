@@ -21,7 +21,7 @@ const PdfFile::Block& PdfFile::BlockAt(std::int64_t offset) {
           blocks_.begin());
     }
     Block& block = blocks_[slot];
-    if (!block.bytes) block.bytes = std::make_unique<char[]>(kBlockSize);
+    if (!block.bytes) block.bytes = std::make_unique_for_overwrite<char[]>(kBlockSize);
     const std::int64_t start = index * kBlockSize;
     const std::size_t wanted = static_cast<std::size_t>(std::min(kBlockSize, Size() - start));
     block.index = -1;
