@@ -35,7 +35,6 @@ class ReadBudget {
   }
   void SpendObject() { SpendWork(kWorkPerObject); }
 
-  std::int64_t InflatedLeft() const { return inflatedLeft_; }
   // Decompressed data is also data to parse: it adds to the work allowed.
   void SpendInflated(std::int64_t bytes) {
     inflatedLeft_ -= bytes;
