@@ -4,11 +4,14 @@
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
+# WERROR=ON makes warnings in our code errors (continuous integration sets it).
+WERROR ?=
 
 # clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs.
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
             qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core \
+            lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin \
             clang libclang-rt-14-dev
 
 # Only the benchmarks need these: the peers they compare against and the tools that time them.
@@ -34,7 +37,7 @@ deps bench-deps:
 	fi
 
 configure:
-	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(if $(WERROR),-DFOLIDEX_WERROR=$(WERROR))
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)

@@ -16,7 +16,8 @@ file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/link)
 file(CREATE_LINK ${FOLIDEX_LINK_TARGET} ${FOLIDEX_LINK} SYMBOLIC)
 install(FILES ${FOLIDEX_LINK} DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The application menu's entry and the product picture in the hicolor icon theme.
+# The application menu's entry (also offered by file managers to open a folder with) and
+# the product picture in the hicolor icon theme.
 install(FILES ${PROJECT_SOURCE_DIR}/data/folidex.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 foreach(size 16 32 48 64 128 256)
@@ -26,30 +27,90 @@ endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/data/icons/folidex.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
-# The counter's manual page, made from its own --help and --version.
-find_program(HELP2MAN help2man REQUIRED)
-set(FOLIDEX_COUNT_MAN ${CMAKE_BINARY_DIR}/folidex-count.1)
-add_custom_command(
-  OUTPUT ${FOLIDEX_COUNT_MAN}
-  COMMAND ${HELP2MAN} --no-info --section 1 --name "count the pages of the PDF files in a folder tree"
-          --output ${FOLIDEX_COUNT_MAN} $<TARGET_FILE:folidex-count>
-  DEPENDS folidex-count
-  COMMENT "Writing the folidex-count manual page")
-add_custom_target(folidex-count-man ALL DEPENDS ${FOLIDEX_COUNT_MAN})
-install(FILES ${FOLIDEX_COUNT_MAN} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+# The software-centre entry, with the screenshots under docs/ as the web site publishes
+# them: the main window first, as the default one, the others by name, each captioned
+# after its file name.
+file(GLOB FOLIDEX_SCREENSHOT_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/docs/*.png)
+list(SORT FOLIDEX_SCREENSHOT_FILES)
+list(REMOVE_ITEM FOLIDEX_SCREENSHOT_FILES ${PROJECT_SOURCE_DIR}/docs/main-window.png)
+list(PREPEND FOLIDEX_SCREENSHOT_FILES ${PROJECT_SOURCE_DIR}/docs/main-window.png)
+set(FOLIDEX_SCREENSHOTS "")
+set(screenshot_type " type=\"default\"")
+foreach(screenshot IN LISTS FOLIDEX_SCREENSHOT_FILES)
+  get_filename_component(name ${screenshot} NAME)
+  get_filename_component(caption ${screenshot} NAME_WE)
+  string(REPLACE "-" " " caption ${caption})
+  string(SUBSTRING ${caption} 0 1 first)
+  string(SUBSTRING ${caption} 1 -1 rest)
+  string(TOUPPER ${first} first)
+  string(APPEND FOLIDEX_SCREENSHOTS
+         "    <screenshot${screenshot_type}>\n"
+         "      <caption>${first}${rest}</caption>\n"
+         "      <image>${PROJECT_HOMEPAGE_URL}docs/${name}</image>\n"
+         "    </screenshot>\n")
+  set(screenshot_type "")
+endforeach()
+string(REGEX REPLACE "\n$" "" FOLIDEX_SCREENSHOTS "${FOLIDEX_SCREENSHOTS}")
+set(FOLIDEX_METAINFO ${CMAKE_BINARY_DIR}/example.folidex.Folidex.metainfo.xml)
+configure_file(${PROJECT_SOURCE_DIR}/data/example.folidex.Folidex.metainfo.xml.in ${FOLIDEX_METAINFO} @ONLY)
+install(FILES ${FOLIDEX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# Manual pages made from each program's own --help and --version, compressed as Debian
+# wants them; without help2man they are left out.
+find_program(HELP2MAN help2man)
+if(NOT HELP2MAN)
+  message(STATUS "help2man not found: the manual pages of folidex and folidex-count are left out")
+endif()
+function(folidex_add_manual_page program summary)
+  if(NOT HELP2MAN)
+    return()
+  endif()
+  set(page ${CMAKE_BINARY_DIR}/man/${program}.1)
+  add_custom_command(
+    OUTPUT ${page}.gz
+    COMMAND ${HELP2MAN} --no-info --section 1 --name ${summary} --output ${page} $<TARGET_FILE:${program}>
+    COMMAND gzip -9nf ${page}
+    DEPENDS ${program}
+    COMMENT "Writing the ${program} manual page")
+  add_custom_target(${program}-manual-page ALL DEPENDS ${page}.gz)
+  install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endfunction()
+folidex_add_manual_page(folidex "find the PDF files in a folder tree and count their pages")
+folidex_add_manual_page(folidex-count "count the pages of the PDF files in a folder tree")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME folidex)
 set(CPACK_PACKAGE_VENDOR "Folidex")
 set(CPACK_PACKAGE_CONTACT "Folidex support <support@folidex.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "count the pages of the PDF files in a folder tree")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Folidex finds the PDF documents in a folder tree and tells how many pages each one holds, one by one and in total.")
+set(CPACK_PACKAGE_DESCRIPTION "\
+Folidex finds the PDF documents in a folder tree and tells how many pages each
+one holds, one by one and in total, in a window (folidex) and on the command
+line (folidex-count). A file that cannot be counted is marked and left out of
+the total.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The runtime packages come from the libraries the programs link against.
+# The runtime packages come from the libraries the programs link against; Qt's platform
+# plugins are loaded at run time, so no library names them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # What opens the help document, the web site and the mail link, and the icon theme's folders.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, hicolor-icon-theme")
+# The programs are stripped; their debug symbols go to folidex-dbgsym.
+set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+
+# The package's copyright and change log, where Debian keeps them.
+set(FOLIDEX_PACKAGE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/folidex)
+install(FILES ${PROJECT_SOURCE_DIR}/data/debian/copyright DESTINATION ${FOLIDEX_PACKAGE_DOC_DIR})
+execute_process(COMMAND date -u -R -d ${FOLIDEX_RELEASE_DATE} OUTPUT_VARIABLE FOLIDEX_RELEASE_TIME
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(FOLIDEX_CHANGELOG ${CMAKE_BINARY_DIR}/debian/changelog)
+configure_file(${PROJECT_SOURCE_DIR}/data/debian/changelog.in ${FOLIDEX_CHANGELOG} @ONLY)
+add_custom_command(
+  OUTPUT ${FOLIDEX_CHANGELOG}.gz
+  COMMAND gzip -9nkf ${FOLIDEX_CHANGELOG}
+  DEPENDS ${FOLIDEX_CHANGELOG})
+add_custom_target(folidex-changelog ALL DEPENDS ${FOLIDEX_CHANGELOG}.gz)
+install(FILES ${FOLIDEX_CHANGELOG}.gz DESTINATION ${FOLIDEX_PACKAGE_DOC_DIR})
 include(CPack)

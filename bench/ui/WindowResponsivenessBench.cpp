@@ -86,7 +86,9 @@ int main(int argc, char* argv[]) {
   window.findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
   auto* searchButton = window.findChild<QPushButton*>("cmdSearch");
   const auto* statusBar = window.findChild<folidex::StatusPanels*>("sbGeneral");
-  const auto searchDone = [&] { return searchButton->text() == "&Search" && statusBar->MessageText() == "Done"; };
+  const auto searchDone = [&] {
+    return searchButton->text() == "&Search" && statusBar->Text(folidex::StatusPanel::Message) == "Done";
+  };
   window.show();
   window.activateWindow();
   while (!searchDone()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -105,7 +107,7 @@ int main(int argc, char* argv[]) {
   application.exec();
   watch.Stop();
 
-  std::printf("files: %d (%s)\n", folders * filesPerFolder, qPrintable(statusBar->FilesText()));
+  std::printf("files: %d (%s)\n", folders * filesPerFolder, qPrintable(statusBar->Text(folidex::StatusPanel::Files)));
   std::printf("search in the window: %.2f s\n", static_cast<double>(search.elapsed()) / 1000.0);
   std::printf("event loop blocked, longest: %.1f ms, 99th percentile: %.1f ms (goal: under 50 ms)\n", watch.Longest(),
               watch.Percentile(0.99));

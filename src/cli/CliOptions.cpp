@@ -32,9 +32,9 @@ LocalTime ParseDate(const std::string& option, const std::string& text) {
 
 void ParseInLast(const std::string& text, SearchCriteria& criteria) {
   std::string count = text;
-  criteria.periodUnit = "Day(s)";
+  criteria.periodUnit = PeriodUnit::Days;
   if (!count.empty() && (count.back() == 'd' || count.back() == 'm')) {
-    if (count.back() == 'm') criteria.periodUnit = "Month(s)";
+    if (count.back() == 'm') criteria.periodUnit = PeriodUnit::Months;
     count.pop_back();
   }
   if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos ||
@@ -68,10 +68,10 @@ PageEngine ParseEngine(const std::string& text) {
   throw UsageError("--engine is one of fast, qpdf, not '" + text + "'");
 }
 
-std::string ParseDateKind(const std::string& text) {
-  if (text == "created") return "Files Created";
-  if (text == "modified") return "Files Modified";
-  if (text == "accessed") return "Files Last Accessed";
+DateKind ParseDateKind(const std::string& text) {
+  if (text == "created") return DateKind::Created;
+  if (text == "modified") return DateKind::Modified;
+  if (text == "accessed") return DateKind::LastAccessed;
   throw UsageError("--date-kind is one of created, modified, accessed, not '" + text + "'");
 }
 
@@ -87,7 +87,7 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
     if (i + 1 >= args.size()) throw UsageError(option + " needs a value");
     return args[++i];
   };
-  const auto setSizeAt = [&](const std::string& option, const char* bound) {
+  const auto setSizeAt = [&](const std::string& option, SizeBound bound) {
     criteria.sizeEnabled = true;
     criteria.sizeMode = SearchCriteria::SizeMode::At;
     criteria.sizeBound = bound;
@@ -141,9 +141,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
       criteria.dateEnabled = true;
       criteria.dateMode = SearchCriteria::DateMode::Between;
     } else if (arg == "--size-at-least") {
-      setSizeAt(arg, "Least");
+      setSizeAt(arg, SizeBound::AtLeast);
     } else if (arg == "--size-at-most") {
-      setSizeAt(arg, "Most");
+      setSizeAt(arg, SizeBound::AtMost);
     } else if (arg == "--size-between") {
       criteria.sizeFrom = ParseKilobytes(arg, value(arg));
       criteria.sizeTo = ParseKilobytes(arg, value(arg));

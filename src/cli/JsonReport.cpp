@@ -65,10 +65,10 @@ void JsonReport::Row(const FoundFile& file) {
        << ",\"name\":" << JsonString(file.facts.name) << ",\"folder\":" << JsonString(file.facts.folder)
        << ",\"size\":" << file.facts.size << ",\"modified\":" << JsonString(IsoTime(file.facts.modified))
        << ",\"pages\":";
-  if (file.pages < 0) {
-    out_ << "null,\"error\":true}";
+  if (file.pages.Counted()) {
+    out_ << file.pages.Pages() << ",\"error\":false}";
   } else {
-    out_ << file.pages << ",\"error\":false}";
+    out_ << "null,\"error\":true}";
   }
   firstRow_ = false;
 }

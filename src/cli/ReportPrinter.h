@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/CliOptions.h"
-#include "core/search/WalkEvents.h"
+#include "core/search/FoundFile.h"
 
 namespace folidex::cli {
 

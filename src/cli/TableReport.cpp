@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/results/ResultCells.h"
-
 namespace folidex::cli {
 namespace {
 
@@ -17,18 +15,13 @@ bool RightAligned(int column) { return column == kSize || column == kPages; }
 
 }  // namespace
 
-void TableReport::Row(const FoundFile& file) {
-  const auto cells = MakeRowCells(file);
-  Line line;
-  for (std::size_t i = 0; i < kListedColumns.size(); ++i) line[i] = cells[kListedColumns[i]];
-  lines_.push_back(std::move(line));
-}
+void TableReport::Row(const FoundFile& file) { lines_.push_back(RowTexts(file)); }
 
-void TableReport::PrintLine(const Line& line, const std::array<std::size_t, kListedColumns.size()>& widths) {
+void TableReport::PrintLine(const Line& line, const std::array<std::size_t, kColumnCount>& widths) {
   for (std::size_t i = 0; i < line.size(); ++i) {
     const std::string padding(widths[i] - DisplayWidth(line[i]), ' ');
     const bool last = i + 1 == line.size();
-    if (RightAligned(kListedColumns[i])) {
+    if (RightAligned(static_cast<int>(i))) {
       out_ << padding << line[i];
     } else {
       out_ << line[i] << (last ? "" : padding);
@@ -38,9 +31,8 @@ void TableReport::PrintLine(const Line& line, const std::array<std::size_t, kLis
 }
 
 void TableReport::Finish(const Summary& summary) {
-  Line header;
-  for (std::size_t i = 0; i < kListedColumns.size(); ++i) header[i] = ColumnCaptions()[kListedColumns[i]];
-  std::array<std::size_t, kListedColumns.size()> widths{};
+  const Line header = HeaderTexts();
+  std::array<std::size_t, kColumnCount> widths{};
   for (std::size_t i = 0; i < widths.size(); ++i) {
     widths[i] = DisplayWidth(header[i]);
     for (const Line& line : lines_) widths[i] = std::max(widths[i], DisplayWidth(line[i]));

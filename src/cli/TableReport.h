@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "cli/ListedColumns.h"
 #include "cli/ReportPrinter.h"
+#include "core/results/ResultCells.h"
 
 namespace folidex::cli {
 
@@ -17,8 +17,8 @@ class TableReport : public ReportPrinter {
   void Finish(const Summary& summary) override;
 
  private:
-  using Line = std::array<std::string, kListedColumns.size()>;
-  void PrintLine(const Line& line, const std::array<std::size_t, kListedColumns.size()>& widths);
+  using Line = std::array<std::string, kColumnCount>;
+  void PrintLine(const Line& line, const std::array<std::size_t, kColumnCount>& widths);
 
   std::ostream& out_;
   std::vector<Line> lines_;

@@ -13,7 +13,7 @@
 #include "core/common/MemoryReuse.h"
 #include "core/export/ExportWriter.h"
 #include "core/pdf/PageCounter.h"
-#include "core/results/ResultCells.h"
+#include "core/results/ResultTable.h"
 #include "core/search/FolderListing.h"
 #include "core/search/FolderWalk.h"
 #include "folidex/Version.h"
@@ -31,30 +31,29 @@ extern "C" void OnInterrupt(int signalNumber) {
 }
 
 // Hands each file a search lists to the printer and keeps the summary and the progress line.
-class ReportSink : public WalkEvents {
+class ReportSink {
  public:
   // `exported`, when given, collects every row for an export file.
   ReportSink(ReportPrinter& printer, ProgressLine& progress, ResultTable* exported)
       : printer_(printer), progress_(progress), exported_(exported) {}
 
-  void FolderStarted(const std::string& folder) override {
-    folder_ = folder;
-    progress_.Update(folder_, summary_.files, summary_.totalPages);
-  }
-  void ResultsCleared() override {}
-  void FileFound(const FoundFile& file) override {
-    ++summary_.files;
-    if (file.pages < 0) {
-      ++summary_.errors;
-    } else {
-      summary_.totalPages += file.pages;
+  void operator()(const WalkEvent& event) {
+    if (const auto* started = std::get_if<walk::FolderStarted>(&event)) {
+      folder_ = started->folder;
+      progress_.Update(folder_, summary_.files, summary_.totalPages);
+    } else if (const auto* file = std::get_if<FoundFile>(&event)) {
+      FileFound(*file);
     }
+  }
+
+  void FileFound(const FoundFile& file) {
+    ++summary_.files;
+    if (!file.pages.Counted()) ++summary_.errors;
+    summary_.totalPages += file.pages.Pages();
     printer_.Row(file);
-    if (exported_ != nullptr) exported_->AppendRow(MakeRowCells(file));
+    if (exported_ != nullptr) exported_->Append(file);
     progress_.Update(folder_, summary_.files, summary_.totalPages);
   }
-  void FolderFinished(const std::string&) override {}
-  void SearchEnded(bool) override {}
 
   const Summary& GetSummary() const { return summary_; }
 
@@ -84,12 +83,12 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
     settings.countPages = [engine = options.engine](const std::string& file) {
       return CountPagesWith(engine, file, interrupted);
     };
-    RunSearch(path, criteria, sink, interrupted, settings);
+    RunSearch(path, criteria, std::ref(sink), interrupted, settings);
     return true;
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);
   if (!file) return false;
-  sink.FileFound({*file, CountPagesWith(options.engine, path, interrupted)});
+  sink.FileFound({*file, PageCount::FromCounter(CountPagesWith(options.engine, path, interrupted))});
   return true;
 }
 

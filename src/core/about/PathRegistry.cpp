@@ -40,10 +40,10 @@ bool PathRegistry::HasKey(std::string_view root, std::string_view keyPath) const
   return root == kRegistryRoot && keyPath == kProgramPathKey && !program_.empty();
 }
 
-std::optional<RegistryValue> PathRegistry::Query(std::string_view root, std::string_view keyPath,
-                                                 std::string_view valueName) const {
+std::optional<std::string> PathRegistry::Query(std::string_view root, std::string_view keyPath,
+                                               std::string_view valueName) const {
   if (!HasKey(root, keyPath) || valueName != kProgramPathValue) return std::nullopt;
-  return RegistryValue{kRegistryString, program_ + '\0'};
+  return program_;
 }
 
 }  // namespace folidex

@@ -12,9 +12,11 @@ bool ReadTextFile(const std::filesystem::path& file, std::string& text, std::str
 
 // Replaces the file's contents with `text` so that readers see either the old or the new
 // file, never a part: the text goes into a temporary file in the same folder, which is
-// flushed to disk and renamed over the file. The file keeps its permissions (new files
-// get rw-r--r--). On failure the old file is untouched, the temporary file is removed and
-// `error` holds the reason.
+// flushed to disk and renamed over the file. A symbolic link stays: the file it points to
+// is replaced, in its own folder. A file that exists and is write-protected (no write
+// permission for the user, or none at all) is refused. An existing file keeps its mode and,
+// where allowed, its owner; a new file gets the mode the umask gives. On failure the old
+// file is untouched, the temporary file is removed and `error` holds the reason.
 bool ReplaceTextFile(const std::filesystem::path& file, std::string_view text, std::string& error);
 
 }  // namespace folidex

@@ -15,7 +15,7 @@ std::string DelimitedField(std::string_view cell, std::string_view separator) {
   return quoted;
 }
 
-std::string DelimitedLine(const std::vector<std::string>& cells, std::string_view separator) {
+std::string DelimitedLine(std::span<const std::string> cells, std::string_view separator) {
   std::string line;
   for (std::size_t column = 0; column < cells.size(); ++column) {
     if (column > 0) line += separator;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace folidex {
 
@@ -11,6 +11,6 @@ namespace folidex {
 std::string DelimitedField(std::string_view cell, std::string_view separator);
 
 // Cells joined by the separator, each written as DelimitedField does; no line end.
-std::string DelimitedLine(const std::vector<std::string>& cells, std::string_view separator);
+std::string DelimitedLine(std::span<const std::string> cells, std::string_view separator);
 
 }  // namespace folidex

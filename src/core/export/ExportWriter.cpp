@@ -8,13 +8,16 @@
 namespace folidex {
 
 ExportRows TakeExportSnapshot(const ResultTable& table) {
+  std::vector<Column> shown;
+  for (int column = 0; column < kColumnCount; ++column)
+    if (!table.ColumnHidden(static_cast<Column>(column))) shown.push_back(static_cast<Column>(column));
   ExportRows rows;
-  rows.reserve(static_cast<std::size_t>(table.RowCount()));
-  for (int row = 0; row < table.RowCount(); ++row) {
+  rows.reserve(table.RowCount() + 1);
+  std::vector<std::string>& header = rows.emplace_back();
+  for (const Column column : shown) header.emplace_back(ColumnCaption(column));
+  for (std::size_t row = 0; row < table.RowCount(); ++row) {
     std::vector<std::string>& cells = rows.emplace_back();
-    for (int column = 0; column < table.ColumnCount(); ++column) {
-      if (!table.ColumnHidden(column)) cells.push_back(table.Text(row, column));
-    }
+    for (const Column column : shown) cells.push_back(CellText(table.Row(row).file, column));
   }
   return rows;
 }

@@ -12,15 +12,20 @@ bool RemoveListedFile(const std::string& path) {
   return unlink(path.c_str()) == 0;
 }
 
-std::optional<std::string> DeleteSelectedFiles(ResultTable& table,
-                                               const std::function<bool(const std::string& path)>& removeFile) {
-  for (const int row : table.SelectedRows()) {
-    if (table.RowHidden(row)) continue;
-    const std::string& path = table.Text(row, kFullPath);
-    if (!removeFile(path)) return path;
+DeleteOutcome DeleteSelectedFiles(ResultTable& table, const std::vector<std::size_t>& selectedRows,
+                                  const std::function<bool(const std::string& path)>& removeFile) {
+  DeleteOutcome outcome;
+  for (const std::size_t row : selectedRows) {
+    if (table.Row(row).hidden) continue;
+    const std::string& path = table.Row(row).file.facts.fullPath;
+    if (!removeFile(path)) {
+      outcome.failedPath = path;
+      break;
+    }
     table.SetRowHidden(row, true);
+    outcome.hiddenRows.push_back(row);
   }
-  return std::nullopt;
+  return outcome;
 }
 
 }  // namespace folidex

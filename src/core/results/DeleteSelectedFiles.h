@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/results/ResultTable.h"
 
@@ -13,11 +15,16 @@ namespace folidex {
 // itself, never what it points to.
 bool RemoveListedFile(const std::string& path);
 
-// Deletes the files of the selected rows in ascending row order and hides each row once
-// its file is gone; rows already hidden were deleted before and are skipped. Stops at the
-// first file that cannot be removed and returns its full path, leaving that row and every
-// later one as they are. Nothing when every file went.
-std::optional<std::string> DeleteSelectedFiles(ResultTable& table,
-                                               const std::function<bool(const std::string& path)>& removeFile);
+struct DeleteOutcome {
+  std::vector<std::size_t> hiddenRows;    // the rows whose file went, now hidden
+  std::optional<std::string> failedPath;  // the file that could not be removed
+};
+
+// Deletes the files of the selected rows (ascending row numbers) in that order and hides
+// each row once its file is gone; rows already hidden were deleted before and are skipped.
+// Stops at the first file that cannot be removed, leaving that row and every later one as
+// they are.
+DeleteOutcome DeleteSelectedFiles(ResultTable& table, const std::vector<std::size_t>& selectedRows,
+                                  const std::function<bool(const std::string& path)>& removeFile);
 
 }  // namespace folidex

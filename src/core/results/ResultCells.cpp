@@ -4,7 +4,17 @@
 
 namespace folidex {
 
-std::uint64_t RoundUpKB(std::uint64_t bytes) { return bytes / 1024 + (bytes % 1024 != 0 ? 1 : 0); }
+std::string_view ColumnCaption(Column column) {
+  static constexpr std::array<std::string_view, kColumnCount> captions{"File Name", "Location", "Size", "Modified Date",
+                                                                       "Pages"};
+  return captions.at(column);
+}
+
+std::array<std::string, kColumnCount> HeaderTexts() {
+  std::array<std::string, kColumnCount> texts;
+  for (int column = 0; column < kColumnCount; ++column) texts[column] = ColumnCaption(static_cast<Column>(column));
+  return texts;
+}
 
 std::string FormatGrouped(std::uint64_t value) {
   const std::string digits = std::to_string(value);
@@ -16,6 +26,8 @@ std::string FormatGrouped(std::uint64_t value) {
   }
   return grouped;
 }
+
+std::string FormatSize(std::uint64_t bytes) { return FormatGrouped(RoundUpKB(bytes)) + " KB"; }
 
 std::string FormatModifiedDate(LocalTime time) {
   using namespace std::chrono;
@@ -31,23 +43,30 @@ std::string FormatModifiedDate(LocalTime time) {
   return text;
 }
 
-std::string FormatPages(int pages) { return pages < 0 ? "Error" : std::to_string(pages); }
+std::string FormatPages(const PageCount& pages) { return pages.Counted() ? std::to_string(pages.Pages()) : "Error"; }
 
-std::array<std::string, kColumnCount> MakeRowCells(const FoundFile& file) {
-  std::array<std::string, kColumnCount> cells;
-  cells[kFileName] = file.facts.name;
-  cells[kLocation] = file.facts.folder;
-  cells[kSizeKey] = FormatGrouped(RoundUpKB(file.facts.size));
-  cells[kSize] = cells[kSizeKey] + " KB";
-  cells[kModifiedDate] = FormatModifiedDate(file.facts.modified);
-  cells[kPages] = FormatPages(file.pages);
-  cells[kFullPath] = file.facts.fullPath;
-  return cells;
+std::string CellText(const FoundFile& file, Column column) {
+  switch (column) {
+    case kFileName:
+      return file.facts.name;
+    case kLocation:
+      return file.facts.folder;
+    case kSize:
+      return FormatSize(file.facts.size);
+    case kModifiedDate:
+      return FormatModifiedDate(file.facts.modified);
+    case kPages:
+      return FormatPages(file.pages);
+    case kColumnCount:
+      break;
+  }
+  return {};
 }
 
-std::string GetExtension(std::string_view name) {
-  const std::size_t dot = name.rfind('.');
-  return dot == std::string_view::npos ? std::string{} : std::string{name.substr(dot + 1)};
+std::array<std::string, kColumnCount> RowTexts(const FoundFile& file) {
+  std::array<std::string, kColumnCount> texts;
+  for (int column = 0; column < kColumnCount; ++column) texts[column] = CellText(file, static_cast<Column>(column));
+  return texts;
 }
 
 }  // namespace folidex

@@ -5,39 +5,44 @@
 #include <string>
 #include <string_view>
 
+#include "core/common/Kilobytes.h"
 #include "core/common/LocalTime.h"
-#include "core/search/WalkEvents.h"
+#include "core/search/FoundFile.h"
 
 namespace folidex {
 
-// The columns of a result row.
+// The columns of the result list, as the grid, the export and the command line show them.
 enum Column : int {
   kFileName = 0,
   kLocation = 1,
   kSize = 2,
   kModifiedDate = 3,
   kPages = 4,
-  kFullPath = 5,  // always hidden
-  kSizeKey = 6,   // always hidden: whole kilobytes, grouped, no unit
-  kColumnCount = 7,
+  kColumnCount = 5,
 };
 
-// Whole kilobytes of 1024 bytes, rounded up: 0 bytes is 0 KB, 1025 bytes 2 KB.
-std::uint64_t RoundUpKB(std::uint64_t bytes);
+// "File Name", "Location", "Size", "Modified Date", "Pages".
+std::string_view ColumnCaption(Column column);
+
+// The captions of all columns, in column order: the header line of a listing.
+std::array<std::string, kColumnCount> HeaderTexts();
 
 // Digits grouped in threes with ",", at least one digit ("###,###,##0").
 std::string FormatGrouped(std::uint64_t value);
 
+// Whole kilobytes, rounded up and grouped, with the unit: "1,234 KB".
+std::string FormatSize(std::uint64_t bytes);
+
 // "MM/dd/yyyy hh:mm AM" on the 12-hour clock, e.g. "07/26/2005 03:05 PM".
 std::string FormatModifiedDate(LocalTime time);
 
-// The Pages cell: plain digits, or "Error" for a count that failed (negative).
-std::string FormatPages(int pages);
+// Plain digits, or "Error" for a file that could not be counted.
+std::string FormatPages(const PageCount& pages);
 
-// The seven cells of a file's result row.
-std::array<std::string, kColumnCount> MakeRowCells(const FoundFile& file);
+// The text a file shows in one column. Every text of a result row is made here.
+std::string CellText(const FoundFile& file, Column column);
 
-// The text after the last "." of a file name; empty without a ".".
-std::string GetExtension(std::string_view name);
+// The texts of all columns, in column order.
+std::array<std::string, kColumnCount> RowTexts(const FoundFile& file);
 
 }  // namespace folidex

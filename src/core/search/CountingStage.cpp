@@ -9,9 +9,9 @@ constexpr std::size_t kFilesInFlightPerJob = 32;
 
 }  // namespace
 
-CountingStage::CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs,
+CountingStage::CountingStage(WalkEventSink sink, PageCountFunction countPages, unsigned jobs,
                              const std::atomic<bool>& cancelRequested)
-    : sink_(sink),
+    : sink_(std::move(sink)),
       countPages_(std::move(countPages)),
       cancelRequested_(cancelRequested),
       window_(kFilesInFlightPerJob * jobs) {
@@ -29,39 +29,29 @@ CountingStage::~CountingStage() {
   for (std::thread& worker : workers_) worker.join();
 }
 
-void CountingStage::FolderStarted(const std::string& folder) { Post({Pending::Kind::FolderStarted, folder, {}}); }
-
-void CountingStage::ResultsCleared() { Post({Pending::Kind::ResultsCleared, {}, {}}); }
-
-void CountingStage::FolderFinished(const std::string& folder) { Post({Pending::Kind::FolderFinished, folder, {}}); }
-
-void CountingStage::FileListed(const FileFacts& file) {
+void CountingStage::Post(WalkEvent event) {
+  const bool isFile = std::holds_alternative<FoundFile>(event);
   if (workers_.empty()) {
-    const int pages = countPages_(file.fullPath);
-    if (!CutByCancel(pages)) sink_.FileFound({file, pages});
+    if (isFile) {
+      FoundFile& file = std::get<FoundFile>(event);
+      const int pages = countPages_(file.facts.fullPath);
+      if (CutByCancel(pages)) return;
+      file.pages = PageCount::FromCounter(pages);
+    }
+    sink_(std::move(event));
     return;
   }
   bool wake = false;
   {
     std::lock_guard lock(mutex_);
-    pending_.push_back({Pending::Kind::File, {}, {file, -1}});
-    work_.push_back(&pending_.back());
-    ++filesPending_;
-    wake = idleWorkers_ > 0;
+    pending_.push_back({std::move(event), !isFile, false});
+    if (isFile) {
+      work_.push_back(&pending_.back());
+      ++filesPending_;
+      wake = idleWorkers_ > 0;
+    }
   }
   if (wake) workReady_.notify_one();
-  DeliverReady(false);
-}
-
-void CountingStage::Post(Pending event) {
-  if (workers_.empty()) {
-    Deliver(event);
-    return;
-  }
-  {
-    std::lock_guard lock(mutex_);
-    pending_.push_back(std::move(event));
-  }
   DeliverReady(false);
 }
 
@@ -70,20 +60,7 @@ void CountingStage::Flush() {
 }
 
 void CountingStage::Deliver(Pending& event) {
-  switch (event.kind) {
-    case Pending::Kind::FolderStarted:
-      sink_.FolderStarted(event.folder);
-      break;
-    case Pending::Kind::ResultsCleared:
-      sink_.ResultsCleared();
-      break;
-    case Pending::Kind::File:
-      if (!event.skipped) sink_.FileFound(event.file);
-      break;
-    case Pending::Kind::FolderFinished:
-      sink_.FolderFinished(event.folder);
-      break;
-  }
+  if (!event.skipped) sink_(std::move(event.event));
 }
 
 // Reports the events at the front whose counts are done. While too many files are in
@@ -93,9 +70,7 @@ void CountingStage::DeliverReady(bool waitForAll) {
     std::vector<Pending> ready;
     {
       std::unique_lock lock(mutex_);
-      const auto frontReady = [this] {
-        return !pending_.empty() && (pending_.front().kind != Pending::Kind::File || pending_.front().counted);
-      };
+      const auto frontReady = [this] { return !pending_.empty() && pending_.front().counted; };
       const auto mustWait = [this, waitForAll] { return waitForAll ? !pending_.empty() : filesPending_ >= window_; };
       while (!frontReady() && mustWait()) {
         if (!work_.empty()) {
@@ -107,7 +82,7 @@ void CountingStage::DeliverReady(bool waitForAll) {
         walkWaiting_ = false;
       }
       while (frontReady()) {
-        if (pending_.front().kind == Pending::Kind::File) --filesPending_;
+        if (std::holds_alternative<FoundFile>(pending_.front().event)) --filesPending_;
         ready.push_back(std::move(pending_.front()));
         pending_.pop_front();
       }
@@ -123,11 +98,12 @@ void CountingStage::CountNext(std::unique_lock<std::mutex>& lock) {
   if (cancelRequested_.load(std::memory_order_relaxed)) {
     job->skipped = true;
   } else {
-    const std::string path = job->file.facts.fullPath;
+    FoundFile& file = std::get<FoundFile>(job->event);
+    const std::string path = file.facts.fullPath;
     lock.unlock();
     const int pages = countPages_(path);
     lock.lock();
-    job->file.pages = pages;
+    file.pages = PageCount::FromCounter(pages);
     job->skipped = CutByCancel(pages);
   }
   job->counted = true;

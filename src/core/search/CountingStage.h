@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/search/WalkEvents.h"
+#include "core/search/WalkEvent.h"
 
 namespace folidex {
 
@@ -25,29 +25,24 @@ using PageCountFunction = std::function<int(const std::string& path)>;
 // files already counted are still reported.
 class CountingStage {
  public:
-  CountingStage(WalkEvents& sink, PageCountFunction countPages, unsigned jobs,
+  CountingStage(WalkEventSink sink, PageCountFunction countPages, unsigned jobs,
                 const std::atomic<bool>& cancelRequested);
   ~CountingStage();
   CountingStage(const CountingStage&) = delete;
   CountingStage& operator=(const CountingStage&) = delete;
 
-  void FolderStarted(const std::string& folder);
-  void ResultsCleared();
-  void FileListed(const FileFacts& file);
-  void FolderFinished(const std::string& folder);
+  // Takes the walk's next event; a FoundFile is passed on once its pages are counted.
+  void Post(WalkEvent event);
   // Reports everything still pending, waiting for the counts under way.
   void Flush();
 
  private:
   struct Pending {
-    enum class Kind { FolderStarted, ResultsCleared, File, FolderFinished } kind;
-    std::string folder;
-    FoundFile file;
-    bool counted = false;
-    bool skipped = false;  // cancelled before its count started
+    WalkEvent event;
+    bool counted = false;  // nothing left to do before it is reported
+    bool skipped = false;  // a file cancelled before its count started
   };
 
-  void Post(Pending event);
   void Deliver(Pending& event);
   void DeliverReady(bool waitForAll);
   // Counts the file at the head of the queue; `lock` holds the mutex, released meanwhile.
@@ -57,7 +52,7 @@ class CountingStage {
   // file found unreadable, so the file is left out like those whose count never started.
   bool CutByCancel(int pages) const;
 
-  WalkEvents& sink_;
+  WalkEventSink sink_;
   PageCountFunction countPages_;
   const std::atomic<bool>& cancelRequested_;
   const std::size_t window_;

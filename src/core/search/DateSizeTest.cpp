@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/common/Kilobytes.h"
 #include "core/common/ParseInteger.h"
-#include "core/results/ResultCells.h"
 
 namespace folidex {
 namespace {
@@ -31,42 +31,29 @@ std::optional<DateBounds> ComputeDateBounds(const SearchCriteria& criteria, Loca
   if (!count) return std::nullopt;
   const local_days today = floor<days>(now);
   local_days lower = today;
-  if (*count >= 1) lower = criteria.periodUnit == "Day(s)" ? today - days{*count} : MonthsBefore(today, *count);
+  if (*count >= 1) lower = criteria.periodUnit == PeriodUnit::Days ? today - days{*count} : MonthsBefore(today, *count);
   if (!InCalendarRange(lower)) return std::nullopt;
   return DateBounds{lower, today};
 }
 
-// The time stamp the date kind names; no value at all when the kind is none of the three,
-// which means there is no date test.
-enum class StampResult { Found, Missing, NoTest };
-
-StampResult PickTimeStamp(const std::string& dateKind, const FileFacts& file, LocalTime& stamp) {
-  if (dateKind == "Files Modified") {
-    stamp = file.modified;
-  } else if (dateKind == "Files Last Accessed") {
-    stamp = file.accessed;
-  } else if (dateKind == "Files Created") {
-    if (!file.created) return StampResult::Missing;
-    stamp = *file.created;
-  } else {
-    return StampResult::NoTest;
+// The time stamp the date kind names; nothing when the file system keeps no creation time.
+std::optional<LocalTime> PickTimeStamp(DateKind kind, const FileFacts& file) {
+  switch (kind) {
+    case DateKind::Created:
+      return file.created;
+    case DateKind::Modified:
+      return file.modified;
+    case DateKind::LastAccessed:
+      return file.accessed;
   }
-  return StampResult::Found;
+  return std::nullopt;
 }
 
 bool PassesDateTest(const SearchCriteria& criteria, const FileFacts& file, LocalTime now) {
   const std::optional<DateBounds> bounds = ComputeDateBounds(criteria, now);
   if (!bounds) return false;
-  LocalTime stamp{};
-  switch (PickTimeStamp(criteria.dateKind, file, stamp)) {
-    case StampResult::NoTest:
-      return true;
-    case StampResult::Missing:
-      return false;
-    case StampResult::Found:
-      break;
-  }
-  return bounds->lower <= stamp && stamp <= bounds->upper;
+  const std::optional<LocalTime> stamp = PickTimeStamp(criteria.dateKind, file);
+  return stamp && bounds->lower <= *stamp && *stamp <= bounds->upper;
 }
 
 bool PassesSizeTest(const SearchCriteria& criteria, const FileFacts& file) {
@@ -74,7 +61,7 @@ bool PassesSizeTest(const SearchCriteria& criteria, const FileFacts& file) {
   if (criteria.sizeMode == SearchCriteria::SizeMode::At) {
     const std::optional<std::int32_t> limit = ParseInteger<std::int32_t>(criteria.sizeLimit);
     if (!limit) return false;
-    return criteria.sizeBound == "Least" ? kb >= *limit : kb <= *limit;
+    return criteria.sizeBound == SizeBound::AtLeast ? kb >= *limit : kb <= *limit;
   }
   const std::optional<std::int32_t> from = ParseInteger<std::int32_t>(criteria.sizeFrom);
   const std::optional<std::int32_t> to = ParseInteger<std::int32_t>(criteria.sizeTo);

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <memory>
 
 namespace folidex {
@@ -55,6 +56,12 @@ std::string ParentForDisplay(const std::string& folder) {
   return folder.substr(0, last + 1);
 }
 
+// Keeps the system's description of the last error in `error`.
+std::nullopt_t Failure(std::string& error) {
+  error = std::strerror(errno);
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
@@ -62,18 +69,24 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
   return folder + '/' + name;
 }
 
-std::optional<FolderListing> ListFolder(const std::string& folder) {
+std::optional<FolderListing> ListFolder(const std::string& folder, std::string& error) {
   const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  if (fd < 0) return Failure(error);
   std::unique_ptr<DIR, int (*)(DIR*)> dir(fdopendir(fd), closedir);
   if (!dir) {
+    Failure(error);
     close(fd);
     return std::nullopt;
   }
   const std::string shownFolder = ParentForDisplay(folder);
   FolderListing listing;
-  errno = 0;
-  while (const dirent* entry = readdir(dir.get())) {
+  for (;;) {
+    errno = 0;  // readdir tells the end of the folder from a failure by errno alone
+    const dirent* entry = readdir(dir.get());
+    if (entry == nullptr) {
+      if (errno != 0) return Failure(error);
+      break;
+    }
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     std::optional<EntryStatus> status = StatEntry(fd, entry->d_name);
@@ -89,9 +102,7 @@ std::optional<FolderListing> ListFolder(const std::string& folder) {
       facts.hidden = name.front() == '.';
       listing.files.push_back(std::move(facts));
     }
-    errno = 0;
   }
-  if (errno != 0) return std::nullopt;
   std::sort(listing.files.begin(), listing.files.end(),
             [](const FileFacts& a, const FileFacts& b) { return NameBefore(a.name, b.name); });
   std::sort(listing.subfolders.begin(), listing.subfolders.end(),

@@ -29,8 +29,8 @@ struct FolderListing {
   std::vector<Subfolder> subfolders;
 };
 
-// Lists a folder; nothing when it cannot be opened or read.
-std::optional<FolderListing> ListFolder(const std::string& folder);
+// Lists a folder; nothing when it cannot be opened or read, with the system's reason in `error`.
+std::optional<FolderListing> ListFolder(const std::string& folder, std::string& error);
 
 // What the walk would know of the file at `path`, when it is one and can be read.
 std::optional<FileFacts> ReadFileFacts(const std::string& path);

@@ -25,7 +25,7 @@ unsigned JobCount(const WalkSettings& settings) {
 
 class FolderWalk {
  public:
-  FolderWalk(const LiveCriteria& criteria, WalkEvents& events, const std::atomic<bool>& cancelRequested,
+  FolderWalk(const LiveCriteria& criteria, const WalkEventSink& events, const std::atomic<bool>& cancelRequested,
              const WalkSettings& settings)
       : criteria_(criteria),
         events_(events),
@@ -38,7 +38,7 @@ class FolderWalk {
     if (const auto identity = IdentifyFolder(top)) visited_.insert(*identity);
     ScanFolder(top, true);
     stage_.Flush();
-    events_.SearchEnded(Cancelled());
+    events_(walk::SearchEnded{Cancelled()});
   }
 
  private:
@@ -46,19 +46,23 @@ class FolderWalk {
 
   void ScanFolder(const std::string& folder, bool clearResults) {
     if (!Cancelled()) ScanContents(folder, clearResults);
-    stage_.FolderFinished(folder);
+    stage_.Post(walk::FolderFinished{folder});
   }
 
   void ScanContents(const std::string& folder, bool clearResults) {
     const std::vector<std::string> patterns = SplitFilterPatterns(criteria_.Get()->filterText);
-    stage_.FolderStarted(folder);
-    if (clearResults) stage_.ResultsCleared();
+    stage_.Post(walk::FolderStarted{folder});
+    if (clearResults) stage_.Post(walk::ResultsCleared{});
 
-    const std::optional<FolderListing> listing = ListFolder(folder);
-    if (!listing) return;
-    for (const FileFacts& file : listing->files) {
+    std::string error;
+    std::optional<FolderListing> listing = ListFolder(folder, error);
+    if (!listing) {
+      stage_.Post(walk::FolderUnreadable{folder, std::move(error)});
+      return;
+    }
+    for (FileFacts& file : listing->files) {
       if (Cancelled()) return;
-      if (Listed(file, patterns)) stage_.FileListed(file);
+      if (Listed(file, patterns)) stage_.Post(FoundFile{std::move(file), {}});
     }
     if (!criteria_.Get()->includeSubfolders) return;
     for (const Subfolder& subfolder : listing->subfolders) {
@@ -78,7 +82,7 @@ class FolderWalk {
   }
 
   const LiveCriteria& criteria_;
-  WalkEvents& events_;
+  const WalkEventSink& events_;
   const std::atomic<bool>& cancelRequested_;
   Clock now_;
   std::set<FolderIdentity> visited_;
@@ -87,7 +91,7 @@ class FolderWalk {
 
 }  // namespace
 
-void RunSearch(const std::string& folder, const LiveCriteria& criteria, WalkEvents& events,
+void RunSearch(const std::string& folder, const LiveCriteria& criteria, const WalkEventSink& events,
                const std::atomic<bool>& cancelRequested, const WalkSettings& settings) {
   FolderWalk(criteria, events, cancelRequested, settings).Run(folder);
 }

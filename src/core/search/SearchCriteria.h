@@ -6,6 +6,13 @@
 
 namespace folidex {
 
+// Which of a file's time stamps the date criterion reads.
+enum class DateKind { Created, Modified, LastAccessed };
+// The unit of the "in the last" period.
+enum class PeriodUnit { Days, Months };
+// Whether the "at" size is a lower or an upper bound.
+enum class SizeBound { AtLeast, AtMost };
+
 // What decides which files a search lists. Number boxes keep their text as typed:
 // they are converted only when a file is judged, and a text that does not convert
 // makes the file fail that test.
@@ -18,16 +25,16 @@ struct SearchCriteria {
   bool includeSubfolders = false;
 
   bool dateEnabled = false;
-  std::string dateKind = "Files Modified";  // "Files Created", "Files Modified", "Files Last Accessed"
+  DateKind dateKind = DateKind::Modified;
   DateMode dateMode = DateMode::Between;
   std::string periodCount = "1";
-  std::string periodUnit = "Day(s)";  // "Day(s)" or "Month(s)"
+  PeriodUnit periodUnit = PeriodUnit::Days;
   LocalTime dateFrom{};
   LocalTime dateTo{};
 
   bool sizeEnabled = false;
   SizeMode sizeMode = SizeMode::At;
-  std::string sizeBound = "Least";  // "Least" or "Most"
+  SizeBound sizeBound = SizeBound::AtLeast;
   std::string sizeLimit = "0";
   std::string sizeFrom = "0";
   std::string sizeTo = "10";

@@ -2,7 +2,6 @@
 
 #include <QProcess>
 #include <cstdlib>
-#include <filesystem>
 
 #include "core/about/PathRegistry.h"
 #include "core/about/SystemInformation.h"
@@ -18,14 +17,7 @@ bool StartProgram(const std::string& path) { return QProcess::startDetached(QStr
 bool StartSystemInformation() {
   const char* searchPath = std::getenv("PATH");
   const PathRegistry registry(searchPath ? searchPath : "");
-  return StartSysInfo(registry, SystemInfoServices{
-                                    .fileExists =
-                                        [](const std::string& path) {
-                                          std::error_code error;
-                                          return std::filesystem::is_regular_file(path, error);
-                                        },
-                                    .startProgram = StartProgram,
-                                });
+  return StartSysInfo(registry, StartProgram);
 }
 
 }  // namespace folidex

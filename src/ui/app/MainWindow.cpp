@@ -5,9 +5,11 @@
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QShortcut>
+#include <utility>
 
 #include "ui/about/HelpMenu.h"
 #include "ui/app/CaptionColor.h"
+#include "ui/app/FolderDrops.h"
 #include "ui/app/PlaceControl.h"
 #include "ui/export/ExportGrid.h"
 #include "ui/results/FileActions.h"
@@ -91,12 +93,16 @@ void MainWindow::ConnectControls() {
   connect(fmeSearch_->ShowHideButton(), &QPushButton::clicked, this, &MainWindow::cmdShowHideAdvanceSearch_Click);
   connect(fmeSearch_, &SearchBar::Edited, this, &MainWindow::PublishCriteria);
   connect(fmeAdvancedSearchOptions_, &AdvancedSearchOptions::Edited, this, &MainWindow::PublishCriteria);
-  connect(&runner_, &SearchRunner::TextsChanged, this, &MainWindow::ShowResultTexts);
-  connect(&runner_, &SearchRunner::Finished, this, [this] { fmeSearch_->SearchButton()->setText("&Search"); });
+  connect(&model_, &ResultModel::TextsChanged, this, &MainWindow::ShowResultTexts);
+  connect(&runner_, &SearchRunner::Finished, this, [this] {
+    fmeSearch_->SearchButton()->setText("&Search");
+    if (std::exchange(searchWhenStopped_, false)) cmdSearch_Click();
+  });
+  new FolderDrops(*this, [this](const QString& folder) { SearchFolder(folder); });
   connect(vsFiles_, &ResultGrid::ContextMenuRequested, menus_.popup,
           [this](const QPoint& at) { menus_.popup->popup(at); });
-  connect(menus_.editSelectAll, &QAction::triggered, vsFiles_, &ResultGrid::SelectAll);
-  connect(menus_.editInvertSelection, &QAction::triggered, vsFiles_, &ResultGrid::InvertSelection);
+  connect(menus_.editSelectAll, &QAction::triggered, &model_, &ResultModel::SelectAll);
+  connect(menus_.editInvertSelection, &QAction::triggered, &model_, &ResultModel::InvertSelection);
   connect(fmeSearch_->ExportButton(), &QPushButton::clicked, this,
           [this] { ExportFoundFiles(model_.Table(), ExportPrompts::ForWindow(this, settings_)); });
   connect(menus_.toolsExport, &QAction::triggered, this,
@@ -132,7 +138,7 @@ bool MainWindow::RefreshGrid(QString& error) {
   const bool loaded = settings_.BackPicture.empty() || picture.load(ToQString(settings_.BackPicture));
   vsFiles_->SetBackgroundPicture(picture);
   vsFiles_->SetAppearance(AppearanceFromSettings(settings_, palette()));
-  vsFiles_->ApplyColumnVisibility(settings_.ColumnVisibility, false);
+  model_.SetColumnVisibility(settings_.ColumnVisibility, false);
   if (!loaded) error = "Unable to load the background picture.\r\n\r\n" + ToQString(settings_.BackPicture);
   return loaded;
 }
@@ -160,7 +166,8 @@ void MainWindow::PublishCriteria() {
 
 void MainWindow::ShowResultTexts() {
   const ResultTable& table = model_.Table();
-  sbGeneral_->SetTexts(ToQString(table.StatusText("Message")), ToQString(table.StatusText("Files")));
+  for (const StatusPanel panel : {StatusPanel::Message, StatusPanel::Files})
+    sbGeneral_->SetText(panel, ToQString(table.StatusText(panel)));
   lblPageCount_->setText(ToQString(table.TotalText()));
 }
 
@@ -171,13 +178,24 @@ void MainWindow::ftv_FolderSelected(const QString& path) {
 }
 
 void MainWindow::cmdSearch_Click() {
-  QPushButton* button = fmeSearch_->SearchButton();
-  if (button->text() != "&Search") {
+  if (runner_.Running()) {
     runner_.RequestCancel();
     return;
   }
-  button->setText("&Cancel");
+  fmeSearch_->SearchButton()->setText("&Cancel");
   runner_.Start(searchFolder_);
+}
+
+bool MainWindow::SelectSearchFolder(const QString& folder) { return ftv_->SelectFolder(folder); }
+
+void MainWindow::SearchFolder(const QString& folder) {
+  if (!SelectSearchFolder(folder)) return;
+  if (runner_.Running()) {
+    searchWhenStopped_ = true;
+    runner_.RequestCancel();
+    return;
+  }
+  cmdSearch_Click();
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -218,23 +236,16 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
            height() + TwipsToPixels(minimum->height - outer.height));
     outer = *minimum;
   }
-  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()),
-                           !fmeAdvancedSearchOptions_->isHidden(), fmeSearch_->Widths());
+  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()), advancedOptionsShown_,
+                           fmeSearch_->Widths());
   ApplyLayout();
 }
 
 void MainWindow::cmdShowHideAdvanceSearch_Click() {
-  QPushButton* button = fmeSearch_->ShowHideButton();
-  if (showHideTag_ != "Show") {
-    fmeAdvancedSearchOptions_->hide();
-    showHideTag_ = "Show";
-    button->setText("Show Advance Option");
-  } else {
-    fmeAdvancedSearchOptions_->show();
-    showHideTag_ = "Hide";
-    button->setText("Hide Advance Option");
-  }
-  LayoutAfterShowHide(layout_, PixelsToTwips(client_->height()), !fmeAdvancedSearchOptions_->isHidden());
+  advancedOptionsShown_ = !advancedOptionsShown_;
+  fmeAdvancedSearchOptions_->setVisible(advancedOptionsShown_);
+  fmeSearch_->ShowHideButton()->setText(advancedOptionsShown_ ? "Hide Advance Option" : "Show Advance Option");
+  LayoutAfterShowHide(layout_, PixelsToTwips(client_->height()), advancedOptionsShown_);
   ApplyLayout();
 }
 

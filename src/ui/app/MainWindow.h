@@ -46,6 +46,12 @@ class MainWindow : public QMainWindow {
   // stop.
   void cmdSearch_Click();
 
+  // Selects `folder` in the folder tree, which makes it the search folder; false when the
+  // tree cannot show it.
+  bool SelectSearchFolder(const QString& folder);
+  // Selects `folder` and searches it, once a running search has stopped.
+  void SearchFolder(const QString& folder);
+
  protected:
   bool event(QEvent* event) override;
   // Keeps text boxes from taking Ctrl+X as their cut: in this window it ends the program.
@@ -73,7 +79,8 @@ class MainWindow : public QMainWindow {
   SearchRunner runner_;
   std::string searchFolder_;
   bool firstShowing_ = true;
-  QString showHideTag_;
+  bool searchWhenStopped_ = false;
+  bool advancedOptionsShown_ = true;
   MainLayout layout_;
 
   QWidget* client_;

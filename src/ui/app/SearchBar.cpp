@@ -9,23 +9,17 @@ namespace folidex {
 
 SearchBar::SearchBar(QWidget* parent)
     : QWidget(parent),
-      lblFilter_(new QLabel("Filter", this)),
-      cmbFilterPattern_(new QComboBox(this)),
       chkSearchIncSubFlder_(new QCheckBox("Include Subfolder", this)),
       chkShowHidden_(new QCheckBox("Show Hidden Files", this)),
       cmdSearch_(new QPushButton("&Search", this)),
       cmdExport_(new QPushButton("Export", this)),
       cmdShowHideAdvanceSearch_(new QPushButton("Hide Advance Options", this)) {
   setObjectName("fmeSearch");
-  cmbFilterPattern_->setObjectName("cmbFilterPattern");
   chkSearchIncSubFlder_->setObjectName("chkSearchIncSubFlder");
   chkShowHidden_->setObjectName("chkShowHidden");
   cmdSearch_->setObjectName("cmdSearch");
   cmdExport_->setObjectName("cmdExport");
   cmdShowHideAdvanceSearch_->setObjectName("cmdShowHideAdvanceSearch");
-  lblFilter_->hide();
-  cmbFilterPattern_->hide();
-  cmbFilterPattern_->addItem("*.pdf");
   QFont bold = cmdSearch_->font();
   bold.setBold(true);
   cmdSearch_->setFont(bold);
@@ -36,13 +30,11 @@ SearchBar::SearchBar(QWidget* parent)
 }
 
 void SearchBar::Show(const SearchCriteria& criteria) {
-  cmbFilterPattern_->setCurrentText(QString::fromStdString(criteria.filterText));
   chkSearchIncSubFlder_->setChecked(criteria.includeSubfolders);
   chkShowHidden_->setChecked(criteria.showHidden);
 }
 
 void SearchBar::ReadInto(SearchCriteria& criteria) const {
-  criteria.filterText = cmbFilterPattern_->currentText().toStdString();
   criteria.includeSubfolders = chkSearchIncSubFlder_->isChecked();
   criteria.showHidden = chkShowHidden_->isChecked();
 }

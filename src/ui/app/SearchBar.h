@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QCheckBox>
-#include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
 
@@ -12,17 +10,16 @@
 namespace folidex {
 
 // The bar below the grid: "Include Subfolder", "Show Hidden Files", "&Search", "Export"
-// and the show/hide button of the advanced options. It also holds the file-name filter
-// list with its label, hidden: every search uses its only item "*.pdf".
+// and the show/hide button of the advanced options.
 class SearchBar : public QWidget {
   Q_OBJECT
 
  public:
   explicit SearchBar(QWidget* parent = nullptr);
 
-  // Puts the values of `criteria` into the check boxes and the filter list.
+  // Puts the values of `criteria` into the check boxes.
   void Show(const SearchCriteria& criteria);
-  // Copies the check boxes and the filter text into `criteria`.
+  // Copies the check boxes into `criteria`.
   void ReadInto(SearchCriteria& criteria) const;
   // The design widths, widened where a caption needs more room.
   SearchBarWidths Widths() const;
@@ -37,8 +34,6 @@ class SearchBar : public QWidget {
   void Edited();
 
  private:
-  QLabel* lblFilter_;
-  QComboBox* cmbFilterPattern_;
   QCheckBox* chkSearchIncSubFlder_;
   QCheckBox* chkShowHidden_;
   QPushButton* cmdSearch_;

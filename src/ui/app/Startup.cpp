@@ -1,11 +1,32 @@
 #include "ui/app/Startup.h"
 
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <filesystem>
+#include <system_error>
 
 #include "core/settings/SettingsFile.h"
 
 namespace folidex {
+namespace {
+
+// Selects the folder of `path`, or tells the user why it cannot be opened.
+void SelectFolderOf(const QString& path, MainWindow& window, const std::function<void(const QString&)>& showMessage) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(QFile::encodeName(path).toStdString(), error);
+  if (!std::filesystem::exists(status)) {
+    if (!error) error = std::make_error_code(std::errc::no_such_file_or_directory);
+    showMessage("Unable to open " + path + "\r\n\r\n" + QString::fromStdString(error.message()));
+    return;
+  }
+  const QFileInfo file(path);
+  if (!window.SelectSearchFolder(file.isDir() ? file.absoluteFilePath() : file.absolutePath()))
+    showMessage("Unable to open " + path);
+}
+
+}  // namespace
 
 void StartupOptions::ShowMessage(const QString& message) { QMessageBox::information(nullptr, "Folidex", message); }
 
@@ -28,6 +49,7 @@ std::unique_ptr<MainWindow> StartUp(AppSettings& settings, const StartupOptions&
     return nullptr;
   }
   auto window = std::make_unique<MainWindow>(settings, options.walkSettings, options.saveSettings);
+  if (!options.pathToOpen.isEmpty()) SelectFolderOf(options.pathToOpen, *window, options.showMessage);
   // Waits here, the splash window modal, until its timer has closed it (which may happen
   // while it is being shown when the time is short).
   SplashWindow splash(options.splashMilliseconds);

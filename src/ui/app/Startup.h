@@ -22,6 +22,9 @@ struct StartupOptions {
   std::function<void(const QString& message)> showMessage = ShowMessage;
   int splashMilliseconds = SplashWindow::kShowMilliseconds;
   WalkSettings walkSettings;
+  // A folder given on the command line (or a file, for the folder that holds it) to search
+  // first instead of the start-up folder; empty for none.
+  QString pathToOpen;
 
   // The message box of the program: title "Folidex", the information icon, one OK button.
   static void ShowMessage(const QString& message);
@@ -30,8 +33,10 @@ struct StartupOptions {
 };
 
 // The start-up sequence: loads the settings (on failure tells the user and returns no
-// window), builds the main window hidden, shows the splash window modally until its
-// timer closes it, then shows the main window and returns it.
+// window), builds the main window hidden, selects the path to open in its folder tree (a
+// path that cannot be opened is reported, and the start-up folder stays), shows the
+// splash window modally until its timer closes it, then shows the main window and
+// returns it.
 std::unique_ptr<MainWindow> StartUp(AppSettings& settings, const StartupOptions& options);
 
 }  // namespace folidex

@@ -15,16 +15,19 @@ constexpr int kClientWidth = 7230;   // twips
 constexpr int kClientHeight = 5295;  // twips
 constexpr int kFileNameLimit = 255;
 
-// The file types in the order of the list; the first is preselected.
-const QStringList& FileTypes() {
-  static const QStringList types{"Text Document (*.txt)", "Excel Worksheet (*.xls)", "Word Document (*.doc)",
-                                 "CSV File (*.csv)"};
-  return types;
-}
+struct FileType {
+  const char* caption;
+  const char* extension;
+  bool takesSeparator;  // the other types are TAB-separated
+};
 
-bool TypeTakesSeparator(const QString& type) {
-  return type == "Word Document (*.doc)" || type == "Text Document (*.txt)";
-}
+// The file types in the order of the list; the first is preselected.
+constexpr FileType kFileTypes[] = {{"Text Document (*.txt)", "txt", true},
+                                   {"Excel Worksheet (*.xls)", "xls", false},
+                                   {"Word Document (*.doc)", "doc", true},
+                                   {"CSV File (*.csv)", "csv", false}};
+
+const FileType& ChosenType(const QComboBox& list) { return kFileTypes[std::max(0, list.currentIndex())]; }
 
 // Places a label at least as wide as its caption needs in the current font.
 void PlaceLabel(QLabel* label, TwipRect place) {
@@ -107,19 +110,20 @@ void ExportDialog::Form_Load() {
   txtColSaperator_->setText(",");
   const QSignalBlocker quiet(cmbFileType_);  // the type rule runs once, below
   cmbFileType_->clear();
-  cmbFileType_->addItems(FileTypes());
+  for (const FileType& type : kFileTypes) cmbFileType_->addItem(type.caption);
   cmbFileType_->setCurrentIndex(0);
   cmbFileType_Click();
 }
 
 void ExportDialog::cmbFileType_Click() {
-  const bool shown = TypeTakesSeparator(cmbFileType_->currentText());
+  const bool shown = ChosenType(*cmbFileType_).takesSeparator;
   lblDelimeter_->setVisible(shown);
   txtColSaperator_->setVisible(shown);
 }
 
 void ExportDialog::cmdSave_Click() {
-  const bool separatorShown = !txtColSaperator_->isHidden();
+  const FileType& type = ChosenType(*cmbFileType_);
+  const bool separatorShown = type.takesSeparator;
   if (txtFileName_->text().isEmpty()) {
     showMessage_("File Name must be specified.");
     return;
@@ -128,8 +132,7 @@ void ExportDialog::cmdSave_Click() {
     showMessage_("Column Saperator must be specified.");
     return;
   }
-  fileName_ = ExportTargetPath(ftvFolder_->SelectedFolder(), txtFileName_->text(),
-                               ExtensionOfFileType(cmbFileType_->currentText()));
+  fileName_ = ExportTargetPath(ftvFolder_->SelectedFolder(), txtFileName_->text(), type.extension);
   if (separatorShown) columnSaperator_ = txtColSaperator_->text();
   accept();
 }

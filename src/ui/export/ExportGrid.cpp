@@ -33,7 +33,7 @@ void ExportGrid(const ResultTable& table, const ExportPrompts& prompts) {
 }
 
 void ExportFoundFiles(const ResultTable& table, const ExportPrompts& prompts) {
-  if (!table.HasDataRows()) {
+  if (table.Empty()) {
     prompts.showMessage("No files found to export.");
     return;
   }

@@ -4,8 +4,6 @@ namespace folidex {
 
 QString DefaultExportName(const QDate& today) { return today.toString("yyyy_MM_dd") + "_Data"; }
 
-QString ExtensionOfFileType(const QString& item) { return item.right(4).left(3); }
-
 QString ExportTargetPath(const QString& folder, const QString& name, const QString& extension) {
   const QString suffix = "." + extension;
   const QString stem = name.endsWith(suffix, Qt::CaseSensitive) ? name.chopped(suffix.size()) : name;

@@ -8,10 +8,6 @@ namespace folidex {
 // The name the export dialog proposes: the date as yyyy_MM_dd followed by "_Data".
 QString DefaultExportName(const QDate& today);
 
-// The extension of a file-type item such as "Text Document (*.txt)": the three
-// characters before its closing parenthesis.
-QString ExtensionOfFileType(const QString& item);
-
 // The full path of the export target: folder, "/", name, ".", extension. A name that
 // already ends in exactly "." and the extension (same case) does not get it twice.
 QString ExportTargetPath(const QString& folder, const QString& name, const QString& extension);

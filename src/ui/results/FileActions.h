@@ -27,9 +27,9 @@ class FileActions : public QObject {
   void mnuFileDelete_Click();
 
  private:
-  ResultTable& Table() const;
-  // The full path of the cursor row's file, or empty text on no data row.
-  QString CursorPath() const;
+  ResultModel& Model() const { return grid_.Model(); }
+  // The cursor row's file, or nothing on no data row.
+  const FoundFile* CursorFile() const;
 
   ResultGrid& grid_;
   std::unique_ptr<Desktop> desktop_;

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "core/search/FileFacts.h"
+
 namespace folidex {
 
 // The small file-type icons of the found files, from the icon theme. Files of one folder
@@ -17,7 +19,7 @@ class FileIcons {
 
   // A new folder's files begin: the next file is looked up whatever its extension.
   void NewFolder() { lastExtension_.reset(); }
-  QIcon For(const std::string& fullPath, const std::string& extension);
+  QIcon For(const FileFacts& file);
 
  private:
   QFileIconProvider provider_;

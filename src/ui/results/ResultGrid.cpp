@@ -6,18 +6,12 @@
 #include <QPainter>
 
 #include "ui/app/Twips.h"
-#include "ui/results/RowOrder.h"
 
 namespace folidex {
 namespace {
 
 constexpr int kColumnWidths[] = {1500, 2500, 1000, 2200, 1000};  // twips, columns 0 to 4
 constexpr int kMinimumRowHeight = 260;                           // twips
-
-std::string_view WithoutTrailingBlanks(std::string_view text) {
-  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  return text;
-}
 
 }  // namespace
 
@@ -26,15 +20,16 @@ ResultGrid::ResultGrid(ResultModel& model, QWidget* parent)
   setObjectName("vsFiles");
   setHorizontalHeader(header_);
   setModel(&model_);
+  // The view made a selection of its own; it shows and changes the model's instead.
+  QItemSelectionModel* ownSelection = selectionModel();
+  setSelectionModel(model_.Selection());
+  delete ownSelection;
   setItemDelegate(delegate_);
   setShowGrid(false);
   setContextMenuPolicy(Qt::PreventContextMenu);
   connect(header_, &QHeaderView::sectionClicked, this, &ResultGrid::SortByHeader);
-  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ResultGrid::CopySelectionToTable);
-  connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
-    if (current.isValid()) model_.Table().SetCursor(ResultModel::TableRow(current), current.column());
-  });
-  connect(&model_, &QAbstractItemModel::modelReset, this, &ResultGrid::ShowRowFlags);
+  connect(&model_, &QAbstractItemModel::dataChanged, this, &ResultGrid::ShowHiddenRows);
+  connect(&model_, &ResultModel::ColumnVisibilityChanged, this, &ResultGrid::ShowHiddenColumns);
 }
 
 void ResultGrid::SetupGrid(const std::vector<std::string>& visibility) {
@@ -44,19 +39,18 @@ void ResultGrid::SetupGrid(const std::vector<std::string>& visibility) {
   verticalHeader()->hide();
   verticalHeader()->setMinimumSectionSize(TwipsToPixels(kMinimumRowHeight));
   verticalHeader()->setDefaultSectionSize(std::max(TwipsToPixels(kMinimumRowHeight), fontMetrics().height() + 4));
-  for (int column = 0; column < 5; ++column) setColumnWidth(column, TwipsToPixels(kColumnWidths[column]));
-  setColumnHidden(kSizeKey, true);
-  setColumnHidden(kFullPath, true);
-  ApplyColumnVisibility(visibility, true);
+  for (int column = 0; column < kColumnCount; ++column) setColumnWidth(column, TwipsToPixels(kColumnWidths[column]));
+  model_.SetColumnVisibility(visibility, true);
 }
 
-void ResultGrid::ApplyColumnVisibility(const std::vector<std::string>& visibility, bool trimTrailingBlanks) {
-  ResultTable& table = model_.Table();
-  for (std::size_t i = 0; i < visibility.size() && i < kColumnCount; ++i) {
-    const std::string_view entry = trimTrailingBlanks ? WithoutTrailingBlanks(visibility[i]) : visibility[i];
-    table.SetColumnHidden(static_cast<int>(i), entry != "1");
-  }
-  for (int column = 0; column < kColumnCount; ++column) setColumnHidden(column, table.ColumnHidden(column));
+void ResultGrid::ShowHiddenColumns() {
+  for (int column = 0; column < kColumnCount; ++column)
+    setColumnHidden(column, model_.Table().ColumnHidden(static_cast<Column>(column)));
+}
+
+void ResultGrid::ShowHiddenRows(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles) {
+  if (!roles.contains(ResultModel::kHiddenRole)) return;
+  for (int row = first.row(); row <= last.row(); ++row) setRowHidden(row, model_.Table().Row(row).hidden);
 }
 
 void ResultGrid::SetAppearance(const GridAppearance& appearance) {
@@ -73,60 +67,16 @@ void ResultGrid::SetBackgroundPicture(const QPixmap& picture) {
   viewport()->update();
 }
 
-void ResultGrid::SelectAll() {
-  model_.Table().SelectAll();
-  ShowSelectionFromTable();
-}
-
-void ResultGrid::InvertSelection() {
-  model_.Table().InvertSelection();
-  ShowSelectionFromTable();
-}
-
 void ResultGrid::SortByHeader(int column) {
   sortAscending_ = column == sortColumn_ ? !sortAscending_ : true;
   sortColumn_ = column;
   const QModelIndex cursor = currentIndex();
-  model_.ReorderRows(SortedRowOrder(model_.Table(), column, sortAscending_));
+  model_.Sort(static_cast<Column>(column), sortAscending_);
   header_->ShowGlyph(column, sortAscending_);
   // The cursor stays on the same row number; the selection moved with the rows.
   if (cursor.isValid())
     selectionModel()->setCurrentIndex(model_.index(cursor.row(), cursor.column()), QItemSelectionModel::NoUpdate);
   setFocus();
-}
-
-void ResultGrid::ShowRowFlags() {
-  const ResultTable& table = model_.Table();
-  for (int row = 1; row < table.RowCount(); ++row) setRowHidden(row - 1, table.RowHidden(row));
-  ShowSelectionFromTable();
-}
-
-void ResultGrid::CopySelectionToTable(const QItemSelection& selected, const QItemSelection& deselected) {
-  if (showingTableSelection_) return;
-  ResultTable& table = model_.Table();
-  for (const QItemSelectionRange& range : deselected)
-    for (int row = range.top(); row <= range.bottom(); ++row) table.SetRowSelected(row + 1, false);
-  for (const QItemSelectionRange& range : selected)
-    for (int row = range.top(); row <= range.bottom(); ++row) table.SetRowSelected(row + 1, true);
-}
-
-void ResultGrid::ShowSelectionFromTable() {
-  const ResultTable& table = model_.Table();
-  const int lastColumn = model_.columnCount() - 1;
-  QItemSelection selection;
-  for (int row = 1; row < table.RowCount();) {
-    if (!table.RowSelected(row)) {
-      ++row;
-      continue;
-    }
-    const int first = row;
-    while (row < table.RowCount() && table.RowSelected(row)) ++row;
-    selection.select(model_.index(first - 1, 0), model_.index(row - 2, lastColumn));
-  }
-  showingTableSelection_ = true;
-  selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
-  showingTableSelection_ = false;
-  viewport()->update();
 }
 
 void ResultGrid::mousePressEvent(QMouseEvent* event) {

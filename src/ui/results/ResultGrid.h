@@ -12,33 +12,28 @@
 
 namespace folidex {
 
-// The results grid: draws the result table, selects whole rows in the manner of a list
-// box (click, Ctrl+click, Shift+click), sorts by a click on a column header and asks for
-// the context menu. The table's selected flags follow the grid's selection and back.
+// The results grid: draws the result model, selects whole rows in the manner of a list
+// box (click, Ctrl+click, Shift+click) through the model's selection, sorts by a click on
+// a column header and asks for the context menu. It shows the model's hidden rows and
+// columns as the model reports them.
 class ResultGrid : public QTableView {
   Q_OBJECT
 
  public:
   explicit ResultGrid(ResultModel& model, QWidget* parent = nullptr);
 
-  // Builds the columns: captions, widths, the hidden columns and `visibility` (entries
+  // Builds the columns: widths and the model's column visibility from `visibility` (entries
   // compared with "1" after trailing blanks are removed).
   void SetupGrid(const std::vector<std::string>& visibility);
-  // Shows or hides columns 0 to 4 from `visibility`, each entry compared with "1" exactly;
-  // an empty list changes nothing.
-  void ApplyColumnVisibility(const std::vector<std::string>& visibility, bool trimTrailingBlanks);
   void SetAppearance(const GridAppearance& appearance);
   // Draws `picture` behind the cells; a null picture removes it.
   void SetBackgroundPicture(const QPixmap& picture);
 
-  void SelectAll();
-  void InvertSelection();
   // Sorts by `column`: ascending on the first click on a header, flipping on each further
   // click on the same header.
   void SortByHeader(int column);
-  // Re-reads the table's row flags (hidden and selected) after the table changed them.
-  void ShowRowFlags();
 
+  ResultModel& Model() const { return model_; }
   SortGlyphHeader& Header() { return *header_; }
 
  signals:
@@ -51,8 +46,8 @@ class ResultGrid : public QTableView {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void CopySelectionToTable(const QItemSelection& selected, const QItemSelection& deselected);
-  void ShowSelectionFromTable();
+  void ShowHiddenRows(const QModelIndex& first, const QModelIndex& last, const QList<int>& roles);
+  void ShowHiddenColumns();
 
   ResultModel& model_;
   SortGlyphHeader* header_;
@@ -60,7 +55,6 @@ class ResultGrid : public QTableView {
   QPixmap picture_;
   int sortColumn_ = -1;
   bool sortAscending_ = true;
-  bool showingTableSelection_ = false;
 };
 
 }  // namespace folidex

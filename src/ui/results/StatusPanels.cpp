@@ -36,11 +36,6 @@ StatusPanels::StatusPanels(QWidget* parent)
   clockTimer_.start(1000);
 }
 
-void StatusPanels::SetTexts(const QString& message, const QString& files) {
-  message_->setText(message);
-  files_->setText(files);
-}
-
 bool StatusPanels::eventFilter(QObject* watched, QEvent* event) {
   // The date is taken when the tip is about to show, so it is today's also after midnight.
   if (watched == files_ && event->type() == QEvent::ToolTip)

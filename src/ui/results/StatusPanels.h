@@ -4,6 +4,8 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include "core/results/ResultTable.h"
+
 namespace folidex {
 
 // The status bar with its three panels, left to right: "Message" (the search's progress),
@@ -14,15 +16,15 @@ class StatusPanels : public QStatusBar {
  public:
   explicit StatusPanels(QWidget* parent = nullptr);
 
-  void SetTexts(const QString& message, const QString& files);
-  QString MessageText() const { return message_->text(); }
-  QString FilesText() const { return files_->text(); }
+  void SetText(StatusPanel panel, const QString& text) { Panel(panel)->setText(text); }
+  QString Text(StatusPanel panel) const { return Panel(panel)->text(); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void ShowTime();
+  QLabel* Panel(StatusPanel panel) const { return panel == StatusPanel::Message ? message_ : files_; }
 
   QLabel* message_;
   QLabel* files_;

@@ -23,10 +23,28 @@ QDateTimeEdit* MakeDatePicker(QWidget* parent) {
   return picker;
 }
 
-QComboBox* MakeList(const QStringList& items, QWidget* parent) {
+// A list item: its caption and the choice it stands for.
+template <typename Choice>
+struct Item {
+  const char* caption;
+  Choice choice;
+};
+
+template <typename Choice>
+QComboBox* MakeList(std::initializer_list<Item<Choice>> items, QWidget* parent) {
   auto* list = new QComboBox(parent);
-  list->addItems(items);
+  for (const Item<Choice>& item : items) list->addItem(item.caption, static_cast<int>(item.choice));
   return list;
+}
+
+template <typename Choice>
+Choice Chosen(const QComboBox* list) {
+  return static_cast<Choice>(list->currentData().toInt());
+}
+
+template <typename Choice>
+void Choose(QComboBox* list, Choice choice) {
+  list->setCurrentIndex(list->findData(static_cast<int>(choice)));
 }
 
 std::string Std(const QString& text) { return text.toStdString(); }
@@ -36,17 +54,23 @@ std::string Std(const QString& text) { return text.toStdString(); }
 AdvancedSearchOptions::AdvancedSearchOptions(QWidget* parent)
     : QGroupBox("Advance Search Options", parent),
       chkSearchByDate_(Named(new QCheckBox("Date", this), "chkSearchByDate")),
-      cmbDateRangeType_(
-          Named(MakeList({"Files Created", "Files Modified", "Files Last Accessed"}, this), "cmbDateRangeType")),
+      cmbDateRangeType_(Named(MakeList<DateKind>({{"Files Created", DateKind::Created},
+                                                  {"Files Modified", DateKind::Modified},
+                                                  {"Files Last Accessed", DateKind::LastAccessed}},
+                                                 this),
+                              "cmbDateRangeType")),
       optInPeriod_(Named(new QRadioButton("in the last", this), "optInPeriod")),
       txtInPeriod_(Named(new NumberBox(NumberBox::Keys::DigitsOnly, this), "txtInPeriod")),
-      cmbDateInPeriod_(Named(MakeList({"Day(s)", "Month(s)"}, this), "cmbDateInPeriod")),
+      cmbDateInPeriod_(
+          Named(MakeList<PeriodUnit>({{"Day(s)", PeriodUnit::Days}, {"Month(s)", PeriodUnit::Months}}, this),
+                "cmbDateInPeriod")),
       optBtnPeriod_(Named(new QRadioButton("between", this), "optBtnPeriod")),
       dtpDateFrom_(Named(MakeDatePicker(this), "dtpDateFrom")),
       dtpDateTo_(Named(MakeDatePicker(this), "dtpDateTo")),
       chkSearchBySize_(Named(new QCheckBox("Size", this), "chkSearchBySize")),
       optSizeAt_(Named(new QRadioButton("at", this), "optSizeAt")),
-      cmbLeastMost_(Named(MakeList({"Least", "Most"}, this), "cmbLeastMost")),
+      cmbLeastMost_(Named(MakeList<SizeBound>({{"Least", SizeBound::AtLeast}, {"Most", SizeBound::AtMost}}, this),
+                          "cmbLeastMost")),
       txtSizeLeastMost_(Named(new NumberBox(NumberBox::Keys::Any, this), "txtSizeLeastMost")),
       optSizeBtn_(Named(new QRadioButton("between", this), "optSizeBtn")),
       txtSizeFrom_(Named(new NumberBox(NumberBox::Keys::Any, this), "txtSizeFrom")),
@@ -87,7 +111,7 @@ void AdvancedSearchOptions::ConnectEdits() {
   for (QRadioButton* option : {optInPeriod_, optBtnPeriod_, optSizeAt_, optSizeBtn_})
     connect(option, &QRadioButton::toggled, this, &AdvancedSearchOptions::Edited);
   for (QComboBox* list : {cmbDateRangeType_, cmbDateInPeriod_, cmbLeastMost_})
-    connect(list, &QComboBox::currentTextChanged, this, &AdvancedSearchOptions::Edited);
+    connect(list, &QComboBox::currentIndexChanged, this, &AdvancedSearchOptions::Edited);
   for (NumberBox* box : {txtInPeriod_, txtSizeLeastMost_, txtSizeFrom_, txtSizeTo_})
     connect(box, &NumberBox::Edited, this, &AdvancedSearchOptions::Edited);
   for (QDateTimeEdit* picker : {dtpDateFrom_, dtpDateTo_})
@@ -96,16 +120,16 @@ void AdvancedSearchOptions::ConnectEdits() {
 
 void AdvancedSearchOptions::Show(const SearchCriteria& criteria) {
   chkSearchByDate_->setChecked(criteria.dateEnabled);
-  cmbDateRangeType_->setCurrentText(QString::fromStdString(criteria.dateKind));
+  Choose(cmbDateRangeType_, criteria.dateKind);
   (criteria.dateMode == SearchCriteria::DateMode::InLast ? optInPeriod_ : optBtnPeriod_)->setChecked(true);
   txtInPeriod_->SetText(QString::fromStdString(criteria.periodCount));
-  cmbDateInPeriod_->setCurrentText(QString::fromStdString(criteria.periodUnit));
+  Choose(cmbDateInPeriod_, criteria.periodUnit);
   dtpDateFrom_->setDateTime(ToQDateTime(criteria.dateFrom));
   dtpDateTo_->setDateTime(ToQDateTime(criteria.dateTo));
 
   chkSearchBySize_->setChecked(criteria.sizeEnabled);
   (criteria.sizeMode == SearchCriteria::SizeMode::At ? optSizeAt_ : optSizeBtn_)->setChecked(true);
-  cmbLeastMost_->setCurrentText(QString::fromStdString(criteria.sizeBound));
+  Choose(cmbLeastMost_, criteria.sizeBound);
   txtSizeLeastMost_->SetText(QString::fromStdString(criteria.sizeLimit));
   txtSizeFrom_->SetText(QString::fromStdString(criteria.sizeFrom));
   txtSizeTo_->SetText(QString::fromStdString(criteria.sizeTo));
@@ -113,16 +137,16 @@ void AdvancedSearchOptions::Show(const SearchCriteria& criteria) {
 
 void AdvancedSearchOptions::ReadInto(SearchCriteria& criteria) const {
   criteria.dateEnabled = chkSearchByDate_->isChecked();
-  criteria.dateKind = Std(cmbDateRangeType_->currentText());
+  criteria.dateKind = Chosen<DateKind>(cmbDateRangeType_);
   criteria.dateMode = optInPeriod_->isChecked() ? SearchCriteria::DateMode::InLast : SearchCriteria::DateMode::Between;
   criteria.periodCount = Std(txtInPeriod_->Text());
-  criteria.periodUnit = Std(cmbDateInPeriod_->currentText());
+  criteria.periodUnit = Chosen<PeriodUnit>(cmbDateInPeriod_);
   criteria.dateFrom = FromQDateTime(dtpDateFrom_->dateTime());
   criteria.dateTo = FromQDateTime(dtpDateTo_->dateTime());
 
   criteria.sizeEnabled = chkSearchBySize_->isChecked();
   criteria.sizeMode = optSizeAt_->isChecked() ? SearchCriteria::SizeMode::At : SearchCriteria::SizeMode::Between;
-  criteria.sizeBound = Std(cmbLeastMost_->currentText());
+  criteria.sizeBound = Chosen<SizeBound>(cmbLeastMost_);
   criteria.sizeLimit = Std(txtSizeLeastMost_->Text());
   criteria.sizeFrom = Std(txtSizeFrom_->Text());
   criteria.sizeTo = Std(txtSizeTo_->Text());

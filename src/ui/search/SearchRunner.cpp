@@ -14,12 +14,9 @@ constexpr std::size_t kEventsPerTake = 64;
 }  // namespace
 
 SearchRunner::SearchRunner(ResultModel& model, const LiveCriteria& criteria, WalkSettings walkSettings, QObject* parent)
-    : QObject(parent),
-      model_(model),
-      criteria_(criteria),
-      walkSettings_(std::move(walkSettings)),
-      updater_(model.Table()),
-      queue_([this] { QMetaObject::invokeMethod(this, &SearchRunner::ApplyPendingEvents, Qt::QueuedConnection); }) {}
+    : QObject(parent), model_(model), criteria_(criteria), walkSettings_(std::move(walkSettings)), queue_([this] {
+        QMetaObject::invokeMethod(this, &SearchRunner::ApplyPendingEvents, Qt::QueuedConnection);
+      }) {}
 
 SearchRunner::~SearchRunner() { Stop(); }
 
@@ -27,7 +24,10 @@ void SearchRunner::Start(const std::string& folder) {
   if (running_) return;
   running_ = true;
   cancelRequested_ = false;
-  worker_ = std::thread([this, folder] { RunSearch(folder, criteria_, queue_, cancelRequested_, walkSettings_); });
+  worker_ = std::thread([this, folder] {
+    RunSearch(
+        folder, criteria_, [this](WalkEvent event) { queue_.Push(std::move(event)); }, cancelRequested_, walkSettings_);
+  });
 }
 
 void SearchRunner::Stop() {
@@ -41,56 +41,38 @@ void SearchRunner::ApplyPendingEvents() {
   QElapsedTimer slice;
   slice.start();
   while (running_ && slice.elapsed() < kSliceMilliseconds) {
-    const std::vector<SearchEvent> events = queue_.Take(kEventsPerTake);
+    std::vector<WalkEvent> events = queue_.Take(kEventsPerTake);
     if (events.empty()) break;
     for (std::size_t i = 0; i < events.size();) {
-      if (events[i].kind == SearchEvent::Kind::FileFound) {
+      if (std::holds_alternative<FoundFile>(events[i])) {
         i = AppendFiles(events, i);
       } else {
         Apply(events[i++]);
       }
     }
-    emit TextsChanged();
   }
   // Events left for the next slice: come back after the events that are waiting now.
   if (running_ && slice.elapsed() >= kSliceMilliseconds)
     QMetaObject::invokeMethod(this, &SearchRunner::ApplyPendingEvents, Qt::QueuedConnection);
 }
 
-std::size_t SearchRunner::AppendFiles(const std::vector<SearchEvent>& events, std::size_t from) {
-  std::size_t end = from;
+std::size_t SearchRunner::AppendFiles(std::vector<WalkEvent>& events, std::size_t from) {
+  std::vector<FoundFile> files;
   std::vector<QIcon> icons;
-  for (; end < events.size() && events[end].kind == SearchEvent::Kind::FileFound; ++end) {
-    const FileFacts& facts = events[end].file.facts;
-    icons.push_back(icons_.For(facts.fullPath, GetExtension(facts.name)));
+  std::size_t end = from;
+  for (; end < events.size() && std::holds_alternative<FoundFile>(events[end]); ++end) {
+    FoundFile& file = std::get<FoundFile>(events[end]);
+    icons.push_back(icons_.For(file.facts));
+    files.push_back(std::move(file));
   }
-  model_.AppendRows(
-      [&] {
-        for (std::size_t i = from; i < end; ++i) updater_.FileFound(events[i].file);
-      },
-      std::move(icons));
+  model_.AppendFiles(std::move(files), std::move(icons));
   return end;
 }
 
-void SearchRunner::Apply(const SearchEvent& event) {
-  switch (event.kind) {
-    case SearchEvent::Kind::FolderStarted:
-      icons_.NewFolder();
-      updater_.FolderStarted(event.folder);
-      break;
-    case SearchEvent::Kind::ResultsCleared:
-      model_.RemoveAllRows([this] { updater_.ResultsCleared(); });
-      break;
-    case SearchEvent::Kind::FileFound:
-      break;  // appended in runs by AppendFiles
-    case SearchEvent::Kind::FolderFinished:
-      updater_.FolderFinished(event.folder);
-      break;
-    case SearchEvent::Kind::SearchEnded:
-      updater_.SearchEnded(event.cancelled);
-      EndSearch();
-      break;
-  }
+void SearchRunner::Apply(const WalkEvent& event) {
+  if (std::holds_alternative<walk::FolderStarted>(event)) icons_.NewFolder();
+  model_.ApplySearchEvent(event);
+  if (std::holds_alternative<walk::SearchEnded>(event)) EndSearch();
 }
 
 void SearchRunner::EndSearch() {

@@ -5,7 +5,6 @@
 #include <string>
 #include <thread>
 
-#include "core/results/ResultTableUpdater.h"
 #include "core/search/FolderWalk.h"
 #include "core/search/LiveCriteria.h"
 #include "ui/results/FileIcons.h"
@@ -33,23 +32,20 @@ class SearchRunner : public QObject {
   void Stop();
 
  signals:
-  // The status texts or the total text of the table may have changed.
-  void TextsChanged();
   // The search has ended ("Done" or "Search Terminated by User" is in the table).
   void Finished();
 
  private:
   void ApplyPendingEvents();
-  // Applies events[from] and the FileFound events right after it as one append; returns
-  // the index of the first event after them.
-  std::size_t AppendFiles(const std::vector<SearchEvent>& events, std::size_t from);
-  void Apply(const SearchEvent& event);
+  // Applies the file found at events[from] and the files found right after it as one
+  // append; returns the index of the first event after them.
+  std::size_t AppendFiles(std::vector<WalkEvent>& events, std::size_t from);
+  void Apply(const WalkEvent& event);
   void EndSearch();
 
   ResultModel& model_;
   const LiveCriteria& criteria_;
   WalkSettings walkSettings_;
-  ResultTableUpdater updater_;
   FileIcons icons_;
   SearchEventQueue queue_;
   std::atomic<bool> cancelRequested_ = false;

@@ -198,9 +198,9 @@ void PreferencesDialog::Form_Load(const ResultTable& grid) {
   const bool fiveFlags = visibility.size() == 5;
   QStringList captions;
   std::vector<bool> shown;
-  for (int column = 0; column < 5; ++column) {
-    captions << ToQString(grid.Text(ResultTable::kHeaderRow, column));
-    shown.push_back(fiveFlags ? visibility[column] == "1" : !grid.ColumnHidden(column));
+  for (int column = 0; column < kColumnCount; ++column) {
+    captions << QString::fromUtf8(ColumnCaption(static_cast<Column>(column)));
+    shown.push_back(fiveFlags ? visibility[column] == "1" : !grid.ColumnHidden(static_cast<Column>(column)));
   }
   vsColumnSettings_->FillColumnSettings(captions, shown);
 }

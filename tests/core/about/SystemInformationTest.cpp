@@ -2,7 +2,6 @@
 #include <sys/stat.h>
 
 #include <map>
-#include <set>
 
 #include "core/about/PathRegistry.h"
 #include "core/about/SystemInformation.h"
@@ -13,13 +12,13 @@ namespace {
 
 class FakeRegistry : public Registry {
  public:
-  void Put(std::string_view key, std::string_view name, RegistryValue value) {
+  void Put(std::string_view key, std::string_view name, std::string value) {
     values_[std::string{key}][std::string{name}] = std::move(value);
   }
   bool HasKey(std::string_view root, std::string_view key) const override {
     return root == kRegistryRoot && values_.count(std::string{key}) > 0;
   }
-  std::optional<RegistryValue> Query(std::string_view, std::string_view key, std::string_view name) const override {
+  std::optional<std::string> Query(std::string_view, std::string_view key, std::string_view name) const override {
     const auto& values = values_.at(std::string{key});
     const auto found = values.find(std::string{name});
     if (found == values.end()) return std::nullopt;
@@ -27,86 +26,49 @@ class FakeRegistry : public Registry {
   }
 
  private:
-  std::map<std::string, std::map<std::string, RegistryValue>> values_;
+  std::map<std::string, std::map<std::string, std::string>> values_;
 };
 
-TEST(GetKeyValue, DropsAStringsTerminatingZeroOnlyWhenItIsThere) {
+TEST(GetKeyValue, ReadsValuesUpToTheBufferSize) {
   FakeRegistry registry;
-  registry.Put("k", "with", {kRegistryString, std::string("C:\\x.exe\0", 9)});
-  registry.Put("k", "without", {kRegistryString, "C:\\x.exe"});
-  registry.Put("k", "number", {kRegistryNumber, std::string("\x05\x10\x00\x80", 4)});
-  registry.Put("k", "binary", {3, "\x01\x02"});
-  registry.Put("k", "huge", {kRegistryString, std::string(1025, 'a')});
+  registry.Put("k", "path", "/opt/info");
+  registry.Put("k", "full", std::string(1024, 'a'));
+  registry.Put("k", "huge", std::string(1025, 'a'));
   std::string text = "before";
-  EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, "k", "with", text));
-  EXPECT_EQ(text, "C:\\x.exe");
-  EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, "k", "without", text));
-  EXPECT_EQ(text, "C:\\x.exe");
-  EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, "k", "number", text));
-  EXPECT_EQ(text, "2147487749");  // 0x80001005, read as its true value
-  text = "kept";
-  EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, "k", "binary", text));
-  EXPECT_EQ(text, "kept");
+  EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, "k", "path", text));
+  EXPECT_EQ(text, "/opt/info");
+  EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, "k", "full", text));
+  EXPECT_EQ(text.size(), 1024u);
   EXPECT_FALSE(GetKeyValue(registry, kRegistryRoot, "k", "huge", text));
   EXPECT_EQ(text, "");
   text = "x";
   EXPECT_FALSE(GetKeyValue(registry, kRegistryRoot, "k", "missing", text));
   EXPECT_EQ(text, "");
   text = "x";
-  EXPECT_FALSE(GetKeyValue(registry, kRegistryRoot, "no key", "with", text));
+  EXPECT_FALSE(GetKeyValue(registry, kRegistryRoot, "no key", "path", text));
   EXPECT_EQ(text, "");
 }
 
-struct Launches {
+TEST(StartSysInfo, TheRegisteredPathIsStartedEvenWhenItNamesNoProgram) {
   std::vector<std::string> started;
-  std::set<std::string> existing;
   bool startSucceeds = true;
-  SystemInfoServices Services() {
-    return {[this](const std::string& path) { return existing.count(path) > 0; },
-            [this](const std::string& command) {
-              started.push_back(command);
-              return startSucceeds && existing.count(command) > 0;
-            }};
-  }
-};
-
-TEST(StartSysInfo, TheRegisteredPathWinsEvenWhenItNamesNoProgram) {
+  const StartProgramFunction start = [&](const std::string& path) {
+    started.push_back(path);
+    return startSucceeds;
+  };
   FakeRegistry registry;
-  registry.Put(kProgramPathKey, kProgramPathValue, {kRegistryString, std::string("/opt/info\0", 10)});
-  registry.Put(kProgramFolderKey, kProgramFolderValue, {kRegistryString, "/tools"});
-  Launches launches;
-  launches.existing = {"/opt/info", "/tools/MSINFO32.EXE"};
-  EXPECT_TRUE(StartSysInfo(registry, launches.Services()));
-  EXPECT_EQ(launches.started, std::vector<std::string>{"/opt/info"});
-
-  launches.existing.erase("/opt/info");
-  launches.started.clear();
-  EXPECT_FALSE(StartSysInfo(registry, launches.Services()));
-  EXPECT_EQ(launches.started, std::vector<std::string>{"/opt/info"});  // the folder is not tried
-}
-
-TEST(StartSysInfo, TheFolderIsUsedOnlyWhenItHoldsTheProgram) {
-  FakeRegistry registry;
-  registry.Put(kProgramFolderKey, kProgramFolderValue, {kRegistryString, "/tools"});
-  Launches launches;
-  EXPECT_FALSE(StartSysInfo(registry, launches.Services()));
-  EXPECT_TRUE(launches.started.empty());
-  launches.existing = {"/tools/MSINFO32.EXE"};
-  EXPECT_TRUE(StartSysInfo(registry, launches.Services()));
-  EXPECT_EQ(launches.started, std::vector<std::string>{"/tools/MSINFO32.EXE"});
+  registry.Put(kProgramPathKey, kProgramPathValue, "/opt/info");
+  EXPECT_TRUE(StartSysInfo(registry, start));
+  startSucceeds = false;
+  EXPECT_FALSE(StartSysInfo(registry, start));
+  EXPECT_EQ(started, (std::vector<std::string>{"/opt/info", "/opt/info"}));
 
   FakeRegistry empty;
-  EXPECT_FALSE(StartSysInfo(empty, launches.Services()));
-}
-
-TEST(StartSysInfo, APathOfAnotherTypeGivesAnEmptyCommandThatFails) {
-  FakeRegistry registry;
-  registry.Put(kProgramPathKey, kProgramPathValue, {7, "a\0b\0"});
-  registry.Put(kProgramFolderKey, kProgramFolderValue, {kRegistryString, "/tools"});
-  Launches launches;
-  launches.existing = {"/tools/MSINFO32.EXE"};
-  EXPECT_FALSE(StartSysInfo(registry, launches.Services()));
-  EXPECT_TRUE(launches.started.empty());
+  EXPECT_FALSE(StartSysInfo(empty, start));
+  FakeRegistry blank;
+  blank.Put(kProgramPathKey, kProgramPathValue, "");
+  EXPECT_FALSE(StartSysInfo(blank, start));
+  EXPECT_EQ(started.size(), 2u);
 }
 
 TEST(PathRegistry, AnswersWithTheFirstKnownProgramOnThePath) {
@@ -122,7 +84,6 @@ TEST(PathRegistry, AnswersWithTheFirstKnownProgramOnThePath) {
   std::string program;
   EXPECT_TRUE(GetKeyValue(registry, kRegistryRoot, kProgramPathKey, kProgramPathValue, program));
   EXPECT_EQ(program, tree.Path("late/gnome-system-monitor"));
-  EXPECT_FALSE(GetKeyValue(registry, kRegistryRoot, kProgramFolderKey, kProgramFolderValue, program));
 
   const PathRegistry nothing(tree.Path("missing"));
   EXPECT_FALSE(GetKeyValue(nothing, kRegistryRoot, kProgramPathKey, kProgramPathValue, program));

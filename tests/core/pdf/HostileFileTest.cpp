@@ -11,7 +11,7 @@
 #include "core/pdf/QpdfCandidate.h"
 #include "core/pdf/QpdfPageCounter.h"
 #include "support/BusyMachine.h"
-#include "support/ChildProcess.h"
+#include "support/PeakMemory.h"
 #include "support/HostilePdf.h"
 #include "support/StreamPdf.h"
 #include "support/TempTree.h"

@@ -9,7 +9,7 @@
 
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfPageCounter.h"
-#include "support/ChildProcess.h"
+#include "support/OrdinaryUser.h"
 #include "support/SampleCorpus.h"
 #include "support/StreamPdf.h"
 #include "support/TempTree.h"

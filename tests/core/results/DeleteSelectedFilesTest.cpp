@@ -15,8 +15,14 @@ namespace fs = std::filesystem;
 struct Listed {
   ResultTable table;
   void Add(const std::string& path) {
-    const int row = table.AppendRow();
-    table.SetText(row, kFullPath, path);
+    FoundFile file;
+    file.facts.fullPath = path;
+    table.Append(file);
+  }
+  std::vector<bool> Hidden() const {
+    std::vector<bool> hidden;
+    for (std::size_t row = 0; row < table.RowCount(); ++row) hidden.push_back(table.Row(row).hidden);
+    return hidden;
   }
 };
 
@@ -25,22 +31,20 @@ TEST(DeleteSelectedFiles, RemovesOnlyTheSelectedFilesAndHidesTheirRows) {
   Listed listed;
   for (const char* name : {"a/one.pdf", "a/two.pdf", "b/three.pdf", "a/keep.pdf"}) listed.Add(tree.Write(name, "x"));
   tree.Write("a/unlisted.pdf", "x");
-  listed.table.SetRowSelected(1, true);
-  listed.table.SetRowSelected(3, true);
-  EXPECT_EQ(DeleteSelectedFiles(listed.table, RemoveListedFile), std::nullopt);
+  DeleteOutcome outcome = DeleteSelectedFiles(listed.table, {0, 2}, RemoveListedFile);
+  EXPECT_EQ(outcome.failedPath, std::nullopt);
+  EXPECT_EQ(outcome.hiddenRows, (std::vector<std::size_t>{0, 2}));
   EXPECT_FALSE(fs::exists(tree.Path("a/one.pdf")));
   EXPECT_FALSE(fs::exists(tree.Path("b/three.pdf")));
   for (const char* kept : {"a/two.pdf", "a/keep.pdf", "a/unlisted.pdf"})
     EXPECT_TRUE(fs::exists(tree.Path(kept))) << kept;
-  EXPECT_TRUE(listed.table.RowHidden(1));
-  EXPECT_FALSE(listed.table.RowHidden(2));
-  EXPECT_TRUE(listed.table.RowHidden(3));
+  EXPECT_EQ(listed.Hidden(), (std::vector<bool>{true, false, true, false}));
 
   // Select All then Delete again: the hidden rows' files are gone already and are skipped.
-  listed.table.SelectAll();
-  EXPECT_EQ(DeleteSelectedFiles(listed.table, RemoveListedFile), std::nullopt);
+  outcome = DeleteSelectedFiles(listed.table, {0, 1, 2, 3}, RemoveListedFile);
+  EXPECT_EQ(outcome.failedPath, std::nullopt);
+  EXPECT_EQ(outcome.hiddenRows, (std::vector<std::size_t>{1, 3}));
   EXPECT_EQ(fs::directory_iterator(tree.Path("a"))->path().filename(), "unlisted.pdf");
-  EXPECT_TRUE(listed.table.RowHidden(4));
 }
 
 TEST(DeleteSelectedFiles, StopsAtTheFirstFileThatCannotBeRemoved) {
@@ -48,14 +52,13 @@ TEST(DeleteSelectedFiles, StopsAtTheFirstFileThatCannotBeRemoved) {
   Listed listed;
   for (const char* name : {"one.pdf", "two.pdf", "three.pdf"}) listed.Add(tree.Write(name, "x"));
   ASSERT_EQ(chmod(tree.Path("two.pdf").c_str(), 0444), 0);
-  listed.table.SelectAll();
-  EXPECT_EQ(DeleteSelectedFiles(listed.table, RemoveListedFile), tree.Path("two.pdf"));
+  const DeleteOutcome outcome = DeleteSelectedFiles(listed.table, {0, 1, 2}, RemoveListedFile);
+  EXPECT_EQ(outcome.failedPath, tree.Path("two.pdf"));
+  EXPECT_EQ(outcome.hiddenRows, std::vector<std::size_t>{0});
   EXPECT_FALSE(fs::exists(tree.Path("one.pdf")));
   EXPECT_TRUE(fs::exists(tree.Path("two.pdf")));
   EXPECT_TRUE(fs::exists(tree.Path("three.pdf")));
-  EXPECT_TRUE(listed.table.RowHidden(1));
-  EXPECT_FALSE(listed.table.RowHidden(2));
-  EXPECT_FALSE(listed.table.RowHidden(3));
+  EXPECT_EQ(listed.Hidden(), (std::vector<bool>{true, false, false}));
 }
 
 TEST(RemoveListedFile, NeverRemovesAFolderOrWhatALinkPointsTo) {

@@ -1,119 +1,76 @@
 #include <gtest/gtest.h>
 
+#include "core/results/ApplyWalkEvent.h"
 #include "core/results/ResultTable.h"
-#include "core/results/ResultTableUpdater.h"
+#include "core/results/RowOrder.h"
+#include "support/FoundFiles.h"
 
 namespace folidex {
 namespace {
 
-int AddRow(ResultTable& table, const std::string& pages) {
-  const int row = table.AppendRow();
-  table.SetText(row, kPages, pages);
-  return row;
-}
+using test::Found;
 
-TEST(ResultTable, SumsTheNumericPagesCellsOnly) {
+TEST(ResultTable, SumsThePagesOfCountedFilesOnly) {
   ResultTable table;
-  AddRow(table, "12");
-  AddRow(table, "Error");
-  const int zero = AddRow(table, "0");
+  table.Append(Found("a.pdf", 1, 12));
+  table.Append(Found("b.pdf", 1, -1));
+  table.Append(Found("c.pdf", 1, 0));
   EXPECT_EQ(table.SumPages(), 12);
-  table.SetText(zero, kPages, "2147483647");
-  table.SetText(zero, kPages, "2147483647");  // a rewrite replaces, it does not add again
-  AddRow(table, "2147483647");
+  table.Append(Found("d.pdf", 1, 2147483647));
+  table.Append(Found("e.pdf", 1, 2147483647));
   EXPECT_EQ(table.SumPages(), 12 + 2 * 2147483647LL);
-  table.RemoveAllRows();
+  table.Clear();
   EXPECT_EQ(table.SumPages(), 0);
-}
-
-TEST(ResultTable, SelectAllAndInvertIncludeHiddenRows) {
-  ResultTable table;
-  table.SelectAll();
-  table.InvertSelection();
-  EXPECT_EQ(table.SelectedCount(), 0);
-  EXPECT_EQ(table.CursorRow(), ResultTable::kHeaderRow);
-
-  for (int i = 0; i < 4; ++i) AddRow(table, "1");
-  table.SetRowHidden(2, true);
-  table.SetRowSelected(3, true);
-  table.InvertSelection();
-  EXPECT_EQ(table.SelectedCount(), 3);
-  EXPECT_EQ(table.SelectedRow(1), 2);
-  EXPECT_EQ(table.SelectedRows(), (std::vector<int>{1, 2, 4}));
-  table.SelectAll();
-  EXPECT_EQ(table.SelectedCount(), 4);
-  table.InvertSelection();
-  EXPECT_EQ(table.SelectedCount(), 0);
-  EXPECT_TRUE(table.RowHidden(2));
-}
-
-TEST(ResultTable, RemovingRowsKeepsTheHeaderColumnFlagsAndTexts) {
-  ResultTable table;
-  table.SetColumnHidden(kLocation, true);
-  table.SetColumnHidden(kFullPath, false);  // the two key columns stay hidden
-  table.SetStatusText("3 file(s) found", "Files");
-  table.SetTotalText("Total Pages : 7");
-  AddRow(table, "7");
-  table.SetCursor(1, kPages);
-  table.RemoveAllRows();
-  EXPECT_EQ(table.RowCount(), 1);
-  EXPECT_EQ(table.Text(0, kModifiedDate), "Modified Date");
-  EXPECT_TRUE(table.ColumnHidden(kLocation));
-  EXPECT_TRUE(table.ColumnHidden(kFullPath));
-  EXPECT_EQ(table.StatusText("Files"), "3 file(s) found");
-  EXPECT_EQ(table.TotalText(), "Total Pages : 7");
-  EXPECT_EQ(table.CursorRow(), ResultTable::kHeaderRow);
-  EXPECT_THROW(table.SetStatusText("x", "Clock"), std::invalid_argument);
 }
 
 TEST(ResultTable, ReorderingMovesWholeRowsWithTheirFlags) {
   ResultTable table;
-  for (const char* pages : {"1", "2", "3"}) AddRow(table, pages);
-  table.SetRowHidden(1, true);
-  table.SetRowSelected(3, true);
-  table.ReorderDataRows({3, 1, 2});
-  EXPECT_EQ(table.Text(1, kPages), "3");
-  EXPECT_TRUE(table.RowSelected(1));
-  EXPECT_TRUE(table.RowHidden(2));
-  EXPECT_EQ(table.Text(0, kPages), "Pages");
-  EXPECT_THROW(table.ReorderDataRows({1, 1, 2}), std::invalid_argument);
+  for (const char* name : {"a.pdf", "b.pdf", "c.pdf"}) table.Append(Found(name));
+  table.SetRowHidden(0, true);
+  table.Reorder({2, 0, 1});
+  EXPECT_EQ(table.Row(0).file.facts.name, "c.pdf");
+  EXPECT_TRUE(table.Row(1).hidden);
+  EXPECT_FALSE(table.Row(0).hidden);
+  EXPECT_THROW(table.Reorder({0, 0, 1}), std::invalid_argument);
+  EXPECT_THROW(table.Reorder({0, 1}), std::invalid_argument);
 }
 
-FoundFile Found(const std::string& name, int pages) {
-  FoundFile file;
-  file.facts.name = name;
-  file.facts.fullPath = "/docs/" + name;
-  file.facts.folder = "/docs";
-  file.pages = pages;
-  return file;
-}
-
-TEST(ResultTableUpdater, KeepsTheStatusTextsAndTotalAsASearchGoes) {
+TEST(RowOrder, FilesThatCouldNotBeCountedSortAfterEveryNumberAndStayInOrder) {
   ResultTable table;
-  AddRow(table, "99");  // left from an earlier search
-  ResultTableUpdater updater(table);
+  for (const auto& [name, pages] : {std::pair{"a", 12}, {"b", -1}, {"c", 100}, {"d", -1}, {"e", 3}})
+    table.Append(Found(name, 1, pages));
+  EXPECT_EQ(SortedRowOrder(table, kPages, true), (std::vector<std::size_t>{4, 0, 2, 1, 3}));
+  EXPECT_EQ(SortedRowOrder(table, kPages, false), (std::vector<std::size_t>{1, 3, 2, 0, 4}));
+}
 
-  updater.FolderStarted("/docs/");
-  updater.ResultsCleared();
-  EXPECT_EQ(table.StatusText("Message"), "Searching /docs/");
-  EXPECT_EQ(table.RowCount(), 1);
-  updater.FolderStarted("/docs/empty");
-  updater.FolderFinished("/docs/empty");
-  EXPECT_EQ(table.StatusText("Files"), "No file found");
+TEST(ApplyWalkEvent, KeepsTheStatusTextsAndTotalAsASearchGoes) {
+  ResultTable table;
+  table.Append(Found("left from an earlier search.pdf", 1, 99));
+  table.SetColumnHidden(kLocation, true);
+
+  ApplyWalkEvent(table, walk::FolderStarted{"/docs/"});
+  ApplyWalkEvent(table, walk::ResultsCleared{});
+  EXPECT_EQ(table.StatusText(StatusPanel::Message), "Searching /docs/");
+  EXPECT_TRUE(table.Empty());
+  EXPECT_TRUE(table.ColumnHidden(kLocation));
   EXPECT_EQ(table.TotalText(), "Total Pages : 0");
+  ApplyWalkEvent(table, walk::FolderStarted{"/docs/empty"});
+  ApplyWalkEvent(table, walk::FolderUnreadable{"/docs/empty", "Permission denied"});
+  ApplyWalkEvent(table, walk::FolderFinished{"/docs/empty"});
+  EXPECT_EQ(table.StatusText(StatusPanel::Files), "No file found");
+  EXPECT_EQ(table.StatusText(StatusPanel::Message), "Searching /docs/empty");
 
-  updater.FileFound(Found("a.pdf", 12));
-  updater.FileFound(Found("broken.pdf", -1));
-  updater.FileFound(Found("blank.pdf", 0));
+  ApplyWalkEvent(table, Found("a.pdf", 1, 12));
+  ApplyWalkEvent(table, Found("broken.pdf", 1, -1));
+  ApplyWalkEvent(table, Found("blank.pdf", 1, 0));
   EXPECT_EQ(table.TotalText(), "Total Pages : 0");  // refreshed once per folder, not per file
-  updater.FolderFinished("/docs/");
-  EXPECT_EQ(table.StatusText("Files"), "3 file(s) found");
+  ApplyWalkEvent(table, walk::FolderFinished{"/docs/"});
+  EXPECT_EQ(table.StatusText(StatusPanel::Files), "3 file(s) found");
   EXPECT_EQ(table.TotalText(), "Total Pages : 12");
-  EXPECT_EQ(table.Text(2, kPages), "Error");
-  updater.SearchEnded(false);
-  EXPECT_EQ(table.StatusText("Message"), "Done");
-  updater.SearchEnded(true);
-  EXPECT_EQ(table.StatusText("Message"), "Search Terminated by User");
+  ApplyWalkEvent(table, walk::SearchEnded{false});
+  EXPECT_EQ(table.StatusText(StatusPanel::Message), "Done");
+  ApplyWalkEvent(table, walk::SearchEnded{true});
+  EXPECT_EQ(table.StatusText(StatusPanel::Message), "Search Terminated by User");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ FileFacts FileStamped(LocalTime modified, std::uint64_t size = 100) {
   return file;
 }
 
-SearchCriteria InLast(const std::string& count, const std::string& unit) {
+SearchCriteria InLast(const std::string& count, PeriodUnit unit) {
   SearchCriteria criteria;
   criteria.dateEnabled = true;
   criteria.dateMode = SearchCriteria::DateMode::InLast;
@@ -28,7 +28,7 @@ SearchCriteria InLast(const std::string& count, const std::string& unit) {
   return criteria;
 }
 
-SearchCriteria SizeAt(const std::string& bound, const std::string& limit) {
+SearchCriteria SizeAt(SizeBound bound, const std::string& limit) {
   SearchCriteria criteria;
   criteria.sizeEnabled = true;
   criteria.sizeBound = bound;
@@ -38,33 +38,33 @@ SearchCriteria SizeAt(const std::string& bound, const std::string& limit) {
 
 TEST(MatchesDateAndSize, InTheLastDaysCoversTheDaysBeforeTodayUpToMidnight) {
   const LocalTime now = At(2026, 6, 10, 14, 30);
-  const SearchCriteria oneDay = InLast("1", "Day(s)");
+  const SearchCriteria oneDay = InLast("1", PeriodUnit::Days);
   EXPECT_TRUE(MatchesDateAndSize(oneDay, FileStamped(At(2026, 6, 9, 8)), now));
   EXPECT_TRUE(MatchesDateAndSize(oneDay, FileStamped(At(2026, 6, 10, 0)), now));
   EXPECT_FALSE(MatchesDateAndSize(oneDay, FileStamped(At(2026, 6, 10, 8)), now));
   EXPECT_FALSE(MatchesDateAndSize(oneDay, FileStamped(At(2026, 6, 8, 23, 59)), now));
 
-  const SearchCriteria today = InLast("0", "Day(s)");
+  const SearchCriteria today = InLast("0", PeriodUnit::Days);
   EXPECT_TRUE(MatchesDateAndSize(today, FileStamped(At(2026, 6, 10, 0)), now));
   EXPECT_FALSE(MatchesDateAndSize(today, FileStamped(At(2026, 6, 10, 0, 1)), now));
 }
 
 TEST(MatchesDateAndSize, MonthStepsFallBackToTheLastDayOfTheMonth) {
   const LocalTime now = At(2025, 3, 31, 9);
-  const SearchCriteria oneMonth = InLast("1", "Month(s)");
+  const SearchCriteria oneMonth = InLast("1", PeriodUnit::Months);
   EXPECT_TRUE(MatchesDateAndSize(oneMonth, FileStamped(At(2025, 2, 28, 0)), now));
   EXPECT_FALSE(MatchesDateAndSize(oneMonth, FileStamped(At(2025, 2, 27, 23, 59)), now));
-  EXPECT_TRUE(MatchesDateAndSize(InLast("13", "Month(s)"), FileStamped(At(2024, 2, 29, 0)), now));
+  EXPECT_TRUE(MatchesDateAndSize(InLast("13", PeriodUnit::Months), FileStamped(At(2024, 2, 29, 0)), now));
 }
 
 TEST(MatchesDateAndSize, PeriodTextsThatDoNotConvertListNothing) {
   const LocalTime now = At(2026, 6, 10, 12);
   const FileFacts file = FileStamped(At(2026, 6, 9, 12));
-  EXPECT_FALSE(MatchesDateAndSize(InLast("", "Day(s)"), file, now));
-  EXPECT_FALSE(MatchesDateAndSize(InLast("ten", "Day(s)"), file, now));
-  EXPECT_FALSE(MatchesDateAndSize(InLast("40000", "Day(s)"), file, now));
-  EXPECT_TRUE(MatchesDateAndSize(InLast("32767", "Day(s)"), file, now));
-  EXPECT_FALSE(MatchesDateAndSize(InLast("32767", "Month(s)"), file, now));  // before year 100
+  EXPECT_FALSE(MatchesDateAndSize(InLast("", PeriodUnit::Days), file, now));
+  EXPECT_FALSE(MatchesDateAndSize(InLast("ten", PeriodUnit::Days), file, now));
+  EXPECT_FALSE(MatchesDateAndSize(InLast("40000", PeriodUnit::Days), file, now));
+  EXPECT_TRUE(MatchesDateAndSize(InLast("32767", PeriodUnit::Days), file, now));
+  EXPECT_FALSE(MatchesDateAndSize(InLast("32767", PeriodUnit::Months), file, now));  // before year 100
 }
 
 TEST(MatchesDateAndSize, BetweenUsesBothDaysAtMidnight) {
@@ -91,26 +91,26 @@ TEST(MatchesDateAndSize, PicksTheTimeStampTheKindNames) {
   criteria.dateTo = At(2026, 5, 3);
   const LocalTime now = At(2026, 6, 1);
 
-  criteria.dateKind = "Files Last Accessed";
+  EXPECT_TRUE(MatchesDateAndSize(criteria, file, now));  // modified, the default
+  criteria.dateKind = DateKind::LastAccessed;
   EXPECT_FALSE(MatchesDateAndSize(criteria, file, now));
-  criteria.dateKind = "Files Created";
+  criteria.dateKind = DateKind::Created;
   EXPECT_FALSE(MatchesDateAndSize(criteria, file, now));  // no creation time known
   file.created = At(2026, 5, 2);
   EXPECT_TRUE(MatchesDateAndSize(criteria, file, now));
-  criteria.dateKind = "Something else";
   file.created = At(2000, 1, 1);
-  EXPECT_TRUE(MatchesDateAndSize(criteria, file, now));  // no date test at all
+  EXPECT_FALSE(MatchesDateAndSize(criteria, file, now));
 }
 
 TEST(MatchesDateAndSize, SizesAreWholeKilobytesRoundedUp) {
   const LocalTime now = At(2026, 6, 10);
-  EXPECT_TRUE(MatchesDateAndSize(SizeAt("Least", "0"), FileStamped(now, 0), now));
-  EXPECT_TRUE(MatchesDateAndSize(SizeAt("Most", "0"), FileStamped(now, 0), now));
-  EXPECT_FALSE(MatchesDateAndSize(SizeAt("Most", "0"), FileStamped(now, 1), now));
-  EXPECT_TRUE(MatchesDateAndSize(SizeAt("Least", "2"), FileStamped(now, 1025), now));
-  EXPECT_FALSE(MatchesDateAndSize(SizeAt("Least", "2"), FileStamped(now, 1024), now));
-  EXPECT_FALSE(MatchesDateAndSize(SizeAt("Least", "abc"), FileStamped(now, 1), now));
-  EXPECT_FALSE(MatchesDateAndSize(SizeAt("Least", "3000000000"), FileStamped(now, 1), now));
+  EXPECT_TRUE(MatchesDateAndSize(SizeAt(SizeBound::AtLeast, "0"), FileStamped(now, 0), now));
+  EXPECT_TRUE(MatchesDateAndSize(SizeAt(SizeBound::AtMost, "0"), FileStamped(now, 0), now));
+  EXPECT_FALSE(MatchesDateAndSize(SizeAt(SizeBound::AtMost, "0"), FileStamped(now, 1), now));
+  EXPECT_TRUE(MatchesDateAndSize(SizeAt(SizeBound::AtLeast, "2"), FileStamped(now, 1025), now));
+  EXPECT_FALSE(MatchesDateAndSize(SizeAt(SizeBound::AtLeast, "2"), FileStamped(now, 1024), now));
+  EXPECT_FALSE(MatchesDateAndSize(SizeAt(SizeBound::AtLeast, "abc"), FileStamped(now, 1), now));
+  EXPECT_FALSE(MatchesDateAndSize(SizeAt(SizeBound::AtLeast, "3000000000"), FileStamped(now, 1), now));
 
   SearchCriteria between;
   between.sizeEnabled = true;

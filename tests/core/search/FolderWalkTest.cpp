@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "core/common/Overloaded.h"
 #include "core/search/FolderWalk.h"
 #include "support/TempTree.h"
 
@@ -15,17 +16,27 @@ namespace {
 using test::TempTree;
 
 // Writes every event as one line, paths relative to the tree, so a test can compare the walk's order.
-class EventLog : public WalkEvents {
+class EventLog {
  public:
   explicit EventLog(const TempTree& tree) : root_(tree.Path()) {}
 
-  void FolderStarted(const std::string& folder) override { lines.push_back("start " + Relative(folder)); }
-  void ResultsCleared() override { lines.push_back("clear"); }
-  void FileFound(const FoundFile& file) override {
-    lines.push_back("file " + Relative(file.facts.fullPath) + " " + std::to_string(file.pages));
+  void operator()(const WalkEvent& event) {
+    lines.push_back(std::visit(
+        Overloaded{
+            [&](const walk::FolderStarted& started) { return "start " + Relative(started.folder); },
+            [&](const walk::ResultsCleared&) { return std::string("clear"); },
+            [&](const FoundFile& file) {
+              return "file " + Relative(file.facts.fullPath) + " " +
+                     (file.pages.Counted() ? std::to_string(file.pages.Pages()) : "failed");
+            },
+            [&](const walk::FolderUnreadable& unreadable) {
+              return "unreadable " + Relative(unreadable.folder) + ": " + unreadable.reason;
+            },
+            [&](const walk::FolderFinished& finished) { return "end " + Relative(finished.folder); },
+            [&](const walk::SearchEnded& ended) { return std::string(ended.cancelled ? "cancelled" : "done"); },
+        },
+        event));
   }
-  void FolderFinished(const std::string& folder) override { lines.push_back("end " + Relative(folder)); }
-  void SearchEnded(bool cancelled) override { lines.push_back(cancelled ? "cancelled" : "done"); }
 
   std::vector<std::string> Files() const {
     std::vector<std::string> files;
@@ -59,7 +70,7 @@ struct Walk {
   void Run(const std::string& folder, WalkSettings settings = {}) {
     if (!settings.countPages) settings.countPages = PagesFromSize;
     if (settings.jobs == 0) settings.jobs = 1;
-    RunSearch(folder, criteria, log, cancel, settings);
+    RunSearch(folder, criteria, std::ref(log), cancel, settings);
   }
   LiveCriteria criteria;
   std::atomic<bool> cancel{false};
@@ -96,7 +107,7 @@ TEST(FolderWalk, ListsAFoldersOwnFilesBeforeItsSubfoldersDepthFirst) {
                                           "end sub1/deep",
                                           "end sub1",
                                           "start sub2",
-                                          "file sub2/e.pdf -1",
+                                          "file sub2/e.pdf failed",
                                           "end sub2",
                                           "end .",
                                           "done"};
@@ -154,6 +165,11 @@ TEST(FolderWalk, AFolderThatCannotBeReadEndsThatFolderOnly) {
   std::vector<std::string> expected{"a/one.pdf", "c/three.pdf"};
   if (!canLock) expected.insert(expected.begin() + 1, "b/locked.pdf");
   EXPECT_EQ(walk.log.Files(), expected);
+  const auto reported = [&](const std::string& line) {
+    return std::find(walk.log.lines.begin(), walk.log.lines.end(), line) != walk.log.lines.end();
+  };
+  EXPECT_TRUE(reported("unreadable d: No such file or directory"));
+  EXPECT_EQ(reported("unreadable b: Permission denied"), canLock);
   EXPECT_EQ(walk.log.lines.back(), "done");
 }
 
@@ -161,7 +177,9 @@ TEST(FolderWalk, AMissingTopFolderStillEndsTheSearch) {
   TempTree tree;
   Walk walk(tree);
   walk.Run(tree.Path("nowhere"));
-  EXPECT_EQ(walk.log.lines, (std::vector<std::string>{"start nowhere", "clear", "end nowhere", "done"}));
+  EXPECT_EQ(walk.log.lines,
+            (std::vector<std::string>{"start nowhere", "clear", "unreadable nowhere: No such file or directory",
+                                      "end nowhere", "done"}));
 }
 
 TEST(FolderWalk, FollowsLinksToFoldersOnceSoALoopEnds) {
@@ -230,7 +248,7 @@ TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {
     if (path.ends_with("a.pdf")) {
       SearchCriteria criteria;
       criteria.sizeEnabled = true;
-      criteria.sizeBound = "Most";
+      criteria.sizeBound = SizeBound::AtMost;
       criteria.sizeLimit = "0";  // nothing of one byte passes any more
       criteria.includeSubfolders = true;
       walk.criteria.Set(criteria);

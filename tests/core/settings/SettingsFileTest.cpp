@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "core/settings/SettingsFile.h"
-#include "support/ChildProcess.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempTree.h"
 
 namespace folidex {
@@ -227,6 +227,8 @@ TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
   TempTree tree;
   const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
   fs::permissions(tree.Root(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read |
+                            fs::perms::others_write);  // the file may be written, its folder not
   fs::permissions(file.parent_path(),
                   fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
   EXPECT_TRUE(RunAsOrdinaryUser([&] {

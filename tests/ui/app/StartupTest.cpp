@@ -1,5 +1,7 @@
+#include <QDir>
 #include <QLineEdit>
 #include <QTest>
+#include <tuple>
 
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
@@ -39,10 +41,10 @@ class StartupTest : public QObject {
     QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(tree.Path() + "/"));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->MessageText() == "Done"; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
     QCOMPARE(probe.searchButton->text(), QString("&Search"));
     QCOMPARE(probe.Rows(), 2);
-    QCOMPARE(probe.statusBar->FilesText(), QString("2 file(s) found"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("2 file(s) found"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 5"));
 
     tree.Write("later.pdf", MakePdf(1));
@@ -53,6 +55,44 @@ class StartupTest : public QObject {
     QTest::qWait(200);
     QCOMPARE(probe.searchButton->text(), QString("&Search"));
     QCOMPARE(probe.Rows(), 2);
+  }
+
+  // A folder given on the command line is searched first instead of the start-up folder;
+  // a file given, also by a relative path, stands for its folder; a path that does not
+  // exist is reported and the start-up folder is searched.
+  void PathToOpenIsSearchedFirst() {
+    TempTree startup;
+    startup.Write("startup.pdf", MakePdf(1));
+    TempTree given;
+    given.Write("given.pdf", MakePdf(2));
+    given.Write("notes.txt", "not a pdf");
+    TempTree program;
+    program.Write("Settings/Settings.ini", "[General]\r\nStartupFolder=" + startup.Path() + "\r\n");
+    const QString givenFolder = QString::fromStdString(given.Path());
+    const QString missing = QString::fromStdString(given.Path("missing"));
+    const QString workingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(givenFolder));
+
+    for (const auto& [path, searched, total, message] :
+         {std::tuple{givenFolder, givenFolder, "Total Pages : 2", QString()},
+          std::tuple{QString("notes.txt"), givenFolder, "Total Pages : 2", QString()},
+          std::tuple{missing, QString::fromStdString(startup.Path()), "Total Pages : 1",
+                     "Unable to open " + missing + "\r\n\r\nNo such file or directory"}}) {
+      QStringList shown;
+      StartupOptions options = OptionsFor(program);
+      options.pathToOpen = path;
+      options.showMessage = [&shown](const QString& text) { shown << text; };
+      AppSettings settings;
+      const std::unique_ptr<MainWindow> window = StartUp(settings, options);
+      QVERIFY(window);
+      MainWindowProbe probe(*window);
+      QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+      QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), searched + "/");
+      window->activateWindow();
+      QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
+      QCOMPARE(probe.totalLabel->text(), QString(total));
+    }
+    QVERIFY(QDir::setCurrent(workingFolder));
   }
 
   // The tree stores its selection with one trailing "/", and Enter on it searches it.
@@ -72,7 +112,7 @@ class StartupTest : public QObject {
     QTest::keyClick(tree, Qt::Key_Return);
     QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
     QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.statusBar->MessageText(), QString("Done"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Done"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
   }
 

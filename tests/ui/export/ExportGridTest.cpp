@@ -15,6 +15,7 @@
 
 #include "WhenModal.h"
 #include "core/export/ExportWriter.h"
+#include "support/FoundFiles.h"
 #include "support/TempTree.h"
 #include "ui/app/MainWindow.h"
 #include "ui/export/ExportDialog.h"
@@ -25,9 +26,9 @@ namespace {
 
 ResultTable SampleTable() {
   ResultTable table;
-  table.AppendRow({"a.pdf", "/docs", "1,234 KB", "07/26/2005 03:05 PM", "12", "/docs/a.pdf", "1234"});
-  table.AppendRow({"say \"hi\".pdf", "/docs", "1 KB", "01/02/2006 10:00 AM", "Error", "/docs/say \"hi\".pdf", "1"});
-  table.AppendRow({"Übersicht\tline\nbreak.pdf", "/docs/more", "3 KB", "01/03/2006 11:00 PM", "3", "/x", "3"});
+  table.Append(Found("a.pdf", 1234 * 1024, 12, At(2005, 7, 26, 15, 5)));
+  table.Append(Found("say \"hi\".pdf", 1, -1, At(2006, 1, 2, 10)));
+  table.Append(Found("Übersicht\tline\nbreak.pdf", 3 * 1024, 3, At(2006, 1, 3, 23), "/docs/more"));
   return table;
 }
 
@@ -70,9 +71,9 @@ class ExportGridTest : public QObject {
     const std::string target = tree.Write("list.csv", "old contents");
     ResultTable table = SampleTable();
     table.SetColumnHidden(kLocation, true);
-    table.SetRowHidden(1, true);
-    table.ReorderDataRows({2, 1, 3});
-    FakePrompts prompts({Q(target), ""}, [&table] { table.AppendRow({"late.pdf", "/docs", "1 KB", "", "1", "", ""}); });
+    table.SetRowHidden(0, true);
+    table.Reorder({1, 0, 2});
+    FakePrompts prompts({Q(target), ""}, [&table] { table.Append(Found("late.pdf")); });
     ExportFoundFiles(table, prompts.prompts);
     QCOMPARE(prompts.messages, QStringList{"Meta Data exported successfully to " + Q(target)});
     QCOMPARE(tree.Read("list.csv"), std::string("File Name\tSize\tModified Date\tPages\r\n"

@@ -7,7 +7,6 @@
 #include <filesystem>
 
 #include "MainWindowProbe.h"
-#include "core/results/ResultTableUpdater.h"
 #include "support/TempTree.h"
 #include "ui/results/FileActions.h"
 
@@ -36,21 +35,17 @@ struct ScriptedPrompts : DeletePrompts {
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
-// Appends one row per file, its Pages cell holding `pages`.
+// Appends one row per file, with `pages` pages.
 void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {
-  ResultTableUpdater updater(model.Table());
-  model.AppendRows(
-      [&] {
-        for (const std::string& path : paths) {
-          FoundFile file;
-          file.facts.fullPath = path;
-          file.facts.name = std::filesystem::path(path).filename();
-          file.facts.folder = std::filesystem::path(path).parent_path();
-          file.pages = pages;
-          updater.FileFound(file);
-        }
-      },
-      std::vector<QIcon>(paths.size()));
+  std::vector<FoundFile> files;
+  for (const std::string& path : paths) {
+    FoundFile& file = files.emplace_back();
+    file.facts.fullPath = path;
+    file.facts.name = std::filesystem::path(path).filename();
+    file.facts.folder = std::filesystem::path(path).parent_path();
+    file.pages = PageCount::FromCounter(pages);
+  }
+  model.AppendFiles(std::move(files), {});
 }
 
 }  // namespace
@@ -86,11 +81,9 @@ class FileActionsTest : public QObject {
   // message names the second, and the second and third stay with their rows.
   void ReadOnlySecondFileStopsTheDelete() {
     Fill(*model_, {paths_[0], paths_[1], paths_[2], paths_[3]});
-    ResultTable& table = model_->Table();
-    table.SetStatusText("4 file(s) found", "Files");
-    table.SetTotalText("Total Pages : 4");
+    model_->ApplySearchEvent(walk::FolderFinished{tree_->Path()});
     chmod(paths_[1].c_str(), 0444);
-    SelectRows({1, 2, 3});
+    SelectRows({0, 1, 2});
 
     actions_->mnuFileDelete_Click();
 
@@ -99,13 +92,13 @@ class FileActionsTest : public QObject {
     QVERIFY(!Exists(paths_[0]));
     for (int i = 1; i < 5; ++i) QVERIFY(Exists(paths_[i]));
     QCOMPARE(HiddenRows(), (std::vector<bool>{true, false, false, false}));
-    QCOMPARE(table.StatusText("Files"), std::string("4 file(s) found"));
-    QCOMPARE(table.TotalText(), std::string("Total Pages : 4"));
+    QCOMPARE(model_->Table().StatusText(StatusPanel::Files), std::string("4 file(s) found"));
+    QCOMPARE(model_->Table().TotalText(), std::string("Total Pages : 4"));
   }
 
   void NoAtTheConfirmationChangesNothing() {
     Fill(*model_, {paths_[0], paths_[1]});
-    SelectRows({1, 2});
+    SelectRows({0, 1});
     prompts_->answerYes = false;
     actions_->mnuFileDelete_Click();
     QCOMPARE(prompts_->confirmations, 1);
@@ -116,11 +109,11 @@ class FileActionsTest : public QObject {
   // "Select All" after a delete selects the hidden row too; it is skipped, not failed on.
   void SelectAllAfterADeleteSkipsTheHiddenRows() {
     Fill(*model_, {paths_[0], paths_[1], paths_[2]});
-    SelectRows({2});
+    SelectRows({1});
     actions_->mnuFileDelete_Click();
     QCOMPARE(HiddenRows(), (std::vector<bool>{false, true, false}));
 
-    grid_->SelectAll();
+    model_->SelectAll();
     actions_->mnuFileDelete_Click();
     QCOMPARE(prompts_->failures, QStringList{});
     QCOMPARE(HiddenRows(), (std::vector<bool>{true, true, true}));
@@ -138,12 +131,14 @@ class FileActionsTest : public QObject {
     QCOMPARE(prompts_->confirmations, 0);
 
     Fill(*model_, {paths_[0], paths_[1]}, 7);
+    actions_->mnuFileOpen_Click();  // the cursor stands on the first row until one is clicked
     grid_->setCurrentIndex(model_->index(1, 0));
     actions_->mnuFileOpen_Click();
     actions_->mnuFileProperties_Click();
     actions_->mnuFileShowContainingFolder_Click();
-    const QString second = QString::fromStdString(paths_[1]);
-    QCOMPARE(desktop_->calls, (QStringList{"open " + second, "properties " + second + " 7", "folder " + second}));
+    const QString first = QString::fromStdString(paths_[0]), second = QString::fromStdString(paths_[1]);
+    QCOMPARE(desktop_->calls,
+             (QStringList{"open " + first, "open " + second, "properties " + second + " 7", "folder " + second}));
   }
 
   // In the main window the Delete key runs "Delete", which asks with the program's own
@@ -158,7 +153,6 @@ class FileActionsTest : public QObject {
     MainWindowProbe probe(window);
     QVERIFY(probe.WaitForSearchEnd());
     Fill(probe.Model(), {paths_[0]});
-    probe.grid->ShowRowFlags();
     probe.grid->selectRow(0);
     probe.grid->setFocus();
 
@@ -186,8 +180,8 @@ class FileActionsTest : public QObject {
 
  private:
   void SelectRows(const std::vector<int>& rows) {
-    for (const int row : rows) model_->Table().SetRowSelected(row, true);
-    grid_->ShowRowFlags();
+    for (const int row : rows)
+      model_->Selection()->select(model_->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
   }
 
   // Whether each data row is hidden in the grid, in row order.

@@ -1,26 +1,23 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "core/results/ResultTableUpdater.h"
+#include "support/FoundFiles.h"
 #include "ui/results/ResultGrid.h"
 
 namespace folidex::test {
 namespace {
 
 FoundFile File(const std::string& name, std::uint64_t bytes, int pages, LocalTime modified = {}) {
-  FoundFile file;
-  file.facts.name = name;
-  file.facts.folder = "/docs";
-  file.facts.fullPath = "/docs/" + name;
-  file.facts.size = bytes;
-  file.facts.modified = modified;
-  file.pages = pages;
-  return file;
+  return Found(name, bytes, pages, modified);
 }
 
-std::vector<std::string> Column(const ResultTable& table, int column) {
-  std::vector<std::string> cells;
-  for (int row = 1; row < table.RowCount(); ++row) cells.push_back(table.Text(row, column));
+// Stands in for removing files from the disk.
+bool Removed(const std::string&) { return true; }
+
+// The texts of one grid column, top to bottom.
+QStringList Column(const QAbstractItemModel& model, int column) {
+  QStringList cells;
+  for (int row = 0; row < model.rowCount(); ++row) cells << model.index(row, column).data().toString();
   return cells;
 }
 
@@ -59,47 +56,98 @@ class ResultGridTest : public QObject {
     model_.reset();
   }
 
+  // Every cell as the grid shows it.
+  void CellsShowTheTextsOfTheirFile() {
+    using namespace std::chrono;
+    const local_days day{year{2005} / 7 / 26};
+    Fill({File("report.final.PDF", 1500000, 128, day + hours{15} + minutes{5} + seconds{59}),
+          File("empty.pdf", 0, -1, day + minutes{7}), File("blank.pdf", 1025, 0, day + hours{12})});
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"report.final.PDF", "empty.pdf", "blank.pdf"}));
+    QCOMPARE(Column(*model_, kLocation), (QStringList{"/docs", "/docs", "/docs"}));
+    QCOMPARE(Column(*model_, kSize), (QStringList{"1,465 KB", "0 KB", "2 KB"}));
+    QCOMPARE(Column(*model_, kModifiedDate),
+             (QStringList{"07/26/2005 03:05 PM", "07/26/2005 12:07 AM", "07/26/2005 12:00 PM"}));
+    QCOMPARE(Column(*model_, kPages), (QStringList{"128", "Error", "0"}));
+    QCOMPARE(model_->headerData(kModifiedDate, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Modified Date"));
+    const auto alignment = [this](int column) {
+      return model_->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+    };
+    QCOMPARE(alignment(kSize), Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(alignment(kPages), Qt::AlignRight | Qt::AlignVCenter);
+    QCOMPARE(alignment(kModifiedDate), Qt::AlignLeft | Qt::AlignVCenter);
+  }
+
+  // By the kilobytes shown, as numbers: "10,000 KB" after "9,000 KB"; files of the same
+  // kilobytes keep their order whatever their bytes.
   void SizeSortsByKilobytesAsNumbers() {
-    Fill({File("big.pdf", 1024 * 1024, 1), File("nine.pdf", 9 * 1024, 1), File("ten.pdf", 10 * 1024, 1)});
+    Fill({File("ten-thousand.pdf", 10000 * 1024, 1), File("nine-full.pdf", 9 * 1024, 1),
+          File("nine-thousand.pdf", 9000 * 1024, 1), File("mega.pdf", 1024 * 1024, 1), File("nine-short.pdf", 8193, 1),
+          File("ten.pdf", 10 * 1024, 1)});
     ClickHeader(kSize);
-    QCOMPARE(Column(model_->Table(), kSizeKey), (std::vector<std::string>{"9", "10", "1,024"}));
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"nine-full.pdf", "nine-short.pdf", "ten.pdf", "mega.pdf",
+                                                      "nine-thousand.pdf", "ten-thousand.pdf"}));
     ClickHeader(kSize);
-    QCOMPARE(Column(model_->Table(), kSizeKey), (std::vector<std::string>{"1,024", "10", "9"}));
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"ten-thousand.pdf", "nine-thousand.pdf", "mega.pdf", "ten.pdf",
+                                                      "nine-full.pdf", "nine-short.pdf"}));
+  }
+
+  // "File Name" and "Location" compare without regard to case; equal names keep their order.
+  void NamesSortWithoutRegardToCase() {
+    Fill({File("b.pdf", 1, 1), File("A.pdf", 1, 1), File("a.pdf", 1, 1), File("C.pdf", 1, 1)});
+    ClickHeader(kFileName);
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"A.pdf", "a.pdf", "b.pdf", "C.pdf"}));
+    ClickHeader(kFileName);
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"C.pdf", "b.pdf", "A.pdf", "a.pdf"}));
   }
 
   void TwoClicksOnPagesFlipTheOrderAndTheGlyph() {
-    Fill({File("a.pdf", 1, 12), File("b.pdf", 1, -1), File("c.pdf", 1, 3), File("d.pdf", 1, 100)});
+    Fill({File("a.pdf", 1, 12), File("b.pdf", 1, -1), File("c.pdf", 1, 3), File("d.pdf", 1, 100), File("e.pdf", 1, 0)});
     ClickHeader(kFileName);
     QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kFileName});
 
     ClickHeader(kPages);
-    QCOMPARE(Column(model_->Table(), kPages), (std::vector<std::string>{"3", "12", "100", "Error"}));
+    QCOMPARE(Column(*model_, kPages), (QStringList{"0", "3", "12", "100", "Error"}));
     QCOMPARE(grid_->Header().GlyphColumn(), int(kPages));
     QVERIFY(grid_->Header().GlyphAscending());
     QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kPages});
 
     ClickHeader(kPages);
-    QCOMPARE(Column(model_->Table(), kPages), (std::vector<std::string>{"Error", "100", "12", "3"}));
+    QCOMPARE(Column(*model_, kPages), (QStringList{"Error", "100", "12", "3", "0"}));
     QVERIFY(!grid_->Header().GlyphAscending());
     QCOMPARE(ColumnsWithGlyph(grid_->Header()), std::vector<int>{kPages});
   }
 
+  // As date and time to the minute: 12 o'clock comes before 1 in the morning and after
+  // 11:59 before noon; times within one minute keep their order.
   void ModifiedDateSortsAsDateAndTime() {
     using namespace std::chrono;
     const local_days day{year{2005} / 7 / 26};
-    Fill({File("pm.pdf", 1, 1, day + hours{15}), File("next-year.pdf", 1, 1, day + days{200}),
-          File("am.pdf", 1, 1, day + hours{11})});
+    Fill({File("pm-12-30-late.pdf", 1, 1, day + hours{12} + minutes{30} + seconds{59}),
+          File("next-year.pdf", 1, 1, day + days{200}), File("am-1.pdf", 1, 1, day + hours{1}),
+          File("pm-1.pdf", 1, 1, day + hours{13}), File("am-12-05.pdf", 1, 1, day + minutes{5}),
+          File("pm-12-30-early.pdf", 1, 1, day + hours{12} + minutes{30} + seconds{1}),
+          File("am-11-59.pdf", 1, 1, day + hours{11} + minutes{59})});
     ClickHeader(kModifiedDate);
-    QCOMPARE(Column(model_->Table(), kFileName), (std::vector<std::string>{"am.pdf", "pm.pdf", "next-year.pdf"}));
+    QCOMPARE(Column(*model_, kFileName), (QStringList{"am-12-05.pdf", "am-1.pdf", "am-11-59.pdf", "pm-12-30-late.pdf",
+                                                      "pm-12-30-early.pdf", "pm-1.pdf", "next-year.pdf"}));
+    ClickHeader(kModifiedDate);
+    QCOMPARE(Column(*model_, kFileName),
+             (QStringList{"next-year.pdf", "pm-1.pdf", "pm-12-30-late.pdf", "pm-12-30-early.pdf", "am-11-59.pdf",
+                          "am-1.pdf", "am-12-05.pdf"}));
   }
 
-  void SortKeepsTheSelectionWithItsRows() {
-    Fill({File("b.pdf", 1, 1), File("a.pdf", 1, 1), File("c.pdf", 1, 1)});
+  // The selection and the hidden rows move with their rows; the cursor keeps its row number.
+  void SortKeepsTheSelectionAndHiddenRowsWithTheirRows() {
+    Fill({File("b.pdf", 1, 1), File("a.pdf", 1, 1), File("d.pdf", 1, 1), File("c.pdf", 1, 1)});
+    QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(2, kFileName));
+    QVERIFY(!model_->DeleteSelectedFiles(Removed));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
     ClickHeader(kFileName);
-    QCOMPARE(model_->Table().SelectedCount(), 1);
-    QCOMPARE(model_->Table().Text(model_->Table().SelectedRow(0), kFileName), std::string("b.pdf"));
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{1});
+    QCOMPARE(model_->Table().Row(1).file.facts.name, std::string("b.pdf"));
     QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, false, false, true}));
+    QCOMPARE(model_->CursorRow(), std::optional<std::size_t>(0));
   }
 
   void RightClickOpensTheMenuOnlyOverDataCells() {
@@ -114,8 +162,7 @@ class ResultGridTest : public QObject {
     QTest::mouseClick(grid_->viewport(), Qt::RightButton, {}, CellCenter(2, kLocation));
     QCOMPARE(requests.count(), 1);
     QCOMPARE(grid_->currentIndex().row(), 0);
-    QCOMPARE(model_->Table().SelectedCount(), 1);
-    QCOMPARE(model_->Table().SelectedRow(0), 1);
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{0});
   }
 
   void ApplicationsKeyOpensTheMenuAtTheGridsCorner() {
@@ -126,56 +173,62 @@ class ResultGridTest : public QObject {
     QCOMPARE(requests[0][0].toPoint(), grid_->mapToGlobal(QPoint(0, 0)));
   }
 
-  void ClicksWithCtrlAndShiftSelectRowsInTheTable() {
+  // Until a row is clicked the cursor stands on the first one.
+  void ClicksWithCtrlAndShiftSelectRowsInTheModel() {
     Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1), File("d.pdf", 1, 1)});
+    QCOMPARE(model_->CursorRow(), std::optional<std::size_t>(0));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, {}, CellCenter(0, kFileName));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ShiftModifier, CellCenter(2, kSize));
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 2, 3}));
+    QCOMPARE(model_->SelectedRows(), (std::vector<std::size_t>{0, 1, 2}));
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(1, kPages));
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 3}));
-    QCOMPARE(model_->Table().CursorRow(), 2);
+    QCOMPARE(model_->SelectedRows(), (std::vector<std::size_t>{0, 2}));
+    QCOMPARE(model_->CursorRow(), std::optional<std::size_t>(1));
   }
 
   void SelectAllAndInvertIncludeHiddenRows() {
     Fill({File("a.pdf", 1, 1), File("b.pdf", 1, 1), File("c.pdf", 1, 1)});
-    model_->Table().SetRowHidden(2, true);
-    grid_->ShowRowFlags();
-    QVERIFY(grid_->isRowHidden(1));
+    model_->SelectAll();
+    model_->InvertSelection();
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{});
+    grid_->selectRow(1);
+    QVERIFY(!model_->DeleteSelectedFiles(Removed));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, true, false}));
 
-    grid_->SelectAll();
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1, 2, 3}));
+    model_->SelectAll();
+    QCOMPARE(model_->SelectedRows(), (std::vector<std::size_t>{0, 1, 2}));
     QVERIFY(grid_->selectionModel()->isRowSelected(1, {}));
 
     QTest::mouseClick(grid_->viewport(), Qt::LeftButton, Qt::ControlModifier, CellCenter(0, kFileName));
-    grid_->InvertSelection();
-    QCOMPARE(model_->Table().SelectedRows(), (std::vector<int>{1}));
+    model_->InvertSelection();
+    QCOMPARE(model_->SelectedRows(), std::vector<std::size_t>{0});
     QVERIFY(grid_->selectionModel()->isRowSelected(0, {}));
     QVERIFY(!grid_->selectionModel()->isRowSelected(1, {}));
   }
 
   void ColumnVisibilityHidesColumnsButNeverShowsTheHiddenOnes() {
-    grid_->ApplyColumnVisibility({"1", "0", "1", "0 ", "1", "1", "1"}, false);
+    model_->SetColumnVisibility({"1", "0", "1", "0 ", "1", "0", "0"}, false);
+    QCOMPARE(model_->columnCount(), 5);
     QVERIFY(!grid_->isColumnHidden(kFileName));
     QVERIFY(grid_->isColumnHidden(kLocation));
     QVERIFY(grid_->isColumnHidden(kModifiedDate));
-    QVERIFY(grid_->isColumnHidden(kFullPath));
-    QVERIFY(grid_->isColumnHidden(kSizeKey));
-    grid_->ApplyColumnVisibility({"1 ", "1"}, false);
+    QVERIFY(!grid_->isColumnHidden(kPages));
+    QVERIFY(model_->Table().ColumnHidden(kModifiedDate));
+    model_->SetColumnVisibility({"1 ", "1"}, false);
     QVERIFY(grid_->isColumnHidden(kFileName));
-    grid_->ApplyColumnVisibility({"1 ", "1"}, true);
+    model_->SetColumnVisibility({"1 ", "1"}, true);
     QVERIFY(!grid_->isColumnHidden(kFileName));
-    grid_->ApplyColumnVisibility({}, false);
+    model_->SetColumnVisibility({}, false);
     QVERIFY(!grid_->isColumnHidden(kFileName));
   }
 
  private:
-  void Fill(const std::vector<FoundFile>& files) {
-    ResultTableUpdater updater(model_->Table());
-    model_->AppendRows(
-        [&] {
-          for (const FoundFile& file : files) updater.FileFound(file);
-        },
-        std::vector<QIcon>(files.size()));
+  void Fill(const std::vector<FoundFile>& files) { model_->AppendFiles(files, {}); }
+
+  // Whether each row is hidden in the grid, top to bottom.
+  std::vector<bool> HiddenRows() const {
+    std::vector<bool> hidden;
+    for (int row = 0; row < model_->rowCount(); ++row) hidden.push_back(grid_->isRowHidden(row));
+    return hidden;
   }
 
   void ClickHeader(int column) {

@@ -56,8 +56,8 @@ class SearchCancelTest : public QObject {
 
     const int rows = probe.Rows();
     QVERIFY(rows < kFolders * kFilesPerFolder);
-    QCOMPARE(probe.statusBar->MessageText(), QString("Search Terminated by User"));
-    QCOMPARE(probe.statusBar->FilesText(), QString::number(rows) + " file(s) found");
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Search Terminated by User"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString::number(rows) + " file(s) found");
     QCOMPARE(probe.totalLabel->text(), "Total Pages : " + QString::number(3 * rows));
   }
 
@@ -83,7 +83,7 @@ class SearchCancelTest : public QObject {
     QVERIFY(probe.WaitForSearchEnd());
     QVERIFY(probe.Rows() >= 10);
     QVERIFY(probe.Rows() <= listedAtEdit + 1);  // at most one more: judged before the edit, counted after it
-    QCOMPARE(probe.statusBar->MessageText(), QString("Done"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Done"));
   }
 
   // Closing the window while a search runs stops the search first.

@@ -8,6 +8,7 @@
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
 #include "ui/app/FolderTree.h"
+#include "ui/search/AdvancedSearchOptions.h"
 #include "ui/search/NumberBox.h"
 
 namespace folidex::test {
@@ -22,8 +23,6 @@ class SearchPanelTest : public QObject {
     const auto list = [&](const char* name) { return window.findChild<QComboBox*>(name)->currentText(); };
     const auto text = [&](const char* name) { return window.findChild<NumberBox*>(name)->Text(); };
     const auto checked = [&](const char* name) { return window.findChild<QAbstractButton*>(name)->isChecked(); };
-    QCOMPARE(list("cmbFilterPattern"), QString("*.pdf"));
-    QVERIFY(window.findChild<QComboBox*>("cmbFilterPattern")->isHidden());
     QVERIFY(!checked("chkSearchIncSubFlder"));
     QVERIFY(!checked("chkShowHidden"));
     QVERIFY(!checked("chkSearchByDate"));
@@ -39,6 +38,34 @@ class SearchPanelTest : public QObject {
     QCOMPARE(text("txtSizeLeastMost"), QString("0"));
     QCOMPARE(text("txtSizeFrom"), QString("0"));
     QCOMPARE(text("txtSizeTo"), QString("10"));
+  }
+
+  // Each list item stands for its choice of the criteria, read from the panel and shown in it.
+  void ListItemsStandForTheirChoices() {
+    AdvancedSearchOptions options;
+    const auto list = [&](const char* name) { return options.findChild<QComboBox*>(name); };
+    SearchCriteria read;
+    for (const auto& [caption, kind] : {std::pair{"Files Created", DateKind::Created},
+                                        {"Files Modified", DateKind::Modified},
+                                        {"Files Last Accessed", DateKind::LastAccessed}}) {
+      list("cmbDateRangeType")->setCurrentText(caption);
+      options.ReadInto(read);
+      QCOMPARE(read.dateKind, kind);
+    }
+    list("cmbDateInPeriod")->setCurrentText("Month(s)");
+    list("cmbLeastMost")->setCurrentText("Most");
+    options.ReadInto(read);
+    QCOMPARE(read.periodUnit, PeriodUnit::Months);
+    QCOMPARE(read.sizeBound, SizeBound::AtMost);
+
+    SearchCriteria shown;
+    shown.dateKind = DateKind::Created;
+    shown.periodUnit = PeriodUnit::Days;
+    shown.sizeBound = SizeBound::AtLeast;
+    options.Show(shown);
+    QCOMPARE(list("cmbDateRangeType")->currentText(), QString("Files Created"));
+    QCOMPARE(list("cmbDateInPeriod")->currentText(), QString("Day(s)"));
+    QCOMPARE(list("cmbLeastMost")->currentText(), QString("Least"));
   }
 
   void PeriodBoxTakesOnlyDigitsAndReplacesItsTextOnFocus() {
@@ -107,7 +134,7 @@ class SearchPanelTest : public QObject {
     probe.searchButton->click();
     QVERIFY(probe.WaitForSearchEnd());
     QCOMPARE(probe.Rows(), 0);
-    QCOMPARE(probe.statusBar->FilesText(), QString("No file found"));
+    QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("No file found"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 0"));
   }
 

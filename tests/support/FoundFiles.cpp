@@ -1,0 +1,23 @@
+#include "support/FoundFiles.h"
+
+namespace folidex::test {
+
+LocalTime At(int year, unsigned month, unsigned day, int hour, int minute, int second) {
+  using namespace std::chrono;
+  return local_days{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}} + hours{hour} +
+         minutes{minute} + seconds{second};
+}
+
+FoundFile Found(const std::string& name, std::uint64_t bytes, int pages, LocalTime modified,
+                const std::string& folder) {
+  FoundFile file;
+  file.facts.name = name;
+  file.facts.folder = folder;
+  file.facts.fullPath = folder + "/" + name;
+  file.facts.size = bytes;
+  file.facts.modified = modified;
+  file.pages = PageCount::FromCounter(pages);
+  return file;
+}
+
+}  // namespace folidex::test
