@@ -88,7 +88,7 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);
   if (!file) return false;
-  sink.FileFound({*file, PageCount::FromCounter(CountPagesWith(options.engine, path, interrupted))});
+  sink.FileFound({*file, CountPagesWith(options.engine, path, interrupted)});
   return true;
 }
 

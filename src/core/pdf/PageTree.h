@@ -13,10 +13,16 @@ namespace folidex::pdf {
 // other dictionary a page. Kids that lead back to a node on the current path are skipped.
 // A tree deeper than a fixed bound, one that shares its nodes so much that the walk would
 // visit far more objects than the file holds, or one whose nodes on one path list more
-// kids than the reader holds, throws PdfReadFailure::OverLimit: its count is not known.
+// kids than the reader holds, throws TooLarge or TooSlow: its count is not known.
 class PageTree {
  public:
-  explicit PageTree(PdfDocument& document) : document_(document), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
+  // What a kid stands for whose object is missing or cannot be read: no page (and the
+  // count fails on one that cannot be read), or a damaged page, as a /Count over the tree
+  // still counts it.
+  enum class LostKid { NoPage, IsAPage };
+
+  explicit PageTree(PdfDocument& document, LostKid lostKids = LostKid::NoPage)
+      : document_(document), lostKids_(lostKids), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
 
   // The leaves below the root node `pages` (stopping once past 2^31 - 1).
   std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids);
@@ -27,6 +33,7 @@ class PageTree {
   std::int64_t CountKid(const PdfObject& kid, int depth);
 
   PdfDocument& document_;
+  LostKid lostKids_;
   std::int64_t visitsLeft_;
   std::size_t kidsHeld_ = 0;
   std::set<std::pair<std::int64_t, std::int64_t>> path_;

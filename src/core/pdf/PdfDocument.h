@@ -5,8 +5,7 @@
 #include <set>
 #include <vector>
 
-#include "core/pdf/ByteSource.h"
-#include "core/pdf/CrossReference.h"
+#include "core/pdf/ObjectIndex.h"
 #include "core/pdf/ObjectStream.h"
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
@@ -14,14 +13,14 @@
 
 namespace folidex::pdf {
 
-// A PDF file opened through its cross-reference data: objects are read one at a time
-// where the cross-reference puts them, in the file or inside an object stream.
+// A PDF file opened through an index of its objects: objects are read one at a time where
+// the index puts them, in the file or inside an object stream.
 class PdfDocument {
  public:
-  PdfDocument(const ByteSource& source, ReadBudget& budget) : file_(source, budget), xref_(file_) {}
+  PdfDocument(PdfFile& file, const ObjectIndex& index) : file_(file), index_(index) {}
 
-  const PdfObject& Trailer() const { return xref_.Trailer(); }
-  std::int64_t ObjectCapacity() const { return xref_.ObjectCapacity(); }
+  const PdfObject& Trailer() const { return index_.Trailer(); }
+  std::int64_t ObjectCapacity() const { return index_.ObjectCapacity(); }
   // `object` itself when it is no reference; otherwise the object it leads to, loaded into
   // `loaded` (null for a free or unlisted object), keeping or skipping its arrays' items.
   const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded, ArrayItems arrays = ArrayItems::Keep);
@@ -38,8 +37,8 @@ class PdfDocument {
   // Closes the least recently used streams while too many are open or they hold too much.
   void CloseStreamsOverLimit();
 
-  PdfFile file_;
-  CrossReference xref_;
+  PdfFile& file_;
+  const ObjectIndex& index_;
   std::vector<OpenStream> objectStreams_;
   std::uint64_t streamUses_ = 0;
   std::set<std::int64_t> objectStreamsOpening_;

@@ -43,7 +43,7 @@ void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages =
     file.facts.fullPath = path;
     file.facts.name = std::filesystem::path(path).filename();
     file.facts.folder = std::filesystem::path(path).parent_path();
-    file.pages = PageCount::FromCounter(pages);
+    file.pages = pages < 0 ? PageCount(CountFailure{}) : PageCount(pages);
   }
   model.AppendFiles(std::move(files), {});
 }
