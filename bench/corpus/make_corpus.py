@@ -36,11 +36,12 @@ def flip(data, start, end, count, rng):
 
 
 def last_section(data):
-    """Where the last cross-reference section starts, as "startxref" says, else the last "xref"."""
-    found = re.search(rb"startxref\s+(\d+)", data[-1024:])
-    if found and int(found.group(1)) < len(data):
-        return int(found.group(1))
-    return data.rfind(b"xref")
+    """Where the last cross-reference section in the file starts: a table, or the object of a
+    cross-reference stream (in a linearized file "startxref" names the first one instead)."""
+    table = data.rfind(b"\nxref") + 1
+    streams = [m.start() for m in re.finditer(rb"/Type\s*/XRef\b", data)]
+    stream = data.rfind(b"\n", 0, data.rfind(b" obj", 0, streams[-1])) + 1 if streams else 0
+    return max(table, stream)
 
 
 def insert_after_object(data, at):

@@ -40,17 +40,16 @@ std::int64_t PageTree::CountKid(const PdfObject& item, int depth) {
   // Kids are first read for their /Kids entry alone: nearly all are pages, and the rest of
   // a page (its boxes, resources, annotations) does not matter here. Only a node is read
   // again with its /Kids, and only that array stays in memory while the walk goes below.
-  const bool lostIsAPage = indirect && lostKids_ == LostKid::IsAPage;
   PdfObject loadedKid;
   const PdfObject* resolved = &item;
   try {
     resolved = &document_.Resolve(item, loadedKid, ArrayItems::KidsOnly);
   } catch (const CountFailure& failure) {
-    if (!lostIsAPage || failure.kind != CountFailure::Kind::Damaged) throw;
+    if (unreadableKids_ == UnreadableKid::Fails || failure.kind != CountFailure::Kind::Damaged) throw;
     return 1;
   }
   const PdfObject& kid = *resolved;
-  if (!kid.IsDictionary()) return lostIsAPage && kid.kind == PdfObject::Kind::Null ? 1 : 0;
+  if (!kid.IsDictionary()) return 0;
   const PdfObject& kidsEntry = kid.Get("Kids");
   PdfObject nodeKids;
   if (kidsEntry.IsArray() && !indirect) {

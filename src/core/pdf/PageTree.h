@@ -16,13 +16,13 @@ namespace folidex::pdf {
 // kids than the reader holds, throws TooLarge or TooSlow: its count is not known.
 class PageTree {
  public:
-  // What a kid stands for whose object is missing or cannot be read: no page (and the
-  // count fails on one that cannot be read), or a damaged page, as a /Count over the tree
-  // still counts it.
-  enum class LostKid { NoPage, IsAPage };
+  // What a kid stands for whose object is there but cannot be read: a failure of the
+  // count, or a damaged page, as a /Count over the tree still counts it. A kid whose
+  // object is missing is no page.
+  enum class UnreadableKid { Fails, IsAPage };
 
-  explicit PageTree(PdfDocument& document, LostKid lostKids = LostKid::NoPage)
-      : document_(document), lostKids_(lostKids), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
+  explicit PageTree(PdfDocument& document, UnreadableKid unreadableKids = UnreadableKid::Fails)
+      : document_(document), unreadableKids_(unreadableKids), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
 
   // The leaves below the root node `pages` (stopping once past 2^31 - 1).
   std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids);
@@ -33,7 +33,7 @@ class PageTree {
   std::int64_t CountKid(const PdfObject& kid, int depth);
 
   PdfDocument& document_;
-  LostKid lostKids_;
+  UnreadableKid unreadableKids_;
   std::int64_t visitsLeft_;
   std::size_t kidsHeld_ = 0;
   std::set<std::pair<std::int64_t, std::int64_t>> path_;

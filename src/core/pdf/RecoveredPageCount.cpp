@@ -56,7 +56,7 @@ std::optional<int> SureTreeCount(PdfDocument& document, const PdfObject& referen
   if (kids == nullptr || !kids->IsArray() || count == nullptr || !count->IsInteger()) return std::nullopt;
   std::int64_t leaves = 0;
   try {
-    leaves = pdf::PageTree(document, pdf::PageTree::LostKid::IsAPage).CountLeaves(reference, *kids);
+    leaves = pdf::PageTree(document, pdf::PageTree::UnreadableKid::IsAPage).CountLeaves(reference, *kids);
   } catch (const CountFailure& failure) {
     if (!pdf::OtherReadersMayCount(failure)) throw;
     return std::nullopt;

@@ -124,17 +124,19 @@ TEST(HostileFile, WhatTheReaderStopsOnItsBoundsIsNotHandedToQpdf) {
   EXPECT_FALSE(CountPagesWithQpdf(exponential).Counted());
 }
 
-TEST(HostileFile, HopelessFilesAreNeverHandedToQpdf) {
+TEST(HostileFile, HopelessFilesAreNeverHandedToQpdfNorRecovered) {
   TempTree tree;
   // Large files: without a header they fail at once; with one, qpdf reads them only when
-  // "startxref" ends them, and never rebuilds them.
+  // "startxref" ends them, and neither qpdf nor the recovery rebuilds them.
   const std::string header = "%PDF-1.7\n";
   const std::int64_t big = std::int64_t{2} << 30;
-  for (const auto& [name, head] : {std::pair{"zeros.pdf", std::string()}, std::pair{"header.pdf", header},
-                                   std::pair{"three-pages.pdf", test::MakePdf(3)}}) {
+  const CountFailure tooLargeToRebuild{Kind::Damaged, "over 64 MiB, too large to rebuild"};
+  for (const auto& [name, head, failure] : {std::tuple{"zeros.pdf", std::string(), CountFailure{Kind::NotPdf, {}}},
+                                            std::tuple{"header.pdf", header, tooLargeToRebuild},
+                                            std::tuple{"three-pages.pdf", test::MakePdf(3), tooLargeToRebuild}}) {
     const std::string path = tree.Path(name);
     ASSERT_TRUE(test::WriteSparse(path, big, head)) << name;
-    EXPECT_FALSE(CountPages(path).Counted()) << name;
+    EXPECT_EQ(CountPages(path), PageCount(failure)) << name;
   }
   // Small files: qpdf may rebuild them only when they hold an object and a trailer.
   const std::string junk = test::Junk(std::size_t{4} << 20);

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/pdf/ByteSource.h"
+#include "core/pdf/FastPageCounter.h"
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfPageCounter.h"
 #include "support/OrdinaryUser.h"
@@ -19,9 +21,12 @@
 namespace folidex {
 namespace {
 
+using Kind = CountFailure::Kind;
+using test::FailureKind;
 using test::MakePdf;
 using test::PdfBuilder;
 using test::QpdfRewrite;
+using test::StreamPdf;
 using test::TempTree;
 
 TEST(PageCounter, CountsFlatAndNestedPageTrees) {
@@ -76,7 +81,7 @@ TEST(PageCounter, AgreesWithQpdfOnWellFormedFiles) {
   }
 }
 
-TEST(PageCounter, CountsDamagedFilesThatQpdfRepairs) {
+TEST(PageCounter, CountsDamagedFilesByRecoveryAndByQpdfAlike) {
   TempTree tree;
   const std::string good = MakePdf(6, 2);
   const std::size_t firstObject = good.find("1 0 obj");
@@ -88,8 +93,10 @@ TEST(PageCounter, CountsDamagedFilesThatQpdfRepairs) {
   for (const auto& [name, bytes] :
        {std::pair{"moved.pdf", moved}, std::pair{"no-table.pdf", noTable}, std::pair{"no-header.pdf", noHeader}}) {
     const std::string path = tree.Write(name, bytes);
-    EXPECT_FALSE(CountPagesWith(PageEngine::Fast, path).Counted()) << name;
-    EXPECT_EQ(CountPages(path), PageCount(6)) << name;
+    EXPECT_FALSE(CountPagesFast(MemoryByteSource(bytes)).Counted()) << name;
+    for (const PageEngine engine : {PageEngine::Auto, PageEngine::Fast, PageEngine::Qpdf}) {
+      EXPECT_EQ(CountPagesWith(engine, path), PageCount(6)) << name;
+    }
   }
 }
 
@@ -133,22 +140,53 @@ TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
   EXPECT_EQ(CountPages(tree.Write("huge-count.pdf", pdf.Build(catalog))), PageCount(1));
 }
 
-TEST(PageCounter, GivesANegativeCountForWhatIsNoReadablePdf) {
+CountFailure Failure(Kind kind, const std::string& detail = {}) { return {kind, detail}; }
+
+TEST(PageCounter, SaysWhyAFileCannotBeCounted) {
   TempTree tree;
   const std::string good = MakePdf(3);
-  EXPECT_FALSE(CountPages(tree.Write("empty.pdf", "")).Counted());
-  EXPECT_FALSE(CountPages(tree.Write("text.pdf", "This is no PDF at all.\n")).Counted());
-  EXPECT_FALSE(CountPages(tree.Write("truncated.pdf", good.substr(0, good.size() / 3))).Counted());
-  EXPECT_FALSE(CountPages(tree.MakeFolder("folder.pdf")).Counted());
-  EXPECT_FALSE(CountPages(tree.Path("missing.pdf")).Counted());
+  EXPECT_EQ(CountPages(tree.Write("empty.pdf", "")), PageCount(Failure(Kind::Empty)));
+  EXPECT_EQ(CountPages(tree.Write("text.pdf", "This is no PDF at all.\n")), PageCount(Failure(Kind::NotPdf)));
+  EXPECT_EQ(CountPages(tree.Write("header.pdf", "%PDF-1.7\n" + std::string(5000, 'x'))),
+            PageCount(Failure(Kind::Damaged, "no objects")));
+  const PageCount truncated = CountPages(tree.Write("truncated.pdf", good.substr(0, good.size() / 3)));
+  EXPECT_EQ(FailureKind(truncated), Kind::Damaged);
+  EXPECT_FALSE(truncated.Failure()->detail.empty());
+
+  // A user password on a file whose page tree is in object streams: only qpdf could
+  // decrypt them, and it needs the password.
+  const std::string locked = tree.Path("locked.pdf");
+  ASSERT_TRUE(
+      QpdfRewrite(tree.Write("plain.pdf", good), locked, "--object-streams=generate --encrypt secret owner 256 --"));
+  EXPECT_EQ(CountPages(locked), PageCount(Failure(Kind::Encrypted, "needs a password")));
+
+  // An object stream compressed with a filter that no reader decodes for it.
+  StreamPdf jpeg;
+  jpeg.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {3, "<< /Type /Page >>"}};
+  jpeg.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}};
+  jpeg.objectStreamExtra = "/Filter /JPXDecode";
+  EXPECT_EQ(CountPages(tree.Write("jpeg.pdf", jpeg.Build(1))),
+            PageCount(Failure(Kind::Unsupported, "the filter JPXDecode")));
+
   const std::string fifo = tree.Path("pipe.pdf");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_FALSE(CountPages(fifo).Counted());  // returns at once instead of waiting for a writer
+  EXPECT_EQ(CountPages(fifo), PageCount(Failure(Kind::Unsupported, "not a regular file")));  // at once, no wait
   // Links named .pdf to a FIFO or a device are refused the same way.
   std::filesystem::create_symlink(fifo, tree.Path("link-to-pipe.pdf"));
   std::filesystem::create_symlink("/dev/zero", tree.Path("link-to-device.pdf"));
-  EXPECT_FALSE(CountPages(tree.Path("link-to-pipe.pdf")).Counted());
-  EXPECT_FALSE(CountPages(tree.Path("link-to-device.pdf")).Counted());
+  EXPECT_EQ(FailureKind(CountPages(tree.Path("link-to-pipe.pdf"))), Kind::Unsupported);
+  EXPECT_EQ(FailureKind(CountPages(tree.Path("link-to-device.pdf"))), Kind::Unsupported);
+
+  EXPECT_EQ(CountPages(tree.MakeFolder("folder.pdf")), PageCount(Failure(Kind::Unreadable, "Is a directory")));
+  EXPECT_EQ(CountPages(tree.Path("missing.pdf")), PageCount(Failure(Kind::Unreadable, "No such file or directory")));
+  const std::string secret = tree.Write("secret.pdf", good);
+  std::filesystem::permissions(secret, std::filesystem::perms::owner_read);
+  std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+  EXPECT_TRUE(test::RunAsOrdinaryUser(
+      [&secret] { return CountPages(secret) == PageCount(Failure(Kind::Unreadable, "Permission denied")); }));
+
+  const std::atomic<bool> cancelled{true};
+  EXPECT_EQ(CountPages(tree.Write("cancelled.pdf", good), cancelled), PageCount(Failure(Kind::Cancelled)));
 }
 
 std::time_t AccessTime(const std::string& path) {
