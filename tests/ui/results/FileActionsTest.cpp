@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -9,6 +10,7 @@
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "ui/results/FileActions.h"
+#include "ui/results/FilePropertiesDialog.h"
 
 namespace folidex::test {
 namespace {
@@ -16,8 +18,8 @@ namespace {
 struct RecordingDesktop : Desktop {
   void OpenFile(const QString& path) override { calls << "open " + path; }
   void ShowContainingFolder(const QString& path) override { calls << "folder " + path; }
-  void ShowFileProperties(const QString& path, const QString& pages, QWidget*) override {
-    calls << "properties " + path + " " + pages;
+  void ShowFileProperties(const QString& path, const PageCount& pages, QWidget*) override {
+    calls << "properties " + path + " " + QString::fromStdString(FormatPages(pages));
   }
   QStringList calls;
 };
@@ -139,6 +141,20 @@ class FileActionsTest : public QObject {
     const QString first = QString::fromStdString(paths_[0]), second = QString::fromStdString(paths_[1]);
     QCOMPARE(desktop_->calls,
              (QStringList{"open " + first, "open " + second, "properties " + second + " 7", "folder " + second}));
+  }
+
+  // Our own properties window shows the pages, and for a file without a count, why.
+  void PropertiesShowWhyAFileHasNoCount() {
+    const auto texts = [this](const PageCount& pages) {
+      FilePropertiesDialog properties(QString::fromStdString(tree_->Path("x.pdf")), pages);
+      QStringList shown;
+      for (const QLabel* label : properties.findChildren<QLabel*>()) shown << label->text();
+      return shown;
+    };
+    const QStringList failed = texts(CountFailure{CountFailure::Kind::Damaged, "no catalog"});
+    QVERIFY(failed.contains("Error") && failed.contains("Reason:") && failed.contains("Damaged: no catalog"));
+    const QStringList counted = texts(PageCount(12));
+    QVERIFY(counted.contains("12") && !counted.contains("Reason:"));
   }
 
   // In the main window the Delete key runs "Delete", which asks with the program's own
