@@ -23,8 +23,8 @@ namespace {
 
 std::atomic<bool> interrupted{false};
 
-// The first Ctrl+C (or SIGTERM) stops the search after the files being counted and
-// prints what was found; a second one ends the program at once.
+// The first Ctrl+C (or SIGTERM) stops the search and the counts under way and prints what
+// was found; a second one ends the program at once.
 extern "C" void OnInterrupt(int signalNumber) {
   interrupted.store(true);
   std::signal(signalNumber, SIG_DFL);
@@ -80,13 +80,15 @@ bool ListPath(const std::string& path, const CliOptions& options, ReportSink& si
     const LiveCriteria criteria(options.criteria);
     WalkSettings settings;
     settings.jobs = options.jobs;
-    settings.countPages = [engine = options.engine](const std::string& file) { return CountPagesWith(engine, file); };
+    settings.countPages = [engine = options.engine](const std::string& file) {
+      return CountPagesWith(engine, file, interrupted);
+    };
     RunSearch(path, criteria, std::ref(sink), interrupted, settings);
     return true;
   }
   const std::optional<FileFacts> file = ReadFileFacts(path);
   if (!file) return false;
-  sink.FileFound({*file, PageCount::FromCounter(CountPagesWith(options.engine, path))});
+  sink.FileFound({*file, PageCount::FromCounter(CountPagesWith(options.engine, path, interrupted))});
   return true;
 }
 

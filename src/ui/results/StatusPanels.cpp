@@ -20,9 +20,9 @@ template <class Label>
 Label* MakePanel(QStatusBar& bar, const char* key, int widthTwips = 0) {
   auto* panel = new Label(&bar);
   panel->setObjectName(key);
+  panel->setTextFormat(Qt::PlainText);  // the searched folder's path is shown as it is
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Sunken);
-  panel->setTextFormat(Qt::PlainText);
   if (widthTwips > 0) panel->setFixedWidth(TwipsToPixels(widthTwips));
   return panel;
 }
