@@ -7,15 +7,17 @@ JOBS ?= $(shell nproc)
 # WERROR=ON makes warnings in our code errors (continuous integration sets it).
 WERROR ?=
 
+# clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs.
 PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
-            qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core \
-            lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin zsh
+            qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core fonts-liberation2 fonts-noto-core \
+            lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin \
+            clang libclang-rt-14-dev zsh
 
 # Only the benchmarks need these: the peers they compare against and the tools that time them.
 BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
 
-.PHONY: all deps bench-deps configure build test run bench install package clean
+.PHONY: all deps bench-deps configure build test run bench screenshots install package clean
 
 all: build
 
@@ -51,6 +53,16 @@ run: deps
 bench: deps bench-deps
 	$(MAKE) build
 	bench/tree/run.sh $(BUILD_DIR)
+
+# The README's screenshots in docs/, on a 1600 x 1000 screen at scale 1 and 2, of a first
+# start on a home folder of sample files.
+screenshots: deps
+	$(MAKE) build
+	for scale in 1 2; do \
+	  suffix=$$([ $$scale = 1 ] || echo "-scale$$scale"); \
+	  QT_SCALE_FACTOR=$$scale xvfb-run -a -s "-screen 0 1600x1000x24" \
+	    $(BUILD_DIR)/bin/folidex_screenshots $(BUILD_DIR)/samples docs "$$suffix" || exit 1; \
+	done
 
 install: build
 	cmake --install $(BUILD_DIR)

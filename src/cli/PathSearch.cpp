@@ -12,7 +12,9 @@ namespace folidex::cli {
 PathSearch::PathSearch(const CliOptions& options, SearchReport& report, const std::atomic<bool>& stop)
     : options_(options), report_(report), stop_(stop), criteria_(options.criteria) {
   settings_.jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
-  settings_.countPages = [engine = options.engine](const std::string& file) { return CountPagesWith(engine, file); };
+  settings_.countPages = [engine = options.engine, &stop](const std::string& file) {
+    return CountPagesWith(engine, file, stop);
+  };
 }
 
 void PathSearch::Search(const std::string& path) {

@@ -26,8 +26,8 @@ std::atomic<bool> stopRequested{false};
 // The signal that stopped the run, 0 while none did.
 std::atomic<int> stopSignal{0};
 
-// The first Ctrl+C (or SIGTERM) stops the search after the files being counted and prints
-// what was found; the handler then gives way (SA_RESETHAND), so that a second one ends the
+// The first Ctrl+C (or SIGTERM) stops the search and the counts under way and prints what
+// was found; the handler then gives way (SA_RESETHAND), so that a second one ends the
 // program at once. Without SA_RESTART, the signal also ends a wait for a path to read.
 extern "C" void OnStopSignal(int signalNumber) {
   stopSignal.store(signalNumber);

@@ -23,7 +23,24 @@ std::string Row(int type, long long second, int third) {
   return std::string(reinterpret_cast<const char*>(row), sizeof row);
 }
 
+// The heads of an object stream: each object's number and its offset after them.
+std::string Heads(const std::map<int, std::string>& packed) {
+  std::string heads;
+  std::size_t offset = 0;
+  for (const auto& [number, body] : packed) {
+    heads += std::to_string(number) + " " + std::to_string(offset) + " ";
+    offset += body.size() + 1;
+  }
+  return heads;
+}
+
 }  // namespace
+
+std::string StreamPdf::PackedData() const {
+  std::string data = Heads(packed);
+  for (const auto& entry : packed) data += entry.second + "\n";
+  return data;
+}
 
 std::string StreamPdf::Build(int rootNumber) const {
   const int last = std::max(loose.empty() ? 0 : loose.rbegin()->first, packed.empty() ? 0 : packed.rbegin()->first);
@@ -36,16 +53,11 @@ std::string StreamPdf::Build(int rootNumber) const {
     offsets[number] = static_cast<long long>(out.size());
     out += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
   }
-  std::string heads, bodies;
-  for (const auto& [number, body] : packed) {
-    heads += std::to_string(number) + " " + std::to_string(bodies.size()) + " ";
-    bodies += body + "\n";
-  }
   offsets[objectStream] = static_cast<long long>(out.size());
-  const std::string objectStreamDictionary =
-      "/Type /ObjStm /N " + std::to_string(packed.size()) + " /First " + std::to_string(heads.size());
+  const std::string objectStreamDictionary = "/Type /ObjStm /N " + std::to_string(packed.size()) + " /First " +
+                                             std::to_string(Heads(packed).size()) + " " + objectStreamExtra;
   out += objectStreamFlate.empty()
-             ? StreamObject(objectStream, objectStreamDictionary, heads + bodies)
+             ? StreamObject(objectStream, objectStreamDictionary, PackedData())
              : StreamObject(objectStream, objectStreamDictionary + " /Filter /FlateDecode", objectStreamFlate);
 
   std::string rows;
@@ -62,7 +74,7 @@ std::string StreamPdf::Build(int rootNumber) const {
   const long long xrefOffset = static_cast<long long>(out.size());
   const std::string size = std::to_string(xrefStream + 1);
   const std::string root = " /Root " + std::to_string(rootNumber) + " 0 R";
-  const std::string xrefDictionary = "/Type /XRef /Size " + size + " /W [1 4 2]" + root;
+  const std::string xrefDictionary = "/Type /XRef /Size " + size + " /W [1 4 2]" + root + " " + xrefStreamExtra;
   out += xrefStreamFlate.empty() ? StreamObject(xrefStream, xrefDictionary, rows)
                                  : StreamObject(xrefStream, xrefDictionary + " /Filter /FlateDecode", xrefStreamFlate);
   if (!hybrid) return out + "startxref\n" + std::to_string(xrefOffset) + "\n%%EOF\n";
@@ -88,12 +100,20 @@ std::string Deflated(const std::string& data) {
   return out;
 }
 
-std::string DeflatedZeros(std::size_t size) {
+std::string DeflatedZeros(std::size_t size, const std::string& prefix) {
   z_stream stream{};
   deflateInit(&stream, Z_BEST_COMPRESSION);
   const std::vector<unsigned char> zeros(1 << 20, 0);
   std::string out;
   std::vector<unsigned char> chunk(1 << 16);
+  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(prefix.data()));
+  stream.avail_in = static_cast<uInt>(prefix.size());
+  while (stream.avail_in > 0) {
+    stream.next_out = chunk.data();
+    stream.avail_out = static_cast<uInt>(chunk.size());
+    deflate(&stream, Z_NO_FLUSH);
+    out.append(reinterpret_cast<const char*>(chunk.data()), chunk.size() - stream.avail_out);
+  }
   for (std::size_t left = size;;) {
     const std::size_t part = std::min(left, zeros.size());
     left -= part;

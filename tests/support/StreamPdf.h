@@ -17,14 +17,20 @@ struct StreamPdf {
   // stream's own contents (to build decompression bombs).
   std::string objectStreamFlate;
   std::string xrefStreamFlate;
+  // Entries added at the end of the object stream's and the cross-reference stream's
+  // dictionaries (where they override earlier ones).
+  std::string objectStreamExtra;
+  std::string xrefStreamExtra;
 
   std::string Build(int rootNumber) const;
+  // The object stream's contents: the heads, then the packed objects.
+  std::string PackedData() const;
 };
 
 // `data` as Flate data (with its zlib header and checksum).
 std::string Deflated(const std::string& data);
 
-// Flate data that inflates to `size` zero bytes.
-std::string DeflatedZeros(std::size_t size);
+// Flate data that inflates to `prefix` followed by `size` zero bytes.
+std::string DeflatedZeros(std::size_t size, const std::string& prefix = {});
 
 }  // namespace folidex::test

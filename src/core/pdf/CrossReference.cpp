@@ -12,25 +12,15 @@ namespace {
 constexpr std::int64_t kEntrySize = 20;   // "nnnnnnnnnn ggggg n\r\n"
 constexpr std::int64_t kTailSize = 1024;  // where "startxref" must be
 constexpr std::int64_t kTailRead = 8192;
-constexpr std::int64_t kLostTailSearch = std::int64_t{1} << 20;
-constexpr std::int64_t kStartxrefSearch = std::int64_t{16} << 20;
+constexpr std::int64_t kEndSearch = std::int64_t{16} << 20;
 constexpr std::int64_t kMaxObjectNumber = std::int64_t{1} << 40;
 
-// Where the newest section starts according to the last "startxref" of `text`, which
-// starts at `textStart` and runs to the end of the file; nothing without such a keyword.
-// A section after the keyword belongs to an update whose own end was cut off.
-std::optional<std::int64_t> SectionAfterStartxref(std::string_view text, std::int64_t textStart,
-                                                  std::int64_t fileSize) {
-  const std::size_t keyword = text.rfind("startxref");
-  if (keyword == std::string_view::npos) return std::nullopt;
-  const std::string_view after = text.substr(keyword + 9);
-  if (const std::optional<std::size_t> cutUpdate = FindLastXrefSection(after)) {
-    return textStart + static_cast<std::int64_t>(keyword + 9 + *cutUpdate);
-  }
+// The offset that follows a "startxref" keyword; nothing when it is no offset in the file.
+std::optional<std::int64_t> OffsetAfterKeyword(std::string_view after, std::int64_t fileSize) {
   PdfParser parser(after, true);
   const std::optional<std::int64_t> offset = parser.TakeUnsigned();
-  if (!offset || *offset >= fileSize) throw PdfReadFailure::NotUnderstood;
-  return *offset;
+  if (!offset || *offset >= fileSize) return std::nullopt;
+  return offset;
 }
 
 // True when `text`, what follows a "startxref" further back than the usual tail, is that
@@ -41,30 +31,45 @@ bool OnlyJunkAfterEnd(std::string_view text) {
   return end != std::string_view::npos && end < 32 && text.find(" obj", end) == std::string_view::npos;
 }
 
-// Where the newest cross-reference section starts: the offset after "startxref" in the
-// tail; else after a "startxref" that junk appended to the file pushed further back; else,
-// when the file lost that keyword, the last section in its final MiB.
-std::int64_t FindNewestSection(PdfFile& file) {
+// The end of the file where "startxref" and the last sections are looked for, charged to
+// the budget as text scanned.
+std::pair<std::string_view, std::int64_t> FileEnd(PdfFile& file) {
+  const std::int64_t start = std::max<std::int64_t>(0, file.Size() - kEndSearch);
+  const std::string_view end = file.Read(start, static_cast<std::size_t>(kEndSearch));
+  file.Budget().SpendWork(static_cast<std::int64_t>(end.size()));
+  return {end, start};
+}
+
+// Where "startxref" says the newest cross-reference section starts: after the last such
+// keyword in the tail, or after one that junk appended to the file pushed further back. A
+// section after the keyword belongs to an update whose own end was cut off. Nothing
+// without the keyword, or when its offset is past the end of the file.
+std::optional<std::int64_t> NamedSection(PdfFile& file) {
   // One read of a few KiB takes the cross-reference data of most files along with the tail.
   const std::int64_t blockStart = std::max<std::int64_t>(0, file.Size() - kTailRead);
   const std::string_view block = file.Read(blockStart, kTailRead);
   const std::int64_t tailStart = std::max<std::int64_t>(0, file.Size() - kTailSize);
   const std::string_view tail = block.substr(static_cast<std::size_t>(tailStart - blockStart));
-  if (const auto section = SectionAfterStartxref(tail, tailStart, file.Size())) return *section;
-
-  const std::int64_t searchStart = std::max<std::int64_t>(0, file.Size() - kStartxrefSearch);
-  const std::string_view end = file.Read(searchStart, kStartxrefSearch);
-  const std::size_t keyword = end.rfind("startxref");
-  if (keyword != std::string_view::npos && OnlyJunkAfterEnd(end.substr(keyword + 9))) {
-    PdfParser parser(end.substr(keyword + 9), true);
-    const std::optional<std::int64_t> offset = parser.TakeUnsigned();
-    if (!offset || *offset >= file.Size()) throw PdfReadFailure::NotUnderstood;
-    return *offset;
+  if (const std::size_t keyword = tail.rfind("startxref"); keyword != std::string_view::npos) {
+    const std::string_view after = tail.substr(keyword + 9);
+    if (const std::optional<std::size_t> cutUpdate = FindLastXrefSection(after)) {
+      return tailStart + static_cast<std::int64_t>(keyword + 9 + *cutUpdate);
+    }
+    return OffsetAfterKeyword(after, file.Size());
   }
-  const std::size_t lostStart = end.size() > kLostTailSearch ? end.size() - kLostTailSearch : 0;
-  const std::optional<std::size_t> section = FindLastXrefSection(end.substr(lostStart));
+  const auto [end, endStart] = FileEnd(file);
+  const std::size_t keyword = end.rfind("startxref");
+  if (keyword == std::string_view::npos || !OnlyJunkAfterEnd(end.substr(keyword + 9))) return std::nullopt;
+  return OffsetAfterKeyword(end.substr(keyword + 9), file.Size());
+}
+
+// Where the last cross-reference section in the end of the file starts, for a file whose
+// "startxref" was lost or leads nowhere.
+std::int64_t LastSectionAtEnd(PdfFile& file) {
+  const auto [end, endStart] = FileEnd(file);
+  const std::optional<std::size_t> section = FindLastXrefSection(end);
   if (!section) throw PdfReadFailure::NotUnderstood;
-  return searchStart + static_cast<std::int64_t>(lostStart + *section);
+  return endStart + static_cast<std::int64_t>(*section);
 }
 
 std::optional<std::int64_t> Digits(std::string_view text) {
@@ -84,6 +89,8 @@ std::uint64_t BigEndian(const char* bytes, int width) {
 
 // More incremental updates than real files carry; qpdf, which merges them once, takes such a file.
 constexpr std::size_t kMaxSections = 512;
+// What the rows of all cross-reference streams may take: a million objects take about 7 MiB.
+constexpr std::size_t kMaxHeldRows = std::size_t{16} << 20;
 
 bool ValidRange(std::int64_t first, std::int64_t count) {
   return first >= 0 && count >= 0 && first < kMaxObjectNumber && count < kMaxObjectNumber;
@@ -92,20 +99,41 @@ bool ValidRange(std::int64_t first, std::int64_t count) {
 }  // namespace
 
 CrossReference::CrossReference(PdfFile& file) : file_(file) {
-  std::set<std::int64_t> visited;
-  for (std::int64_t offset = FindNewestSection(file); visited.insert(offset).second;) {
-    if (sections_.size() == kMaxSections) throw PdfReadFailure::NotUnderstood;
-    Section section;
-    PdfObject trailer = ReadSection(offset, section);
-    sections_.push_back(std::move(section));
-    const PdfObject previous = trailer.Get("Prev");
-    if (sections_.size() == 1) trailer_ = std::move(trailer);
+  std::int64_t offset = -1;
+  Section newest;
+  if (const std::optional<std::int64_t> named = NamedSection(file)) {
+    try {
+      trailer_ = ReadSection(*named, newest);
+      offset = *named;
+    } catch (const PdfReadFailure failure) {
+      if (failure != PdfReadFailure::NotUnderstood) throw;
+      newest = {};
+      capacity_ = 0;
+      heldRows_ = 0;
+    }
+  }
+  // "startxref" leads nowhere: the newest section is the last one in the file.
+  if (offset < 0) {
+    offset = LastSectionAtEnd(file);
+    trailer_ = ReadSection(offset, newest);
+  }
+  sections_.push_back(std::move(newest));
+  std::set<std::int64_t> visited{offset};
+  for (PdfObject previous = trailer_.Get("Prev");; previous = ReadOlderSection(previous.number).Get("Prev")) {
     if (previous.kind == PdfObject::Kind::Null) break;
     if (!previous.IsInteger() || previous.number < 0 || previous.number >= file.Size()) {
       throw PdfReadFailure::NotUnderstood;
     }
-    offset = previous.number;
+    if (!visited.insert(previous.number).second) break;
+    if (sections_.size() == kMaxSections) throw PdfReadFailure::NotUnderstood;
   }
+}
+
+PdfObject CrossReference::ReadOlderSection(std::int64_t offset) {
+  Section section;
+  PdfObject trailer = ReadSection(offset, section);
+  sections_.push_back(std::move(section));
+  return trailer;
 }
 
 PdfObject CrossReference::ReadSection(std::int64_t offset, Section& section) {
@@ -178,7 +206,8 @@ PdfObject CrossReference::ReadStreamTable(std::int64_t offset, StreamTable& tabl
     rowSize += table.widths[i];
   }
   if (rowSize == 0) throw PdfReadFailure::NotUnderstood;
-  table.rows = DecodeStream(dictionary, file_.ReadStreamData(object, length.number), file_.Budget());
+  StreamDecoder(file_, object, length.number).DecodeAll(table.rows, kMaxHeldRows - heldRows_);
+  heldRows_ += table.rows.size();
 
   std::vector<std::int64_t> bounds{0, size.number};
   const PdfObject& index = dictionary.Get("Index");

@@ -35,7 +35,8 @@ struct XrefStreamTable {
 // The cross-reference sections of a file, newest first: classic tables (read one 20-byte
 // entry at a time, never as a whole), cross-reference streams and hybrid files with both,
 // following /Prev back through the incremental updates. A /Prev that leads back to a
-// section already read ends the chain.
+// section already read ends the chain. When "startxref" is missing, past the end of the
+// file or leads to no section, the last section at the end of the file is the newest.
 class CrossReference {
  public:
   explicit CrossReference(PdfFile& file);
@@ -57,6 +58,8 @@ class CrossReference {
 
   // Reads the section at `offset` into `section` and returns its trailer dictionary.
   PdfObject ReadSection(std::int64_t offset, Section& section);
+  // Reads the section at `offset`, older than those read so far, and returns its trailer.
+  PdfObject ReadOlderSection(std::int64_t offset);
   PdfObject ReadTable(std::int64_t offset, Section& section);
   // Reads the cross-reference stream object at `offset` and returns its dictionary.
   PdfObject ReadStreamTable(std::int64_t offset, StreamTable& table);
@@ -70,6 +73,7 @@ class CrossReference {
   std::vector<Section> sections_;
   PdfObject trailer_;
   std::int64_t capacity_ = 0;
+  std::size_t heldRows_ = 0;  // bytes of stream rows held over all sections
 };
 
 }  // namespace folidex::pdf

@@ -46,9 +46,10 @@ int CountPagesOf(pdf::PdfDocument& document) {
 
 }  // namespace
 
-FastCount CountPagesFast(const ByteSource& source) {
+FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
   try {
-    pdf::PdfDocument document(source);
+    pdf::ReadBudget budget(source.Size(), cancelled);
+    pdf::PdfDocument document(source, budget);
     return {CountPagesOf(document), std::nullopt};
   } catch (const PdfReadFailure failure) {
     return {-1, failure};

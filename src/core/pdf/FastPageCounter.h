@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <optional>
 
 #include "core/pdf/ByteSource.h"
@@ -17,7 +18,8 @@ struct FastCount {
 // cross-reference entries of the objects it resolves, the catalog, the root of the page
 // tree and its /Count. /Count is trusted when it is an integer from 0 to 2^31 - 1 that is
 // no more than the objects the file can hold; otherwise the page leaves are counted.
-// Never throws, thread-safe.
-FastCount CountPagesFast(const ByteSource& source);
+// Its work is bounded by what the file holds (see ReadBudget), and it stops with
+// PdfReadFailure::Cancelled once `cancelled` is set. Never throws, thread-safe.
+FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled = nullptr);
 
 }  // namespace folidex

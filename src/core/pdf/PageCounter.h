@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <string>
 
 namespace folidex {
@@ -9,10 +10,16 @@ namespace folidex {
 enum class PageEngine { Auto, Fast, Qpdf };
 
 // The number of pages of the PDF file at `path`, or a negative value when it cannot be
-// counted. Never throws, prints nothing, and may be called from several threads at once.
+// counted. Every bound on the work is a bound on bytes, objects or tree nodes, never on
+// time, so a file gets the same answer on any machine under any load. A count under way
+// stops, with a negative value, once `cancelRequested` is set. Never throws, prints
+// nothing, does not change the file's access time where the system allows that, and may
+// be called from several threads at once.
+int CountPagesWith(PageEngine engine, const std::string& path, const std::atomic<bool>& cancelRequested);
 int CountPagesWith(PageEngine engine, const std::string& path);
 
-// CountPagesWith(PageEngine::Auto, path).
+// CountPagesWith(PageEngine::Auto, ...).
+int CountPages(const std::string& path, const std::atomic<bool>& cancelRequested);
 int CountPages(const std::string& path);
 
 }  // namespace folidex

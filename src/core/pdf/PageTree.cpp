@@ -6,6 +6,11 @@ namespace folidex::pdf {
 namespace {
 
 constexpr int kMaxTreeDepth = 256;
+// The kids that the nodes on one path of the walk may list together: a flat tree of a
+// million pages lists them all in its root.
+constexpr std::size_t kMaxKidsHeld = std::size_t{1} << 21;
+
+std::size_t KidsIn(const PdfObject& kids) { return kids.items.size() + kids.references.size(); }
 
 }  // namespace
 
@@ -17,25 +22,44 @@ std::int64_t PageTree::CountLeaves(const PdfObject& pagesReference, const PdfObj
 }
 
 std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth) {
-  if (depth > kMaxTreeDepth || !kids.IsArray()) return 0;
+  if (depth > kMaxTreeDepth) throw PdfReadFailure::OverLimit;
+  if (!kids.IsArray()) return 0;
+  kidsHeld_ += KidsIn(kids);
+  if (kidsHeld_ > kMaxKidsHeld) throw PdfReadFailure::OverLimit;
   std::int64_t count = 0;
-  for (std::size_t i = 0; i < kids.items.size() && count <= INT_MAX; ++i) {
-    const PdfObject& item = kids.items[i];
-    if (item.kind == PdfObject::Kind::Reference && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
-    PdfObject loadedKid, loadedGrandKids;
-    const PdfObject& kid = document_.Resolve(item, loadedKid);
-    if (!kid.IsDictionary()) continue;
-    const PdfObject& grandKids = document_.Resolve(kid.Get("Kids"), loadedGrandKids);
-    if (!grandKids.IsArray()) {
-      ++count;
-      continue;
-    }
-    const bool indirect = item.kind == PdfObject::Kind::Reference;
-    const std::pair<std::int64_t, std::int64_t> id{item.number, item.generation};
-    if (indirect && !path_.insert(id).second) continue;
-    count += CountBelow(grandKids, depth + 1);
-    if (indirect) path_.erase(id);
+  for (std::size_t i = 0; i < kids.references.size() && count <= INT_MAX; ++i) {
+    count += CountKid(PdfObject::Unpack(kids.references[i]), depth);
   }
+  for (std::size_t i = 0; i < kids.items.size() && count <= INT_MAX; ++i) count += CountKid(kids.items[i], depth);
+  kidsHeld_ -= KidsIn(kids);
+  return count;
+}
+
+std::int64_t PageTree::CountKid(const PdfObject& item, int depth) {
+  const bool indirect = item.kind == PdfObject::Kind::Reference;
+  if (indirect && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
+  // Kids are first read for their /Kids entry alone: nearly all are pages, and the rest of
+  // a page (its boxes, resources, annotations) does not matter here. Only a node is read
+  // again with its /Kids, and only that array stays in memory while the walk goes below.
+  PdfObject loadedKid;
+  const PdfObject& kid = document_.Resolve(item, loadedKid, ArrayItems::KidsOnly);
+  if (!kid.IsDictionary()) return 0;
+  const PdfObject& kidsEntry = kid.Get("Kids");
+  PdfObject nodeKids;
+  if (kidsEntry.IsArray() && !indirect) {
+    nodeKids = kidsEntry;
+  } else if (kidsEntry.IsArray()) {
+    document_.Resolve(item, loadedKid);
+    nodeKids = loadedKid.Take("Kids");
+  } else if (kidsEntry.kind == PdfObject::Kind::Reference) {
+    document_.Resolve(kidsEntry, nodeKids);  // a reference always loads into `nodeKids`
+  }
+  loadedKid = {};
+  if (!nodeKids.IsArray()) return 1;
+  const std::pair<std::int64_t, std::int64_t> id{item.number, item.generation};
+  if (indirect && !path_.insert(id).second) return 0;
+  const std::int64_t count = CountBelow(nodeKids, depth + 1);
+  if (indirect) path_.erase(id);
   return count;
 }
 

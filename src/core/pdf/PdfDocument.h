@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
+#include <memory>
 #include <set>
-#include <string>
-#include <utility>
 #include <vector>
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/CrossReference.h"
+#include "core/pdf/ObjectStream.h"
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
+#include "core/pdf/ReadBudget.h"
 
 namespace folidex::pdf {
 
@@ -18,7 +18,7 @@ namespace folidex::pdf {
 // where the cross-reference puts them, in the file or inside an object stream.
 class PdfDocument {
  public:
-  explicit PdfDocument(const ByteSource& source) : file_(source), xref_(file_) {}
+  PdfDocument(const ByteSource& source, ReadBudget& budget) : file_(source, budget), xref_(file_) {}
 
   const PdfObject& Trailer() const { return xref_.Trailer(); }
   std::int64_t ObjectCapacity() const { return xref_.ObjectCapacity(); }
@@ -27,19 +27,21 @@ class PdfDocument {
   const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded, ArrayItems arrays = ArrayItems::Keep);
 
  private:
-  struct ObjectStream {
-    std::string data;
-    std::int64_t first = 0;                                    // where the first object starts
-    std::vector<std::pair<std::int64_t, std::int64_t>> heads;  // object number, offset from `first`
+  struct OpenStream {
+    std::int64_t number = 0;
+    std::uint64_t lastUse = 0;
+    std::unique_ptr<ObjectStream> stream;
   };
 
   PdfObject Load(std::int64_t number, std::int64_t generation, ArrayItems arrays);
-  PdfObject LoadFromObjectStream(std::int64_t stream, std::int64_t index, std::int64_t number, ArrayItems arrays);
-  const ObjectStream& OpenObjectStream(std::int64_t number);
+  ObjectStream& OpenObjectStream(std::int64_t number);
+  // Closes the least recently used streams while too many are open or they hold too much.
+  void CloseStreamsOverLimit();
 
   PdfFile file_;
   CrossReference xref_;
-  std::map<std::int64_t, ObjectStream> objectStreams_;
+  std::vector<OpenStream> objectStreams_;
+  std::uint64_t streamUses_ = 0;
   std::set<std::int64_t> objectStreamsOpening_;
 };
 

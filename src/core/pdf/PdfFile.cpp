@@ -1,33 +1,57 @@
 #include "core/pdf/PdfFile.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace folidex::pdf {
 
+const PdfFile::Block& PdfFile::BlockAt(std::int64_t offset) {
+  const std::int64_t index = offset / kBlockSize;
+  if (lastBlock_ < blocks_.size() && blocks_[lastBlock_].index == index) return blocks_[lastBlock_];
+  std::size_t slot = 0;
+  for (; slot < blocks_.size() && blocks_[slot].index != index; ++slot) {
+  }
+  if (slot == blocks_.size()) {
+    if (blocks_.size() < kBlocks) {
+      blocks_.emplace_back();
+    } else {
+      slot = static_cast<std::size_t>(
+          std::min_element(blocks_.begin(), blocks_.end(),
+                           [](const Block& a, const Block& b) { return a.lastUse < b.lastUse; }) -
+          blocks_.begin());
+    }
+    Block& block = blocks_[slot];
+    if (!block.bytes) block.bytes = std::make_unique_for_overwrite<char[]>(kBlockSize);
+    const std::int64_t start = index * kBlockSize;
+    const std::size_t wanted = static_cast<std::size_t>(std::min(kBlockSize, Size() - start));
+    block.index = -1;
+    // A file that shrank while it was read is damaged for this count.
+    if (source_.ReadAt(start, block.bytes.get(), wanted) != wanted) throw PdfReadFailure::NotUnderstood;
+    block.index = index;
+    block.size = wanted;
+  }
+  blocks_[slot].lastUse = ++uses_;
+  lastBlock_ = slot;
+  return blocks_[slot];
+}
+
 std::string_view PdfFile::Read(std::int64_t offset, std::size_t length) {
   if (offset < 0 || offset > Size()) throw PdfReadFailure::NotUnderstood;
-  const std::int64_t end = std::min<std::int64_t>(Size(), offset + static_cast<std::int64_t>(length));
-  const auto holds = [&](const Block& block) {
-    const std::int64_t blockEnd = block.start + static_cast<std::int64_t>(block.bytes.size());
-    return block.start >= 0 && offset >= block.start && end <= blockEnd;
-  };
-  int slot = holds(blocks_[lastUsed_]) ? lastUsed_ : 1 - lastUsed_;
-  if (!holds(blocks_[slot])) {
-    slot = 1 - lastUsed_;
-    Block& block = blocks_[slot];
-    const std::int64_t wanted = std::min<std::int64_t>(Size() - offset, std::max(length, kFirstWindow));
-    budget_.SpendRead(wanted);
-    block.bytes.resize(static_cast<std::size_t>(wanted));
-    block.start = -1;
-    if (source_.ReadAt(offset, block.bytes.data(), block.bytes.size()) != block.bytes.size()) {
-      throw PdfReadFailure::NotUnderstood;
-    }
-    block.start = offset;
+  const std::int64_t end = offset + static_cast<std::int64_t>(std::min<std::uint64_t>(length, Size() - offset));
+  if (end == offset) return {};
+  if (offset / kBlockSize == (end - 1) / kBlockSize) {
+    const Block& block = BlockAt(offset);
+    return {block.bytes.get() + offset % kBlockSize, static_cast<std::size_t>(end - offset)};
   }
-  lastUsed_ = slot;
-  const Block& block = blocks_[slot];
-  return std::string_view(block.bytes)
-      .substr(static_cast<std::size_t>(offset - block.start), static_cast<std::size_t>(end - offset));
+  window_.resize(static_cast<std::size_t>(end - offset));
+  for (std::int64_t at = offset; at < end;) {
+    const Block& block = BlockAt(at);
+    const std::int64_t blockEnd = std::min(end, (at / kBlockSize + 1) * kBlockSize);
+    std::memcpy(window_.data() + (at - offset), block.bytes.get() + at % kBlockSize,
+                static_cast<std::size_t>(blockEnd - at));
+    at = blockEnd;
+  }
+  return window_;
 }
 
 IndirectObject PdfFile::ReadObjectAt(std::int64_t offset, ArrayItems arrays) {
@@ -45,23 +69,6 @@ IndirectObject PdfFile::ReadObjectAt(std::int64_t offset, ArrayItems arrays) {
     }
     return object;
   });
-}
-
-std::string PdfFile::ReadStreamData(const IndirectObject& object, std::int64_t length) {
-  if (object.streamOffset < 0 || length < 0 || length > Size() - object.streamOffset) {
-    throw PdfReadFailure::NotUnderstood;
-  }
-  constexpr std::size_t kEndRoom = 32;
-  const std::string_view text = Read(object.streamOffset, static_cast<std::size_t>(length) + kEndRoom);
-  // "endstream" must follow the data, unless the file ends inside that keyword: then it was
-  // cut short just after complete data.
-  std::string_view rest = text.substr(static_cast<std::size_t>(length));
-  rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n\f"), rest.size()));
-  constexpr std::string_view kEnd = "endstream";
-  const bool cutInEnd = rest.size() < kEnd.size() && kEnd.starts_with(rest) &&
-                        object.streamOffset + static_cast<std::int64_t>(text.size()) == Size();
-  if (!rest.starts_with(kEnd) && !cutInEnd) throw PdfReadFailure::NotUnderstood;
-  return std::string(text.substr(0, static_cast<std::size_t>(length)));
 }
 
 }  // namespace folidex::pdf

@@ -8,9 +8,11 @@
 namespace folidex::pdf {
 namespace {
 
-// Deeper nesting, and more values in one object, than any real document uses.
+// Deeper nesting than any real document uses.
 constexpr int kMaxNesting = 100;
-constexpr std::size_t kMaxValues = std::size_t{1} << 20;
+// More values in one object than any real document needs for its page tree, and a bound
+// on the memory they take (references in arrays are packed and bounded by the text).
+constexpr std::size_t kMaxValues = std::size_t{1} << 17;
 
 bool IsWhiteSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
 
@@ -112,7 +114,8 @@ std::optional<std::int64_t> PdfParser::TakeUnsigned() {
 }
 
 PdfObject PdfParser::TakeObject(int depth) {
-  if (depth > kMaxNesting || ++values_ > kMaxValues) throw PdfReadFailure::NotUnderstood;
+  if (depth > kMaxNesting) throw PdfReadFailure::NotUnderstood;
+  if (++values_ > kMaxValues) throw PdfReadFailure::OverLimit;
   SkipSpace();
   if (!More()) throw PdfReadFailure::NotUnderstood;
   switch (Next()) {
@@ -124,11 +127,11 @@ PdfObject PdfParser::TakeObject(int depth) {
     case '[': {
       ++pos_;
       PdfObject array = OfKind(PdfObject::Kind::Array);
-      if (arrays_ == ArrayItems::Skip) {
+      if (arrays_ != ArrayItems::Keep) {
         SkipArrayItems(depth);
         return array;
       }
-      for (SkipSpace(); More() && Next() != ']'; SkipSpace()) array.items.push_back(TakeObject(depth + 1));
+      for (SkipSpace(); More() && Next() != ']'; SkipSpace()) TakeArrayItem(array, depth + 1);
       if (!More()) throw PdfReadFailure::NotUnderstood;
       ++pos_;
       return array;
@@ -142,7 +145,12 @@ PdfObject PdfParser::TakeObject(int depth) {
       ++pos_;
       PdfObject dictionary = OfKind(PdfObject::Kind::Dictionary);
       for (SkipSpace(); More() && Next() == '/'; SkipSpace()) {
-        dictionary.keys.push_back(TakeName().name);
+        std::string key = TakeName().name;
+        if (arrays_ == ArrayItems::KidsOnly && depth == 0 && key != "Kids") {
+          SkipValue(depth + 1);
+          continue;
+        }
+        dictionary.keys.push_back(std::move(key));
         dictionary.items.push_back(TakeObject(depth + 1));
       }
       if (!More() || Next() != '>') throw PdfReadFailure::NotUnderstood;
@@ -158,6 +166,19 @@ PdfObject PdfParser::TakeObject(int depth) {
   if (token == "true" || token == "false") return OfKind(PdfObject::Kind::Boolean);
   if (token == "null") return OfKind(PdfObject::Kind::Null);
   return TakeNumberOrReference(token);
+}
+
+void PdfParser::TakeArrayItem(PdfObject& array, int depth) {
+  PdfObject item = TakeObject(depth);
+  if (item.kind != PdfObject::Kind::Reference) {
+    array.items.push_back(std::move(item));
+    return;
+  }
+  --values_;
+  if (item.number > PdfObject::kMaxNumber || item.generation > PdfObject::kMaxGeneration) {
+    throw PdfReadFailure::NotUnderstood;
+  }
+  array.references.push_back(PdfObject::Pack(item.number, item.generation));
 }
 
 PdfObject PdfParser::TakeNumberOrReference(std::string_view token) {
@@ -195,6 +216,10 @@ PdfObject PdfParser::TakeName() {
   ++pos_;  // the slash
   const std::string_view raw = TakeRegularRun();
   PdfObject name = OfKind(PdfObject::Kind::Name);
+  if (raw.find('#') == std::string_view::npos) {
+    name.name = raw;
+    return name;
+  }
   name.name.reserve(raw.size());
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == '#' && i + 2 < raw.size() && HexValue(raw[i + 1]) >= 0 && HexValue(raw[i + 2]) >= 0) {
@@ -205,6 +230,19 @@ PdfObject PdfParser::TakeName() {
     }
   }
   return name;
+}
+
+void PdfParser::SkipValue(int depth) {
+  SkipSpace();
+  if (More() && Next() == '[') {
+    ++pos_;
+    SkipArrayItems(depth);
+  } else if (More() && Next() == '/') {
+    ++pos_;
+    TakeRegularRun();
+  } else {
+    TakeObject(depth);
+  }
 }
 
 // Moves past the closing bracket of an array whose opening one was just read, a byte at a

@@ -15,12 +15,15 @@ struct NeedMoreText {};
 
 // Whether parsing an object keeps the items of its arrays. Skipped arrays are still read
 // through to their end, but come back empty: counting pages mostly needs to know only that
-// a /Kids array is there, and in a large document it lists thousands of pages.
-enum class ArrayItems { Keep, Skip };
+// a /Kids array is there, and in a large document it lists thousands of pages. KidsOnly
+// skips arrays too, and of a dictionary keeps only the /Kids entry: what telling a page
+// from a page-tree node needs, at a fraction of the cost of the whole page.
+enum class ArrayItems { Keep, Skip, KidsOnly };
 
 // Reads PDF tokens and objects from a window of a file. Nesting and the number of values
 // are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
-// PdfReadFailure::NotUnderstood on malformed text.
+// PdfReadFailure::NotUnderstood on malformed text, PdfReadFailure::OverLimit on an object
+// with more values than the bound.
 class PdfParser {
  public:
   // `complete` says that `text` runs to the end of the file.
@@ -46,8 +49,12 @@ class PdfParser {
   char Next() const { return text_[pos_]; }
   std::string_view TakeRegularRun();
   PdfObject TakeObject(int depth);
+  // Appends the next value to `array`: references to its packed list, the rest to its items.
+  void TakeArrayItem(PdfObject& array, int depth);
   PdfObject TakeNumberOrReference(std::string_view token);
   PdfObject TakeName();
+  // Moves past the next value, building no object for an array or a name.
+  void SkipValue(int depth);
   void SkipArrayItems(int depth);
   void SkipLiteralString();
   void SkipHexString();

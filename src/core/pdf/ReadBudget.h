@@ -1,34 +1,54 @@
 #pragma once
 
+#include <algorithm>
+#include <atomic>
 #include <cstdint>
 
 #include "core/pdf/PdfReadFailure.h"
 
 namespace folidex::pdf {
 
-// The work the fast reader may spend on one file.
+// The work the fast reader may spend on one file, counted in bytes, never in time, so that
+// a file gets the same answer on any machine under any load. Parsing and scanning cost the
+// bytes looked at, each object looked up a fixed amount more; the allowance is a few times
+// what the file holds, on disk and decompressed, so the genuine work of any size of file
+// fits and going over a file in circles does not. Each charge also checks whether the
+// count was cancelled.
 class ReadBudget {
  public:
-  // No sound file needs more decompressed data than this to count its pages.
-  static constexpr std::int64_t kMaxInflated = std::int64_t{64} << 20;
+  // Decompressed data the file may yield: a fixed amount, and more for a larger file.
+  static constexpr std::int64_t kMaxInflatedBase = std::int64_t{64} << 20;
+  static constexpr std::int64_t kInflatedPerFileByte = 16;
+  static constexpr std::int64_t kWorkPerByte = 4;
+  static constexpr std::int64_t kWorkBase = std::int64_t{1} << 20;
+  static constexpr std::int64_t kWorkPerObject = 64;
 
-  // Reading or parsing more than a few times the file means going over it in circles;
-  // qpdf, which reads it once from the start, does better then.
-  explicit ReadBudget(std::int64_t fileSize) : readLeft_(4 * fileSize + (std::int64_t{1} << 20)) {}
+  explicit ReadBudget(std::int64_t fileSize, const std::atomic<bool>* cancelled = nullptr)
+      : workLeft_(kWorkPerByte * Capped(fileSize) + kWorkBase),
+        inflatedLeft_(kMaxInflatedBase + kInflatedPerFileByte * Capped(fileSize)),
+        cancelled_(cancelled) {}
 
-  void SpendRead(std::int64_t bytes) {
-    readLeft_ -= bytes;
-    if (readLeft_ < 0) throw PdfReadFailure::NotUnderstood;
+  void SpendWork(std::int64_t bytes) {
+    if (cancelled_ != nullptr && cancelled_->load(std::memory_order_relaxed)) throw PdfReadFailure::Cancelled;
+    workLeft_ -= bytes;
+    if (workLeft_ < 0) throw PdfReadFailure::OverLimit;
   }
-  std::int64_t InflatedLeft() const { return inflatedLeft_; }
+  void SpendObject() { SpendWork(kWorkPerObject); }
+
+  // Decompressed data is also data to parse: it adds to the work allowed.
   void SpendInflated(std::int64_t bytes) {
     inflatedLeft_ -= bytes;
     if (inflatedLeft_ < 0) throw PdfReadFailure::OverLimit;
+    workLeft_ += kWorkPerByte * bytes;
   }
 
  private:
-  std::int64_t readLeft_;
-  std::int64_t inflatedLeft_ = kMaxInflated;
+  // Sizes beyond any real file are taken as 2^50 bytes, so that no product overflows.
+  static std::int64_t Capped(std::int64_t size) { return std::clamp<std::int64_t>(size, 0, std::int64_t{1} << 50); }
+
+  std::int64_t workLeft_;
+  std::int64_t inflatedLeft_;
+  const std::atomic<bool>* cancelled_;
 };
 
 }  // namespace folidex::pdf

@@ -5,7 +5,8 @@
 namespace folidex {
 
 // An open, read-only descriptor of a regular file, closed on destruction. Anything else
-// (a folder, a FIFO, a device, a link to one) is refused without blocking.
+// (a folder, a FIFO, a device, a link to one) is refused without blocking. Reading it
+// leaves its access time as it was where the system allows that (for the file's owner).
 class RegularFile {
  public:
   explicit RegularFile(const std::string& path);

@@ -9,49 +9,10 @@
 namespace folidex::pdf {
 namespace {
 
-// Inflates zlib data. The two-byte header is checked here and the rest inflated raw, so
-// that zlib skips the checksum at the end: computing it over every byte took a tenth of
-// the time, and a count needs no more than the data the stream yields.
-std::string Inflate(std::string_view data, ReadBudget& budget) {
-  if (data.size() > UINT_MAX) throw PdfReadFailure::NotUnderstood;
-  if (data.size() < 2) return {};  // cut short before any data
-  const unsigned method = static_cast<unsigned char>(data[0]), flags = static_cast<unsigned char>(data[1]);
-  const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
-  const bool presetDictionary = (flags & 0x20) != 0;
-  if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
-  data.remove_prefix(2);
-
-  z_stream stream{};
-  if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw PdfReadFailure::NotUnderstood;
-  struct End {
-    z_stream& stream;
-    ~End() { inflateEnd(&stream); }
-  } end{stream};
-
-  stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
-  stream.avail_in = static_cast<uInt>(data.size());
-  // Inflates straight into the result, which grows fourfold each time it fills up, never
-  // beyond the budget.
-  const auto roomLeft = [&budget] { return static_cast<std::size_t>(budget.InflatedLeft()) + 1; };
-  std::string out(std::min(std::max<std::size_t>(4 * data.size(), 4096), roomLeft()), '\0');
-  std::size_t produced = 0;
-  for (;;) {
-    if (produced == out.size()) out.resize(produced + std::min(3 * out.size(), roomLeft()));
-    const std::size_t room = std::min<std::size_t>(out.size() - produced, UINT_MAX);
-    stream.next_out = reinterpret_cast<Bytef*>(out.data() + produced);
-    stream.avail_out = static_cast<uInt>(room);
-    const int status = inflate(&stream, Z_NO_FLUSH);
-    const std::size_t written = room - stream.avail_out;
-    budget.SpendInflated(static_cast<std::int64_t>(written));
-    produced += written;
-    if (status == Z_STREAM_END) break;
-    // The data ended without the end of the compressed stream: keep what it held.
-    if (status == Z_BUF_ERROR) break;
-    if (status != Z_OK) throw PdfReadFailure::NotUnderstood;
-  }
-  out.resize(produced);
-  return out;
-}
+// Compressed data is read, and decoded data produced, this much at a time.
+constexpr std::size_t kChunk = 16384;
+// No stream the reader decodes has longer predictor rows; a longer one is not allocated.
+constexpr std::int64_t kMaxRowSize = std::int64_t{1} << 20;
 
 int Paeth(int left, int up, int upLeft) {
   const int estimate = left + up - upLeft;
@@ -60,35 +21,91 @@ int Paeth(int left, int up, int upLeft) {
   return toUp <= toUpLeft ? up : upLeft;
 }
 
-// Undoes the PNG predictors: each row starts with a byte naming its filter. A last,
-// incomplete row is dropped.
-std::string UndoPngPredictor(std::string_view data, const PdfObject& parameters) {
-  const auto value = [&](std::string_view key, std::int64_t fallback) {
-    const PdfObject& entry = parameters.Get(key);
-    return entry.IsInteger() ? entry.number : fallback;
-  };
-  const std::int64_t columns = value("Columns", 1), colors = value("Colors", 1), bits = value("BitsPerComponent", 8);
-  if (columns < 1 || colors < 1 || colors > 32 || (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16) ||
-      columns > (std::int64_t{1} << 24)) {
-    throw PdfReadFailure::NotUnderstood;
+// A single filter may be written as a name or as an array of one name; the same goes
+// for its parameters.
+const PdfObject& Single(const PdfObject& entry) {
+  if (!entry.IsArray()) return entry;
+  if (entry.items.size() > 1 || !entry.references.empty()) throw PdfReadFailure::NotUnderstood;
+  static const PdfObject kNull;
+  return entry.items.empty() ? kNull : entry.items.front();
+}
+
+// Checks that "endstream" follows data of `length` bytes from `start`, unless the file
+// ends inside that keyword: then it was cut short just after complete data.
+void CheckStreamEnd(PdfFile& file, std::int64_t start, std::int64_t length) {
+  if (start < 0 || length < 0 || length > file.Size() - start) throw PdfReadFailure::NotUnderstood;
+  constexpr std::string_view kEnd = "endstream";
+  std::string_view rest = file.Read(start + length, 32);
+  const bool atFileEnd = start + length + static_cast<std::int64_t>(rest.size()) == file.Size();
+  rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n\f"), rest.size()));
+  const bool cutInEnd = rest.size() < kEnd.size() && kEnd.starts_with(rest) && atFileEnd;
+  if (!rest.starts_with(kEnd) && !cutInEnd) throw PdfReadFailure::NotUnderstood;
+}
+
+}  // namespace
+
+// Inflates raw deflate data once the zlib header has been checked, so that zlib skips the
+// checksum at the end: computing it took a tenth of the time, and a count needs no more
+// than the data the stream yields.
+struct StreamDecoder::Inflater {
+  z_stream stream{};
+  std::string input;  // the compressed chunk being inflated, a copy: the file's cache moves on
+
+  Inflater() {
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw PdfReadFailure::NotUnderstood;
   }
-  const std::size_t rowSize = static_cast<std::size_t>((columns * colors * bits + 7) / 8);
-  const std::size_t step = static_cast<std::size_t>(std::max<std::int64_t>(1, colors * bits / 8));
-  std::string out;
-  out.reserve(data.size());
-  std::string previous(rowSize, '\0');
-  std::string row(rowSize, '\0');
-  for (std::size_t at = 0; at + rowSize + 1 <= data.size(); at += rowSize + 1) {
-    const int filter = static_cast<unsigned char>(data[at]);
+  ~Inflater() { inflateEnd(&stream); }
+};
+
+// Undoes the PNG predictors: each row starts with a byte naming its filter. A last,
+// incomplete row is dropped. The rows are allocated only once the data holds one.
+struct StreamDecoder::Predictor {
+  std::size_t rowSize = 0;
+  std::size_t step = 1;
+  std::string raw;  // inflated data not yet unpredicted
+  std::string previous;
+  std::string row;
+
+  explicit Predictor(const PdfObject& parameters) {
+    const auto value = [&](std::string_view key, std::int64_t fallback) {
+      const PdfObject& entry = parameters.Get(key);
+      return entry.IsInteger() ? entry.number : fallback;
+    };
+    const std::int64_t columns = value("Columns", 1), colors = value("Colors", 1), bits = value("BitsPerComponent", 8);
+    if (columns < 1 || colors < 1 || colors > 32 || (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16) ||
+        columns > (std::int64_t{1} << 24)) {
+      throw PdfReadFailure::NotUnderstood;
+    }
+    const std::int64_t bytes = (columns * colors * bits + 7) / 8;
+    if (bytes > kMaxRowSize) throw PdfReadFailure::OverLimit;
+    rowSize = static_cast<std::size_t>(bytes);
+    step = static_cast<std::size_t>(std::max<std::int64_t>(1, colors * bits / 8));
+  }
+
+  // Appends every complete row of `raw` to `out`.
+  void Unpredict(std::string& out) {
+    std::size_t at = 0;
+    for (; at + rowSize + 1 <= raw.size(); at += rowSize + 1) {
+      if (previous.empty()) {
+        previous.assign(rowSize, '\0');
+        row.assign(rowSize, '\0');
+      }
+      UndoRow(static_cast<unsigned char>(raw[at]), raw.data() + at + 1);
+      out += row;
+      previous.swap(row);
+    }
+    raw.erase(0, at);
+  }
+
+  void UndoRow(int filter, const char* data) {
     for (std::size_t i = 0; i < rowSize; ++i) {
-      const int raw = static_cast<unsigned char>(data[at + 1 + i]);
+      const int value = static_cast<unsigned char>(data[i]);
       const int left = i >= step ? static_cast<unsigned char>(row[i - step]) : 0;
       const int up = static_cast<unsigned char>(previous[i]);
       const int upLeft = i >= step ? static_cast<unsigned char>(previous[i - step]) : 0;
       int predicted = 0;
       switch (filter) {
         case 0:
-          predicted = 0;
           break;
         case 1:
           predicted = left;
@@ -105,42 +122,105 @@ std::string UndoPngPredictor(std::string_view data, const PdfObject& parameters)
         default:
           throw PdfReadFailure::NotUnderstood;
       }
-      row[i] = static_cast<char>((raw + predicted) & 0xFF);
+      row[i] = static_cast<char>((value + predicted) & 0xFF);
     }
-    out += row;
-    previous.swap(row);
   }
-  return out;
-}
+};
 
-// A single filter may be written as a name or as an array of one name; the same goes
-// for its parameters.
-const PdfObject& Single(const PdfObject& entry) {
-  if (!entry.IsArray()) return entry;
-  if (entry.items.size() > 1) throw PdfReadFailure::NotUnderstood;
-  static const PdfObject kNull;
-  return entry.items.empty() ? kNull : entry.items.front();
-}
-
-}  // namespace
-
-std::string DecodeStream(const PdfObject& stream, std::string_view data, ReadBudget& budget) {
-  if (stream.Get("F").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;  // external data
-  const PdfObject& filter = Single(stream.Get("Filter"));
-  if (filter.kind == PdfObject::Kind::Null) {
-    budget.SpendInflated(static_cast<std::int64_t>(data.size()));
-    return std::string(data);
-  }
+StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length)
+    : file_(file), inputAt_(stream.streamOffset) {
+  const PdfObject& dictionary = stream.value;
+  if (dictionary.Get("F").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;  // external data
+  CheckStreamEnd(file, stream.streamOffset, length);
+  inputEnd_ = stream.streamOffset + length;  // within the file: checked just above
+  const PdfObject& filter = Single(dictionary.Get("Filter"));
+  if (filter.kind == PdfObject::Kind::Null) return;
   if (!filter.IsName("FlateDecode") && !filter.IsName("Fl")) throw PdfReadFailure::NotUnderstood;
-  std::string decoded = Inflate(data, budget);
 
-  const PdfObject& parameters = Single(stream.Get("DecodeParms"));
-  if (parameters.kind == PdfObject::Kind::Null) return decoded;
-  if (!parameters.IsDictionary()) throw PdfReadFailure::NotUnderstood;
-  const PdfObject& predictor = parameters.Get("Predictor");
-  if (predictor.kind == PdfObject::Kind::Null || (predictor.IsInteger() && predictor.number == 1)) return decoded;
-  if (!predictor.IsInteger() || predictor.number < 10 || predictor.number > 15) throw PdfReadFailure::NotUnderstood;
-  return UndoPngPredictor(decoded, parameters);
+  const PdfObject& parameters = Single(dictionary.Get("DecodeParms"));
+  if (parameters.kind != PdfObject::Kind::Null) {
+    if (!parameters.IsDictionary()) throw PdfReadFailure::NotUnderstood;
+    const PdfObject& predictor = parameters.Get("Predictor");
+    if (predictor.kind != PdfObject::Kind::Null && !(predictor.IsInteger() && predictor.number == 1)) {
+      if (!predictor.IsInteger() || predictor.number < 10 || predictor.number > 15) throw PdfReadFailure::NotUnderstood;
+      predictor_ = std::make_unique<Predictor>(parameters);
+    }
+  }
+
+  inflater_ = std::make_unique<Inflater>();
+  if (length < 2) {  // cut short before any data
+    ended_ = true;
+    return;
+  }
+  const std::string_view header = file.Read(inputAt_, 2);
+  const unsigned method = static_cast<unsigned char>(header[0]), flags = static_cast<unsigned char>(header[1]);
+  const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
+  const bool presetDictionary = (flags & 0x20) != 0;
+  if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
+  inputAt_ += 2;
+}
+
+StreamDecoder::~StreamDecoder() = default;
+
+void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
+  ReadBudget& budget = file_.Budget();
+  if (!inflater_) {
+    const std::string_view data = file_.Read(inputAt_, std::min<std::int64_t>(room, inputEnd_ - inputAt_));
+    budget.SpendInflated(static_cast<std::int64_t>(data.size()));
+    out += data;
+    inputAt_ += static_cast<std::int64_t>(data.size());
+    ended_ = inputAt_ == inputEnd_;
+    return;
+  }
+  z_stream& stream = inflater_->stream;
+  const std::size_t start = out.size();
+  out.resize(start + room);
+  std::size_t produced = 0;
+  while (produced < room) {
+    if (stream.avail_in == 0 && inputAt_ < inputEnd_) {
+      const std::string_view chunk = file_.Read(inputAt_, std::min<std::int64_t>(kChunk, inputEnd_ - inputAt_));
+      budget.SpendWork(static_cast<std::int64_t>(chunk.size()));
+      inflater_->input.assign(chunk);
+      inputAt_ += static_cast<std::int64_t>(chunk.size());
+      stream.next_in = reinterpret_cast<Bytef*>(inflater_->input.data());
+      stream.avail_in = static_cast<uInt>(chunk.size());
+    }
+    const std::size_t space = std::min<std::size_t>(room - produced, UINT_MAX);
+    stream.next_out = reinterpret_cast<Bytef*>(out.data() + start + produced);
+    stream.avail_out = static_cast<uInt>(space);
+    const int status = inflate(&stream, Z_NO_FLUSH);
+    const std::size_t written = space - stream.avail_out;
+    budget.SpendInflated(static_cast<std::int64_t>(written));
+    produced += written;
+    const bool inputLeft = stream.avail_in > 0 || inputAt_ < inputEnd_;
+    // The data ended without the end of the compressed stream: keep what it held.
+    if (status == Z_STREAM_END || (status == Z_BUF_ERROR && !inputLeft)) {
+      ended_ = true;
+      break;
+    }
+    if (status != Z_OK && status != Z_BUF_ERROR) throw PdfReadFailure::NotUnderstood;
+  }
+  out.resize(start + produced);
+}
+
+bool StreamDecoder::DecodeUntil(std::string& out, std::size_t wanted) {
+  while (out.size() < wanted && !ended_) {
+    const std::size_t room = std::max(wanted - out.size(), kChunk);
+    if (!predictor_) {
+      DecodeRaw(out, room);
+    } else {
+      DecodeRaw(predictor_->raw, room);
+      predictor_->Unpredict(out);
+    }
+  }
+  return !ended_;
+}
+
+void StreamDecoder::DecodeAll(std::string& out, std::size_t limit) {
+  while (DecodeUntil(out, out.size() + kChunk)) {
+    if (out.size() > limit) throw PdfReadFailure::OverLimit;
+  }
+  if (out.size() > limit) throw PdfReadFailure::OverLimit;
 }
 
 }  // namespace folidex::pdf

@@ -44,7 +44,9 @@ void CountingStage::Post(WalkEvent event) {
   if (workers_.empty()) {
     if (isFile) {
       FoundFile& file = std::get<FoundFile>(event);
-      file.pages = PageCount::FromCounter(countPages_(file.facts.fullPath));
+      const int pages = countPages_(file.facts.fullPath);
+      if (CutByCancel(pages)) return;
+      file.pages = PageCount::FromCounter(pages);
     }
     sink_(std::move(event));
     return;
@@ -112,8 +114,13 @@ void CountingStage::CountNext(std::unique_lock<std::mutex>& lock) {
     const int pages = countPages_(path);
     lock.lock();
     file.pages = PageCount::FromCounter(pages);
+    job->skipped = CutByCancel(pages);
   }
   job->counted = true;
+}
+
+bool CountingStage::CutByCancel(int pages) const {
+  return pages < 0 && cancelRequested_.load(std::memory_order_relaxed);
 }
 
 void CountingStage::Work() {

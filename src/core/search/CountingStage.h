@@ -21,9 +21,9 @@ using PageCountFunction = std::function<int(const std::string& path)>;
 // own thread and `jobs - 1` workers; with one job it counts in line. Rather than wait for
 // a count, the walk's thread takes one from the queue itself. At most a few dozen files per
 // thread are in flight, so memory stays flat however long the walk. Once the search is
-// cancelled no further count starts; files already counted are still reported. A file
-// whose path is longer than the system takes in one call is counted through its folder
-// (PathReach).
+// cancelled no further count starts, and a count that the cancel stopped is not reported;
+// files already counted are still reported. A file whose path is longer than the system
+// takes in one call is counted through its folder (PathReach).
 class CountingStage {
  public:
   CountingStage(WalkEventSink sink, PageCountFunction countPages, unsigned jobs,
@@ -49,6 +49,9 @@ class CountingStage {
   // Counts the file at the head of the queue; `lock` holds the mutex, released meanwhile.
   void CountNext(std::unique_lock<std::mutex>& lock);
   void Work();
+  // True for a failed count when the search was cancelled: the count was stopped, not the
+  // file found unreadable, so the file is left out like those whose count never started.
+  bool CutByCancel(int pages) const;
 
   WalkEventSink sink_;
   PageCountFunction countPages_;

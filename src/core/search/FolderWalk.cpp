@@ -13,6 +13,11 @@
 namespace folidex {
 namespace {
 
+// The standard page counter, which stops a count under way once the search is cancelled.
+PageCountFunction CountPagesUntil(const std::atomic<bool>& cancelRequested) {
+  return [&cancelRequested](const std::string& path) { return CountPages(path, cancelRequested); };
+}
+
 unsigned JobCount(const WalkSettings& settings) {
   if (settings.jobs > 0) return settings.jobs;
   return std::max(1u, std::thread::hardware_concurrency());
@@ -26,7 +31,7 @@ class FolderWalk {
         events_(events),
         cancelRequested_(cancelRequested),
         now_(settings.now ? settings.now : Clock{LocalNow}),
-        stage_(events, settings.countPages ? settings.countPages : PageCountFunction{CountPages}, JobCount(settings),
+        stage_(events, settings.countPages ? settings.countPages : CountPagesUntil(cancelRequested), JobCount(settings),
                cancelRequested) {}
 
   void Run(const std::string& top) {

@@ -1,9 +1,9 @@
 #include "ui/about/AboutActions.h"
 
 #include <QDesktopServices>
-#include <QMessageBox>
 
 #include "ui/about/SystemInfoLauncher.h"
+#include "ui/app/MessageBoxes.h"
 
 namespace folidex {
 
@@ -11,11 +11,7 @@ AboutActions AboutActions::ForDesktop() {
   return AboutActions{
       .open = [](const QUrl& target) { QDesktopServices::openUrl(target); },
       .startSysInfo = StartSystemInformation,
-      .showPlainMessage =
-          [](QWidget* parent, const QString& text) {
-            QMessageBox box(QMessageBox::NoIcon, "Folidex", text, QMessageBox::Ok, parent);
-            box.exec();
-          },
+      .showPlainMessage = ShowPlainMessage,
   };
 }
 

@@ -1,99 +1,113 @@
 #include "ui/about/AboutBox.h"
 
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "core/about/SystemInformation.h"
 #include "ui/about/HelpTargets.h"
 #include "ui/about/ProductInfo.h"
-#include "ui/app/PlaceControl.h"
+#include "ui/about/ProductPicture.h"
+#include "ui/app/DesignSize.h"
+#include "ui/app/Twips.h"
 
 namespace folidex {
 namespace {
 
 constexpr int kInnerWidth = 6930;   // twips
 constexpr int kInnerHeight = 4230;  // twips
-constexpr TwipRect kFramePlace{60, 0, 6795, 4155};
-// Places inside the frame.
-constexpr TwipRect kPicturePlace{300, 450, 480, 480};
-constexpr TwipRect kCaptionPlace{1245, 390, 5295, 285};
-constexpr TwipRect kNoticePlace{1245, 810, 5295, 405};
-constexpr TwipRect kMailLinkPlace{1245, 1440, 3885, 285};
-constexpr TwipRect kWebLinkPlace{1260, 1890, 4125, 285};
-constexpr TwipRect kRulePlace{-60, 2745, 7140, 30};  // a line from x = -60 to x = 7080 at y = 2760
-constexpr TwipRect kWarningPlace{360, 3060, 4605, 885};
-constexpr TwipRect kOkButtonPlace{5220, 3090, 1395, 375};
-constexpr TwipRect kSysInfoButtonPlace{5220, 3510, 1395, 375};
+constexpr int kPictureSize = 480;   // twips, 32 pixels
 
-void UseVerdana(QWidget* label, bool bold = false) {
+// The labels use Verdana where the system has it, and the system's font where it has not.
+template <typename Label>
+Label* MakeLabel(const char* name, const QString& text, int widthTwips, int heightTwips, bool bold = false) {
+  auto* label = new Label(text);
+  label->setObjectName(name);
+  label->setTextFormat(Qt::PlainText);
   QFont font = label->font();
-  font.setFamily("Verdana");
+  font.setFamilies({"Verdana", font.family()});
   font.setBold(bold);
   label->setFont(font);
+  SetDesignSize(*label, widthTwips, heightTwips);
+  return label;
 }
 
-// A label of several lines keeps its place exactly; the text wraps inside it.
-QLabel* AddWrappedText(QWidget* frame, const char* name, const QString& text, const TwipRect& place) {
-  auto* label = new QLabel(text, frame);
-  label->setObjectName(name);
+// A label of several lines: the text wraps inside it.
+QLabel* MakeWrappedLabel(const char* name, const QString& text, int widthTwips, int heightTwips) {
+  QLabel* label = MakeLabel<QLabel>(name, text, widthTwips, heightTwips);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  UseVerdana(label);
-  label->setGeometry(ToPixels(place));
   return label;
+}
+
+QPushButton* MakeButton(const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  SetButtonSize(*button, 1395, 375);
+  return button;
 }
 
 }  // namespace
 
 AboutBox::AboutBox(AboutActions actions, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      actions_(std::move(actions)) {
+      actions_(std::move(actions)),
+      label3_(MakeLabel<LinkLabel>("Label3", kSupportAddress, 3885, 285)),
+      label5_(MakeLabel<LinkLabel>("Label5", kWebAddress, 4125, 285)),
+      cmdOk_(MakeButton("cmdOk", "&OK")),
+      cmdSysInfo_(MakeButton("cmdSysInfo", "System Info...")) {
   setObjectName("dlgAbout");
   setWindowTitle("About");
   setAttribute(Qt::WA_DeleteOnClose);
   setModal(false);
-  setFixedSize(TwipsToPixels(kInnerWidth), TwipsToPixels(kInnerHeight));
+  cmdOk_->setDefault(true);
+  cmdSysInfo_->setAutoDefault(false);
 
-  auto* frame = new QGroupBox(this);
-  frame->setGeometry(ToPixels(kFramePlace));
-
-  auto* image1 = new QLabel(frame);
+  auto* image1 = new QLabel;
   image1->setObjectName("Image1");
-  image1->setPixmap(QPixmap(":/folidex-32.png"));
-  image1->setGeometry(ToPixels(kPicturePlace));
+  const int pictureSize = TwipsToPixels(kPictureSize);
+  image1->setPixmap(ProductIcon().pixmap(pictureSize, pictureSize));
+  image1->setAlignment(Qt::AlignTop);
+  auto* texts = new QVBoxLayout;
+  texts->addWidget(MakeLabel<QLabel>("Label1", kProductCaption, 5295, 285, true));
+  texts->addWidget(MakeWrappedLabel("Label4", QString::fromUtf8(kLegalNotice), 5295, 405));
+  texts->addWidget(label3_);
+  texts->addWidget(label5_);
+  auto* product = new QHBoxLayout;
+  product->setSpacing(0);
+  product->addWidget(image1, 0, Qt::AlignTop);
+  product->addSpacing(TwipsToPixels(1245 - 300 - kPictureSize));
+  product->addLayout(texts, 1);
 
-  auto* label1 = new QLabel(kProductCaption, frame);
-  label1->setObjectName("Label1");
-  UseVerdana(label1, true);
-  PlaceControl(label1, kCaptionPlace);
-
-  AddWrappedText(frame, "Label4", QString::fromUtf8(kLegalNotice), kNoticePlace);
-
-  label3_ = new LinkLabel(kSupportAddress, frame);
-  label3_->setObjectName("Label3");
-  UseVerdana(label3_);
-  PlaceControl(label3_, kMailLinkPlace);
-  label5_ = new LinkLabel(kWebAddress, frame);
-  label5_->setObjectName("Label5");
-  UseVerdana(label5_);
-  PlaceControl(label5_, kWebLinkPlace);
-
-  auto* line1 = new QFrame(frame);
+  auto* line1 = new QFrame;
   line1->setObjectName("Line1");
   line1->setFrameShape(QFrame::HLine);
   line1->setFrameShadow(QFrame::Sunken);
-  line1->setGeometry(ToPixels(kRulePlace));
 
-  AddWrappedText(frame, "Label6", kLegalWarning, kWarningPlace);
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(cmdOk_);
+  buttons->addWidget(cmdSysInfo_);
+  buttons->addStretch();
+  auto* warning = new QHBoxLayout;
+  warning->setSpacing(0);
+  warning->addSpacing(TwipsToPixels(360 - 300));
+  warning->addWidget(MakeWrappedLabel("Label6", kLegalWarning, 4605, 885), 1);
+  warning->addSpacing(TwipsToPixels(5220 - 360 - 4605));
+  warning->addLayout(buttons);
 
-  cmdOk_ = new QPushButton("&OK", frame);
-  cmdOk_->setObjectName("cmdOk");
-  cmdOk_->setDefault(true);
-  PlaceControl(cmdOk_, kOkButtonPlace);
-  cmdSysInfo_ = new QPushButton("System Info...", frame);
-  cmdSysInfo_->setObjectName("cmdSysInfo");
-  cmdSysInfo_->setAutoDefault(false);
-  PlaceControl(cmdSysInfo_, kSysInfoButtonPlace);
+  // The frame and its margins as the design places them.
+  auto* frame = new QGroupBox;
+  auto* inside = new QVBoxLayout(frame);
+  inside->setContentsMargins(TwipsToPixels(300), TwipsToPixels(390), TwipsToPixels(180), TwipsToPixels(210));
+  inside->addLayout(product);
+  inside->addStretch();
+  inside->addWidget(line1);
+  inside->addLayout(warning);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(TwipsToPixels(60), 0, TwipsToPixels(75), TwipsToPixels(75));
+  layout->addWidget(frame);
+  FixDialogSize(*this, kInnerWidth, kInnerHeight);
 
   connect(cmdOk_, &QPushButton::clicked, this, &AboutBox::cmdOk_Click);
   connect(cmdSysInfo_, &QPushButton::clicked, this, &AboutBox::cmdSysInfo_Click);

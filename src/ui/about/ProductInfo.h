@@ -5,7 +5,6 @@
 namespace folidex {
 
 // The maker's addresses and the texts of the about box.
-inline constexpr char kWebAddress[] = "https://folidex.example/";
 inline constexpr char kSupportAddress[] = "support@folidex.example";
 inline constexpr char kLegalNotice[] = "Copyright \u00A9 2026 The Folidex developers. All rights reserved.";
 inline constexpr char kLegalWarning[] =

@@ -6,7 +6,8 @@
 namespace folidex {
 
 // The tree of the file system's folders (folders only). A new selection is announced with
-// the folder's path; a double-click or Enter on a folder triggers it.
+// the folder's path; a double-click or Enter on a folder triggers it. A folder selected by
+// the program is scrolled into sight.
 class FolderTree : public QTreeView {
   Q_OBJECT
 
@@ -26,9 +27,13 @@ class FolderTree : public QTreeView {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void KeepInSight();
+
   QFileSystemModel* folders_;
+  QString keptInSight_;  // the folder the program selected, until the user moves away
 };
 
 }  // namespace folidex

@@ -20,10 +20,31 @@ struct OuterSize {
 // The size the window must take when it has become smaller than its minimum.
 std::optional<OuterSize> SnapToMinimum(OuterSize size);
 
+// The sizes of the controls that the rules place by their size. They start at the design
+// sizes; a control whose text needs more room in the current font and scale is given it,
+// and the bar that holds it grows with it.
+struct ControlSizes {
+  int addressLabelWidth = 615;
+  int addressLabelHeight = 165;
+  int addressTextHeight = 285;
+  int totalLabelHeight = 225;
+  int advancedOptionsHeight = 1545;
+  int checkBoxHeight = 195;
+  int buttonHeight = 315;
+  int includeSubfolderWidth = 1575;
+  int showHiddenWidth = 1665;
+  int searchButtonWidth = 945;
+  int exportButtonWidth = 1200;
+  int showHideButtonWidth = 1845;
+};
+
 struct MainLayout {
   int lineEnd = 0;  // both rules below the menu bar and below the address bar end here
+  int line2Y = 0;   // the rule below the address bar
   TwipRect addressBar;
-  TwipRect addressText;  // inside the address bar
+  // Inside the address bar.
+  TwipRect addressLabel;
+  TwipRect addressText;
   TwipRect splitPanel;
   TwipRect totalLabel;
   TwipRect advancedOptions;
@@ -36,24 +57,11 @@ struct MainLayout {
   TwipRect showHideButton;
 };
 
-// Design places that no rule changes.
+// The rule below the menu bar.
 constexpr int kLine1Y = 60;
-constexpr int kLine2Y = 510;
-constexpr TwipRect kAddressLabel{90, 60, 615, 165};
-
-// The widths of the search bar's controls. The rules place them by their widths; a
-// control whose caption needs more room than the design width is given that room.
-struct SearchBarWidths {
-  int includeSubfolder = 1575;
-  int showHidden = 1665;
-  int searchButton = 945;
-  int exportButton = 1200;
-  int showHideButton = 1845;
-};
 
 // The rule that runs on every resize (not while minimised).
-MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown,
-                          const SearchBarWidths& widths = {});
+MainLayout LayoutOnResize(OuterSize window, int statusBarHeight, bool advancedShown, const ControlSizes& sizes = {});
 
 // The rule that runs after the advanced options were shown or hidden: the search bar sits
 // 50 above the status bar's top, and the advanced options 50 above the search bar.

@@ -4,13 +4,15 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPixmap>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <utility>
 
 #include "ui/about/HelpMenu.h"
 #include "ui/app/CaptionColor.h"
+#include "ui/app/DesignSize.h"
 #include "ui/app/FolderDrops.h"
-#include "ui/app/PlaceControl.h"
 #include "ui/export/ExportGrid.h"
 #include "ui/results/FileActions.h"
 
@@ -81,7 +83,6 @@ MainWindow::MainWindow(AppSettings& settings, WalkSettings walkSettings, SaveSet
   txtAddress_->setReadOnly(true);
   ShowSearchDefaults();
   ShowResultTexts();
-  resize(TwipsToPixels(kDesignClientWidth), TwipsToPixels(kDesignClientHeight));
 }
 
 MainWindow::~MainWindow() { runner_.Stop(); }
@@ -225,9 +226,45 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QMainWindow::closeEvent(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+  if (!opened_) {
+    opened_ = true;
+    ResizeToOpeningSize();
+  }
+  QMainWindow::showEvent(event);
+}
+
+void MainWindow::ResizeToOpeningSize() {
+  // The grid shows every visible column at its width beside its vertical scroll bar.
+  int gridWidth = 2 * vsFiles_->frameWidth() +
+                  vsFiles_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vsFiles_->verticalScrollBar());
+  for (int column = 0; column < vsFiles_->model()->columnCount(); ++column)
+    if (!vsFiles_->isColumnHidden(column)) gridWidth += vsFiles_->columnWidth(column);
+  const int treeWidth = TwipsToPixels(kTreePaneWidth);
+  const int splitWidth = treeWidth + spSplitter_->handleWidth() + gridWidth;
+  // The window's width around the split panel, as the layout rules leave it.
+  const int besideSplit = TwipsToPixels(kMinWindowWidth) -
+                          ToPixels(LayoutOnResize({kMinWindowWidth, kMinWindowHeight}, 0, true).splitPanel).width();
+  const QSize frame = frameGeometry().size() - size();
+  const int neededWidth = splitWidth + besideSplit;
+  QSize opening(std::max(neededWidth - frame.width(), TwipsToPixels(kDesignClientWidth)),
+                TwipsToPixels(kDesignClientHeight));
+  if (const QScreen* screen = this->screen()) opening = opening.boundedTo(screen->availableGeometry().size() - frame);
+  opening = opening.expandedTo(MinimumOuterSize() - frame);
+  // On a screen too narrow for all of it, the tree pane gives up room so that the grid's
+  // columns, and the counts in its last one, stay in sight.
+  const int shortfall = std::max(0, neededWidth - frame.width() - opening.width());
+  spSplitter_->setSizes({std::max(treeWidth - shortfall, ftv_->minimumSizeHint().width()), gridWidth});
+  resize(opening);
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (isMinimized()) return;
+  // The window system learns the minimum that the layout rules enforce; the rule below
+  // still holds where it does not keep to it.
+  const QSize frame = frameGeometry().size() - size();
+  setMinimumSize(MinimumOuterSize() - frame);
   OuterSize outer{PixelsToTwips(frameGeometry().width()), PixelsToTwips(frameGeometry().height())};
   // The window system may apply the new size without another resize event, so the layout
   // is made for the new size at once.
@@ -236,9 +273,23 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
            height() + TwipsToPixels(minimum->height - outer.height));
     outer = *minimum;
   }
-  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()), advancedOptionsShown_,
-                           fmeSearch_->Widths());
+  layout_ = LayoutOnResize(outer, PixelsToTwips(sbGeneral_->sizeHint().height()), advancedOptionsShown_, FittedSizes());
   ApplyLayout();
+}
+
+QSize MainWindow::MinimumOuterSize() { return {TwipsToPixels(kMinWindowWidth), TwipsToPixels(kMinWindowHeight)}; }
+
+QSize MainWindow::minimumSizeHint() const { return MinimumOuterSize() - (frameGeometry().size() - size()); }
+
+ControlSizes MainWindow::FittedSizes() const {
+  ControlSizes sizes;
+  GrowToFit(sizes.addressLabelWidth, lblAddress_->sizeHint().width());
+  GrowToFit(sizes.addressLabelHeight, lblAddress_->sizeHint().height());
+  GrowToFit(sizes.addressTextHeight, txtAddress_->sizeHint().height());
+  GrowToFit(sizes.totalLabelHeight, lblPageCount_->sizeHint().height());
+  GrowToFit(sizes.advancedOptionsHeight, fmeAdvancedSearchOptions_->minimumSizeHint().height());
+  fmeSearch_->FitSizes(sizes);
+  return sizes;
 }
 
 void MainWindow::cmdShowHideAdvanceSearch_Click() {
@@ -252,12 +303,12 @@ void MainWindow::cmdShowHideAdvanceSearch_Click() {
 void MainWindow::ApplyLayout() {
   const int lineEnd = TwipsToPixels(layout_.lineEnd);
   line1_->setGeometry(0, TwipsToPixels(kLine1Y), lineEnd, 2);
-  line2_->setGeometry(TwipsToPixels(-30), TwipsToPixels(kLine2Y), lineEnd + TwipsToPixels(30), 2);
+  line2_->setGeometry(TwipsToPixels(-30), TwipsToPixels(layout_.line2Y), lineEnd + TwipsToPixels(30), 2);
   fmeAddressBar_->setGeometry(ToPixels(layout_.addressBar));
-  PlaceControl(lblAddress_, kAddressLabel);
-  PlaceControl(txtAddress_, layout_.addressText);
+  lblAddress_->setGeometry(ToPixels(layout_.addressLabel));
+  txtAddress_->setGeometry(ToPixels(layout_.addressText));
   spSplitter_->setGeometry(ToPixels(layout_.splitPanel));
-  PlaceControl(lblPageCount_, layout_.totalLabel, Grow::Down);
+  lblPageCount_->setGeometry(ToPixels(layout_.totalLabel));
   fmeAdvancedSearchOptions_->setGeometry(ToPixels(layout_.advancedOptions));
   fmeSearch_->setGeometry(ToPixels(layout_.searchBar));
   fmeSearch_->Arrange(layout_);

@@ -42,6 +42,9 @@ class MainWindow : public QMainWindow {
   // the text to show the user; the rest still applies.
   bool RefreshGrid(QString& error);
 
+  // The smallest the layout rules let the window get, its frame not included.
+  QSize minimumSizeHint() const override;
+
   // The search command: starts a search of the search folder, or asks the running one to
   // stop.
   void cmdSearch_Click();
@@ -56,6 +59,7 @@ class MainWindow : public QMainWindow {
   bool event(QEvent* event) override;
   // Keeps text boxes from taking Ctrl+X as their cut: in this window it ends the program.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -70,6 +74,9 @@ class MainWindow : public QMainWindow {
   void Form_FirstActivate();
   void cmdShowHideAdvanceSearch_Click();
   void mnuPreferences_Click();
+  void ResizeToOpeningSize();
+  static QSize MinimumOuterSize();
+  ControlSizes FittedSizes() const;
   void ApplyLayout();
 
   AppSettings& settings_;
@@ -79,6 +86,7 @@ class MainWindow : public QMainWindow {
   SearchRunner runner_;
   std::string searchFolder_;
   bool firstShowing_ = true;
+  bool opened_ = false;
   bool searchWhenStopped_ = false;
   bool advancedOptionsShown_ = true;
   MainLayout layout_;

@@ -1,9 +1,7 @@
 #include "ui/app/SearchBar.h"
 
-#include <algorithm>
-
 #include "ui/app/CaptionColor.h"
-#include "ui/app/PlaceControl.h"
+#include "ui/app/DesignSize.h"
 
 namespace folidex {
 
@@ -39,22 +37,24 @@ void SearchBar::ReadInto(SearchCriteria& criteria) const {
   criteria.showHidden = chkShowHidden_->isChecked();
 }
 
-SearchBarWidths SearchBar::Widths() const {
-  const SearchBarWidths design;
-  const auto fit = [](const QWidget* control, int designWidth) {
-    return std::max(designWidth, PixelsToTwips(control->sizeHint().width()));
-  };
-  return {fit(chkSearchIncSubFlder_, design.includeSubfolder), fit(chkShowHidden_, design.showHidden),
-          fit(cmdSearch_, design.searchButton), fit(cmdExport_, design.exportButton),
-          fit(cmdShowHideAdvanceSearch_, design.showHideButton)};
+void SearchBar::FitSizes(ControlSizes& sizes) const {
+  for (const QCheckBox* box : {chkSearchIncSubFlder_, chkShowHidden_})
+    GrowToFit(sizes.checkBoxHeight, box->sizeHint().height());
+  GrowToFit(sizes.includeSubfolderWidth, chkSearchIncSubFlder_->sizeHint().width());
+  GrowToFit(sizes.showHiddenWidth, chkShowHidden_->sizeHint().width());
+  for (const QPushButton* button : {cmdSearch_, cmdExport_, cmdShowHideAdvanceSearch_})
+    GrowToFit(sizes.buttonHeight, CaptionSize(*button).height());
+  GrowToFit(sizes.searchButtonWidth, CaptionSize(*cmdSearch_).width());
+  GrowToFit(sizes.exportButtonWidth, CaptionSize(*cmdExport_).width());
+  GrowToFit(sizes.showHideButtonWidth, CaptionSize(*cmdShowHideAdvanceSearch_).width());
 }
 
 void SearchBar::Arrange(const MainLayout& layout) {
-  PlaceControl(chkSearchIncSubFlder_, layout.includeSubfolder);
-  PlaceControl(chkShowHidden_, layout.showHidden);
-  PlaceControl(cmdSearch_, layout.searchButton);
-  PlaceControl(cmdExport_, layout.exportButton);
-  PlaceControl(cmdShowHideAdvanceSearch_, layout.showHideButton);
+  chkSearchIncSubFlder_->setGeometry(ToPixels(layout.includeSubfolder));
+  chkShowHidden_->setGeometry(ToPixels(layout.showHidden));
+  cmdSearch_->setGeometry(ToPixels(layout.searchButton));
+  cmdExport_->setGeometry(ToPixels(layout.exportButton));
+  cmdShowHideAdvanceSearch_->setGeometry(ToPixels(layout.showHideButton));
 }
 
 }  // namespace folidex

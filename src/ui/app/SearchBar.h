@@ -21,8 +21,9 @@ class SearchBar : public QWidget {
   void Show(const SearchCriteria& criteria);
   // Copies the check boxes into `criteria`.
   void ReadInto(SearchCriteria& criteria) const;
-  // The design widths, widened where a caption needs more room.
-  SearchBarWidths Widths() const;
+  // Widens and heightens the design sizes of the bar's controls where their captions need
+  // more room.
+  void FitSizes(ControlSizes& sizes) const;
   // Places the controls at their places inside the bar.
   void Arrange(const MainLayout& layout);
 

@@ -1,24 +1,32 @@
 #include "ui/app/SplashWindow.h"
 
-#include <QFileIconProvider>
 #include <QLabel>
 #include <QVBoxLayout>
 
 #include "ui/about/ProductInfo.h"
-#include "ui/app/Twips.h"
+#include "ui/about/ProductPicture.h"
+#include "ui/app/DesignSize.h"
 
 namespace folidex {
 namespace {
 
-QLabel* AddText(QVBoxLayout& layout, const QString& text, int pointSize, bool bold = false) {
+constexpr int kClientWidth = 6915;   // twips
+constexpr int kClientHeight = 4215;  // twips
+constexpr int kPictureSize = 64;     // pixels
+
+// A centred line of text in Verdana where the system has it, and in the system's font
+// where it has not; `scale` times the system's size.
+void AddText(QVBoxLayout& layout, const QString& text, double scale = 1, bool bold = false) {
   auto* label = new QLabel(text);
-  QFont font("Verdana", pointSize);
+  label->setTextFormat(Qt::PlainText);
+  QFont font = label->font();
+  font.setFamilies({"Verdana", font.family()});
+  font.setPointSizeF(font.pointSizeF() * scale);
   font.setBold(bold);
   label->setFont(font);
   label->setWordWrap(true);
   label->setAlignment(Qt::AlignCenter);
   layout.addWidget(label);
-  return label;
 }
 
 }  // namespace
@@ -27,7 +35,6 @@ SplashWindow::SplashWindow(int showMilliseconds, QWidget* parent)
     : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
   setObjectName("frmSplash");
   setModal(true);
-  setFixedSize(TwipsToPixels(6915), TwipsToPixels(4215));
 
   auto* panel = new QFrame(this);
   panel->setFrameShape(QFrame::Box);
@@ -35,18 +42,17 @@ SplashWindow::SplashWindow(int showMilliseconds, QWidget* parent)
   auto* outer = new QVBoxLayout(this);
   outer->addWidget(panel);
   auto* texts = new QVBoxLayout(panel);
-  AddText(*texts, kProductCaption, 16, true);
+  AddText(*texts, kProductCaption, 16.0 / 9, true);
   auto* picture = new QLabel;
-  picture->setPixmap(QFileIconProvider().icon(QFileIconProvider::File).pixmap(48, 48));
+  picture->setObjectName("picture");
+  picture->setPixmap(ProductIcon().pixmap(kPictureSize, kPictureSize));
   picture->setAlignment(Qt::AlignCenter);
   texts->addWidget(picture);
-  AddText(*texts,
-          "Warning: this computer program is protected by copyright law. Unauthorised reproduction or "
-          "distribution of this program, or any portion of it, is not permitted.",
-          7);
-  AddText(*texts, "Finds PDF documents in a folder tree and counts their pages.", 8);
-  AddText(*texts, "Support and updates: see the Help menu.", 8);
-  AddText(*texts, "Folidex is owned by its authors.", 8);
+  AddText(*texts, kLegalWarning);
+  AddText(*texts, kWebAddress);
+  AddText(*texts, kSupportAddress);
+  AddText(*texts, QString::fromUtf8(kLegalNotice));
+  FixDialogSize(*this, kClientWidth, kClientHeight);
 
   timer1_.setSingleShot(true);
   timer1_.setInterval(showMilliseconds);

@@ -3,11 +3,11 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <filesystem>
 #include <system_error>
 
 #include "core/settings/SettingsFile.h"
+#include "ui/app/MessageBoxes.h"
 
 namespace folidex {
 namespace {
@@ -28,7 +28,7 @@ void SelectFolderOf(const QString& path, MainWindow& window, const std::function
 
 }  // namespace
 
-void StartupOptions::ShowMessage(const QString& message) { QMessageBox::information(nullptr, "Folidex", message); }
+void StartupOptions::ShowMessage(const QString& message) { ShowInformation(nullptr, message); }
 
 StartupOptions StartupOptions::ForExecutableFolder(const std::filesystem::path& executableFolder) {
   StartupOptions options;

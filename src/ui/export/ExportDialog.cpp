@@ -1,11 +1,14 @@
 #include "ui/export/ExportDialog.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "core/common/TrimBlanks.h"
-#include "ui/app/PlaceControl.h"
+#include "ui/app/DesignSize.h"
+#include "ui/app/Twips.h"
 #include "ui/export/ExportTargetName.h"
 
 namespace folidex {
@@ -29,10 +32,25 @@ constexpr FileType kFileTypes[] = {{"Text Document (*.txt)", "txt", true},
 
 const FileType& ChosenType(const QComboBox& list) { return kFileTypes[std::max(0, list.currentIndex())]; }
 
-// Places a label at least as wide as its caption needs in the current font.
-void PlaceLabel(QLabel* label, TwipRect place) {
-  place.width = std::max(place.width, PixelsToTwips(label->sizeHint().width()));
-  PlaceControl(label, place);
+constexpr int kGroupGap = 9;  // pixels between a label with its box and the next label
+
+QLabel* MakeLabel(const QString& caption, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+
+// The full path of the target, whole over as many lines as it needs, read-only.
+QPlainTextEdit* MakePathBox(QWidget* parent) {
+  auto* box = new QPlainTextEdit(parent);
+  box->setReadOnly(true);
+  box->setFrameShape(QFrame::NoFrame);
+  box->document()->setDocumentMargin(0);  // the text lines up with the captions
+  box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  box->setFocusPolicy(Qt::ClickFocus);  // selectable, but not in the order of the Tab key
+  box->setBackgroundRole(QPalette::Window);
+  box->viewport()->setBackgroundRole(QPalette::Window);
+  return box;
 }
 
 }  // namespace
@@ -44,12 +62,14 @@ ExportDialog::ExportDialog(std::string exportLocation, ShowMessageFunction showM
       showMessage_(showMessage ? std::move(showMessage) : InformationBox(this)),
       ftvFolder_(new FolderTree(this)),
       fmeFile_(new QFrame(this)),
-      lblFileName_(new QLabel("File Name", fmeFile_)),
+      lblFileName_(MakeLabel("File Name", fmeFile_)),
       txtFileName_(new FileNameBox(fmeFile_)),
-      lblFileType_(new QLabel("File Type", fmeFile_)),
+      lblFileType_(MakeLabel("File Type", fmeFile_)),
       cmbFileType_(new QComboBox(fmeFile_)),
-      lblDelimeter_(new QLabel("Column Saperator", fmeFile_)),
+      lblDelimeter_(MakeLabel("Column Saperator", fmeFile_)),
       txtColSaperator_(new SelectOnFocusLineEdit(fmeFile_)),
+      lblTargetPath_(MakeLabel("Full Path", fmeFile_)),
+      txtTargetPath_(MakePathBox(fmeFile_)),
       cmdSave_(new QPushButton("&Save", this)),
       cmdCancel_(new QPushButton("&Cancel", this)) {
   setObjectName("dlgSave");
@@ -63,38 +83,66 @@ ExportDialog::ExportDialog(std::string exportLocation, ShowMessageFunction showM
   cmbFileType_->setObjectName("cmbFileType");
   lblDelimeter_->setObjectName("lblDelimeter");
   txtColSaperator_->setObjectName("txtColSaperator");
+  txtTargetPath_->setObjectName("txtTargetPath");
   cmdSave_->setObjectName("cmdSave");
   cmdCancel_->setObjectName("cmdCancel");
   cmdSave_->setDefault(true);
-  PlaceControls();
+  ArrangeControls();
 
   connect(cmbFileType_, &QComboBox::currentIndexChanged, this, &ExportDialog::cmbFileType_Click);
+  connect(cmbFileType_, &QComboBox::currentIndexChanged, this, &ExportDialog::ShowTargetPath);
+  connect(txtFileName_, &QLineEdit::textChanged, this, &ExportDialog::ShowTargetPath);
+  connect(ftvFolder_, &FolderTree::FolderSelected, this, &ExportDialog::ShowTargetPath);
   connect(cmdSave_, &QPushButton::clicked, this, &ExportDialog::cmdSave_Click);
   connect(cmdCancel_, &QPushButton::clicked, this, &ExportDialog::cmdCancel_Click);
 }
 
-void ExportDialog::PlaceControls() {
-  setFixedSize(TwipsToPixels(kClientWidth), TwipsToPixels(kClientHeight));
-  ftvFolder_->setGeometry(ToPixels({120, 120, 3765, 4590}));
-  fmeFile_->setGeometry(ToPixels({3990, 60, 3135, 4665}));
-  PlaceLabel(lblFileName_, {120, 270, 795, 255});
-  PlaceControl(txtFileName_, {120, 510, 2865, 285});
-  PlaceLabel(lblFileType_, {120, 930, 795, 255});
-  PlaceControl(cmbFileType_, {120, 1170, 2865, 315});
-  PlaceLabel(lblDelimeter_, {120, 1710, 1515, 315});
-  // The separator box follows its caption when a larger font pushes the caption past it.
-  TwipRect separatorPlace{1530, 1680, 375, 285};
-  separatorPlace.left = std::max(separatorPlace.left, PixelsToTwips(lblDelimeter_->geometry().right() + 4));
-  separatorPlace.width = std::max(separatorPlace.width, PixelsToTwips(txtColSaperator_->minimumSizeHint().width()));
-  PlaceControl(txtColSaperator_, separatorPlace);
-  PlaceControl(cmdSave_, {4530, 4830, 1215, 375});
-  PlaceControl(cmdCancel_, {5880, 4830, 1215, 375});
+void ExportDialog::ArrangeControls() {
+  SetDesignSize(*ftvFolder_, 3765, 4590);
+  SetDesignSize(*fmeFile_, 3135, 4665);
+  SetDesignSize(*txtFileName_, 2865, 285);
+  SetDesignSize(*cmbFileType_, 2865, 315);
+  SetDesignSize(*lblDelimeter_, 1515, 315);
+  SetDesignSize(*txtColSaperator_, 375, 285);
+  // One character: the box keeps its small width where the row has more room.
+  txtColSaperator_->setMaximumWidth(std::max(TwipsToPixels(375), txtColSaperator_->minimumSizeHint().width()));
+  SetButtonSize(*cmdSave_, 1215, 375);
+  SetButtonSize(*cmdCancel_, 1215, 375);
+
+  auto* separator = new QHBoxLayout;
+  separator->addWidget(lblDelimeter_);
+  separator->addWidget(txtColSaperator_);
+  separator->addStretch();
+  auto* file = new QVBoxLayout(fmeFile_);
+  file->setSpacing(2);
+  file->addWidget(lblFileName_);
+  file->addWidget(txtFileName_);
+  file->addSpacing(kGroupGap);
+  file->addWidget(lblFileType_);
+  file->addWidget(cmbFileType_);
+  file->addSpacing(kGroupGap);
+  file->addLayout(separator);
+  file->addSpacing(kGroupGap);
+  file->addWidget(lblTargetPath_);
+  file->addWidget(txtTargetPath_, 1);
+
+  auto* panes = new QHBoxLayout;
+  panes->addWidget(ftvFolder_, 1);
+  panes->addWidget(fmeFile_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdSave_);
+  buttons->addWidget(cmdCancel_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(panes, 1);
+  layout->addLayout(buttons);
 }
 
 void ExportDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;  // the window system showing it again, not an opening
   Form_Load();
+  FixDialogSize(*this, kClientWidth, kClientHeight);  // with the lists filled
   if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
 }
 
@@ -113,7 +161,14 @@ void ExportDialog::Form_Load() {
   for (const FileType& type : kFileTypes) cmbFileType_->addItem(type.caption);
   cmbFileType_->setCurrentIndex(0);
   cmbFileType_Click();
+  ShowTargetPath();
 }
+
+QString ExportDialog::TargetPath() const {
+  return ExportTargetPath(ftvFolder_->SelectedFolder(), txtFileName_->text(), ChosenType(*cmbFileType_).extension);
+}
+
+void ExportDialog::ShowTargetPath() { txtTargetPath_->setPlainText(TargetPath()); }
 
 void ExportDialog::cmbFileType_Click() {
   const bool shown = ChosenType(*cmbFileType_).takesSeparator;
@@ -132,7 +187,7 @@ void ExportDialog::cmdSave_Click() {
     showMessage_("Column Saperator must be specified.");
     return;
   }
-  fileName_ = ExportTargetPath(ftvFolder_->SelectedFolder(), txtFileName_->text(), type.extension);
+  fileName_ = TargetPath();
   if (separatorShown) columnSaperator_ = txtColSaperator_->text();
   accept();
 }

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <string>
 
@@ -15,7 +16,8 @@
 namespace folidex {
 
 // The modal dialog "Export": a folder, a file name, one of four file types and, for ".txt"
-// and ".doc", a column separator. It writes nothing itself; it leaves the full path of the
+// and ".doc", a column separator. It shows the full path of the file to be written as the
+// user picks them. It writes nothing itself; it leaves the full path of the
 // target in FileName() and the separator in ColumnSaperator(). Both are cleared each time
 // the dialog is shown and stay readable after it has closed.
 class ExportDialog : public QDialog {
@@ -39,8 +41,11 @@ class ExportDialog : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void PlaceControls();
+  void ArrangeControls();
   void Form_Load();
+  // The file to be written: the selected folder, the name and the type's extension.
+  QString TargetPath() const;
+  void ShowTargetPath();
   void cmbFileType_Click();
   void cmdSave_Click();
   void cmdCancel_Click();
@@ -58,6 +63,8 @@ class ExportDialog : public QDialog {
   QComboBox* cmbFileType_;
   QLabel* lblDelimeter_;
   SelectOnFocusLineEdit* txtColSaperator_;
+  QLabel* lblTargetPath_;
+  QPlainTextEdit* txtTargetPath_;
   QPushButton* cmdSave_;
   QPushButton* cmdCancel_;
 };

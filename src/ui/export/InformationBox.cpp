@@ -1,11 +1,11 @@
 #include "ui/export/InformationBox.h"
 
-#include <QMessageBox>
+#include "ui/app/MessageBoxes.h"
 
 namespace folidex {
 
 ShowMessageFunction InformationBox(QWidget* parent) {
-  return [parent](const QString& message) { QMessageBox::information(parent, "Folidex", message); };
+  return [parent](const QString& message) { ShowInformation(parent, message); };
 }
 
 }  // namespace folidex

@@ -2,6 +2,8 @@
 
 #include <QMessageBox>
 
+#include "ui/app/MessageBoxes.h"
+
 namespace folidex {
 
 bool StandardDeletePrompts::ConfirmDelete(QWidget* owner) {
@@ -10,8 +12,7 @@ bool StandardDeletePrompts::ConfirmDelete(QWidget* owner) {
 }
 
 void StandardDeletePrompts::ShowDeleteFailure(QWidget* owner, const QString& path) {
-  QMessageBox box(QMessageBox::NoIcon, "Folidex", "Unable to delete file " + path, QMessageBox::Ok, owner);
-  box.exec();
+  ShowPlainMessage(owner, "Unable to delete file " + path);
 }
 
 }  // namespace folidex

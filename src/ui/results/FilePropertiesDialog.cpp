@@ -36,8 +36,12 @@ QString PermissionText(const QFileInfo& file) {
   return text;
 }
 
-QLabel* Value(const QString& text) {
+// A value shown as it is, never read as markup. A path may wrap: a long one takes lines,
+// broken after a "/", rather than a window wider than the screen.
+QLabel* Value(const QString& text, bool wrap = false) {
   auto* label = new QLabel(text);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(wrap);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
 }
@@ -50,8 +54,8 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const QString& p
   setObjectName("dlgFileProperties");
   setWindowTitle(file.fileName() + " Properties");
   auto* facts = new QFormLayout;
-  facts->addRow("Name:", Value(file.fileName()));
-  facts->addRow("Folder:", Value(file.absolutePath()));
+  facts->addRow("Name:", Value(file.fileName(), true));
+  facts->addRow("Folder:", Value(file.absolutePath(), true));
   facts->addRow("Size:", Value(SizeText(file)));
   facts->addRow("Created:", Value(TimeText(file.birthTime())));
   facts->addRow("Modified:", Value(TimeText(file.lastModified())));

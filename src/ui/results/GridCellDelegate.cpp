@@ -1,6 +1,13 @@
 #include "ui/results/GridCellDelegate.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include "core/results/ResultCells.h"
 
 namespace folidex {
 
@@ -17,6 +24,37 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   cell.palette.setColor(QPalette::Text, selected ? appearance_.foreSelected : appearance_.fore);
   QStyledItemDelegate::paint(painter, cell, index);
   DrawCellLines(*painter, option.rect, appearance_.lines, appearance_.line);
+}
+
+void GridCellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
+  QStyledItemDelegate::initStyleOption(option, index);
+  option->features &= ~QStyleOptionViewItem::WrapText;
+  option->textElideMode = index.column() == kLocation ? Qt::ElideMiddle : Qt::ElideRight;
+}
+
+bool GridCellDelegate::TextIsCut(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  QStyleOptionViewItem cell(option);
+  initStyleOption(&cell, index);
+  const QWidget* widget = cell.widget;
+  const QStyle* style = widget ? widget->style() : QApplication::style();
+  // The style keeps a margin on either side of the text, as it draws it.
+  const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+  const QRect room = style->subElementRect(QStyle::SE_ItemViewItemText, &cell, widget);
+  return QFontMetricsF(cell.font).horizontalAdvance(cell.text) > room.width() - 2 * margin;
+}
+
+bool GridCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) {
+  if (event->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(event, view, option, index);
+  if (!index.isValid() || !TextIsCut(option, index)) {
+    QToolTip::hideText();
+    return true;
+  }
+  // Rich text that shows the text exactly as it is: a name is never read as markup.
+  const QString text = index.data(Qt::DisplayRole).toString();
+  QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap), view->viewport(),
+                     option.rect);
+  return true;
 }
 
 }  // namespace folidex

@@ -13,6 +13,7 @@ namespace {
 QLabel* AddPanel(QStatusBar& bar, const char* key, int widthTwips) {
   auto* panel = new QLabel(&bar);
   panel->setObjectName(key);
+  panel->setTextFormat(Qt::PlainText);  // the searched folder's path is shown as it is
   panel->setFrameShape(QFrame::Panel);
   panel->setFrameShadow(QFrame::Sunken);
   panel->setFixedWidth(TwipsToPixels(widthTwips));

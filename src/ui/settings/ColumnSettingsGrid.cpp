@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <algorithm>
 
 #include "ui/app/Twips.h"
 
@@ -10,6 +11,8 @@ namespace folidex {
 namespace {
 
 constexpr int kColumnWidths[] = {500, 1700, 700};  // twips: "Sr#", "Column Name", "Visible"
+constexpr int kDesignWidth = 3255;                 // twips
+constexpr int kDesignHeight = 3855;                // twips
 
 QTableWidgetItem* ReadOnlyItem(const QString& text, Qt::Alignment alignment) {
   auto* cell = new QTableWidgetItem(text);
@@ -39,7 +42,6 @@ ColumnSettingsGrid::ColumnSettingsGrid(QWidget* parent) : QTableWidget(parent) {
   setStyle(centredChecks);
   setColumnCount(3);
   setHorizontalHeaderLabels({"Sr#", "Column Name", "Visible"});
-  for (int column = 0; column < 3; ++column) setColumnWidth(column, TwipsToPixels(kColumnWidths[column]));
   verticalHeader()->hide();
   setSelectionMode(SingleSelection);
   setEditTriggers(NoEditTriggers);
@@ -55,6 +57,20 @@ void ColumnSettingsGrid::FillColumnSettings(const QStringList& captions, const s
     setItem(row, kVisible, box);
     SetVisible(row, static_cast<std::size_t>(row) < shown.size() && shown[row]);
   }
+  FitColumns();
+}
+
+void ColumnSettingsGrid::FitColumns() {
+  // Each column its design width, wider where its caption or cells need it; the grid its
+  // design size, larger where its columns and rows need it.
+  int width = 2 * frameWidth();
+  for (int column = 0; column < columnCount(); ++column) {
+    setColumnWidth(column, std::max({TwipsToPixels(kColumnWidths[column]), sizeHintForColumn(column),
+                                     horizontalHeader()->sectionSizeHint(column)}));
+    width += columnWidth(column);
+  }
+  const int height = 2 * frameWidth() + horizontalHeader()->sizeHint().height() + verticalHeader()->length();
+  setMinimumSize(QSize(width, height).expandedTo({TwipsToPixels(kDesignWidth), TwipsToPixels(kDesignHeight)}));
 }
 
 bool ColumnSettingsGrid::Visible(int row) const { return Box(row)->checkState() == Qt::Checked; }

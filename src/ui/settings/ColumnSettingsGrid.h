@@ -32,6 +32,7 @@ class ColumnSettingsGrid : public QTableWidget {
 
  private:
   QTableWidgetItem* Box(int row) const { return item(row, kVisible); }
+  void FitColumns();
 
   static constexpr int kVisible = 2;
 };

@@ -1,11 +1,15 @@
 #include "ui/settings/PreferencesDialog.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include "ui/app/CaptionColor.h"
-#include "ui/app/PlaceControl.h"
+#include "ui/app/DesignSize.h"
+#include "ui/app/Twips.h"
 #include "ui/settings/GridStyleEntries.h"
 
 namespace folidex {
@@ -13,85 +17,85 @@ namespace {
 
 constexpr int kClientWidth = 9120;   // twips
 constexpr int kClientHeight = 5100;  // twips
-constexpr int kTextHeight = 285;     // twips, one-line text boxes and labels
+constexpr int kTextHeight = 285;     // twips, one-line text boxes
 constexpr int kFolderTextLimit = 500;
 const char* const kPictureFilter = "Bitmap Image (*.bmp);;JPEG Image (*.jpg);;GIF Image (*.gif)";
 
-// A colour's row in the grid frame: its label, its square and the "..." button beside it.
+// A colour's place in the grid frame: its label, its square and the "..." button beside it,
+// in the left or the right half of a row.
 struct ColorPlace {
   const char* label;
-  int labelLeft;
   const char* square;
   const char* button;
-  int squareLeft;
-  int top;
+  int row;
+  bool right;
   std::int32_t AppSettings::*field;
 };
-constexpr int kSquareToButton = 330;  // twips from a colour square's left to its button's
+constexpr int kLineColorRow = 2;  // shared with the line style
 // The line colour comes first: "Show Grid" enables its button.
 constexpr ColorPlace kColorPlaces[] = {
-    {"Line Color", 3660, "shpGridColor", "cmdGridColor", 4560, 1290, &AppSettings::GridColor},
-    {"Fore Color", 180, "shpGridForeColor", "cmdGridForeColor", 1110, 1890, &AppSettings::ForeColor},
-    {"Fore Color Selection", 2880, "shpGridForeColorSel", "cmdGridForeColorSel", 4560, 1890,
-     &AppSettings::ForeColorSel},
-    {"Back Color", 180, "shpGridBackColor", "cmdGridBackColor", 1110, 2460, &AppSettings::BackColor},
-    {"Back Color Selection", 2880, "shpGridBackColorSel", "cmdGridBackColorSel", 4560, 2460,
-     &AppSettings::BackColorSel},
+    {"Line Color", "shpGridColor", "cmdGridColor", kLineColorRow, true, &AppSettings::GridColor},
+    {"Fore Color", "shpGridForeColor", "cmdGridForeColor", 3, false, &AppSettings::ForeColor},
+    {"Fore Color Selection", "shpGridForeColorSel", "cmdGridForeColorSel", 3, true, &AppSettings::ForeColorSel},
+    {"Back Color", "shpGridBackColor", "cmdGridBackColor", 4, false, &AppSettings::BackColor},
+    {"Back Color Selection", "shpGridBackColorSel", "cmdGridBackColorSel", 4, true, &AppSettings::BackColorSel},
 };
+// The columns of the grid frame: a label, a colour square and its "..." button on the
+// left; free room; a label, a square and its button on the right.
+constexpr int kLeftLabel = 0, kLeftSquare = 1, kLeftButton = 2, kMiddle = 3, kRightLabel = 4, kRightSquare = 5,
+              kRightButton = 6;
 
-// Places `control` at `left`, `top` in twips inside its parent; a width of 0 takes the
-// control's own width.
-void Place(QWidget* control, int left, int top, int width = 0, int height = kTextHeight) {
-  if (width == 0) width = PixelsToTwips(control->sizeHint().width());
-  PlaceControl(control, {left, top, width, height});
-}
-
-void AddLabel(QWidget* frame, const QString& caption, int left, int top) {
-  auto* label = new QLabel(caption, frame);
+QLabel* MakeLabel(const QString& caption) {
+  auto* label = new QLabel(caption);
+  label->setTextFormat(Qt::PlainText);
   PaintCaptionDarkBlue(label);
-  Place(label, left, top);
+  return label;
 }
 
-QGroupBox* AddFrame(QWidget* dialog, const char* name, const QString& caption, const TwipRect& place) {
-  auto* frame = new QGroupBox(caption, dialog);
+// A frame of its design size at least.
+QGroupBox* MakeFrame(const char* name, const QString& caption, int widthTwips, int heightTwips) {
+  auto* frame = new QGroupBox(caption);
   frame->setObjectName(name);
-  frame->setGeometry(ToPixels(place));
+  SetDesignSize(*frame, widthTwips, heightTwips);
   return frame;
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, const TwipRect& place) {
-  auto* button = new QPushButton(caption, parent);
+QPushButton* MakeButton(const char* name, const QString& caption, int widthTwips, int heightTwips) {
+  auto* button = new QPushButton(caption);
   button->setObjectName(name);
   button->setAutoDefault(false);
-  PlaceControl(button, place);
+  SetButtonSize(*button, widthTwips, heightTwips);
   return button;
 }
 
 // A "..." button of 315 x 285 twips.
-QPushButton* AddBrowseButton(QWidget* frame, const char* name, int left, int top) {
-  return AddButton(frame, name, "...", {left, top, 315, 285});
-}
+QPushButton* MakeBrowseButton(const char* name) { return MakeButton(name, "...", 315, 285); }
 
-QLineEdit* AddTextBox(QWidget* frame, const char* name, int left, int top, int width) {
-  auto* box = new QLineEdit(frame);
+QLineEdit* MakeTextBox(const char* name, int widthTwips) {
+  auto* box = new QLineEdit;
   box->setObjectName(name);
-  Place(box, left, top, width);
+  SetDesignSize(*box, widthTwips, kTextHeight);
   return box;
 }
 
 // A read-only folder box: only its "..." button changes it.
-QLineEdit* AddFolderBox(QWidget* frame, const char* name, int top) {
-  QLineEdit* box = AddTextBox(frame, name, 1365, top, 3495);
+QLineEdit* MakeFolderBox(const char* name) {
+  QLineEdit* box = MakeTextBox(name, 3495);
   box->setMaxLength(kFolderTextLimit);
   box->setReadOnly(true);
   return box;
 }
 
-ColorSquare* AddColorSquare(QWidget* frame, const char* name, int left, int top) {
-  auto* square = new ColorSquare(frame);
+ColorSquare* MakeColorSquare(const char* name) {
+  auto* square = new ColorSquare;
   square->setObjectName(name);
-  square->setGeometry(ToPixels({left, top, 270, 270}));
+  square->setFixedSize(TwipsToPixels(270), TwipsToPixels(270));
   return square;
+}
+
+// Spreads the rows of a frame evenly over its height.
+void SpreadRows(QGridLayout& grid) {
+  for (int row = 0; row < grid.rowCount(); ++row) grid.setRowStretch(row, 1);
 }
 
 QString ToQString(const std::string& text) { return QString::fromStdString(text); }
@@ -108,64 +112,94 @@ PreferencesDialog::PreferencesDialog(AppSettings& settings, const ResultTable& g
   setObjectName("dlgPreferences");
   setWindowTitle("Preferences");
   setModal(true);
-  // The layout is measured for a sans-serif font of 8 points, 11 pixels high, of Arial's
-  // width; a larger or wider system font would cut the captions off.
-  QFont designFont = font();
-  designFont.setFamilies({"Arial", designFont.family()});
-  designFont.setPixelSize(11);
-  setFont(designFont);
-  setFixedSize(ToPixels({0, 0, kClientWidth, kClientHeight}).size());
-  BuildGridFrame();
-  BuildGeneralFrame();
-  BuildColumnFrame();
-  cmdOK_ = AddButton(this, "cmdOK", "&OK", {6780, 4680, 1095, 345});
-  cmdCancel_ = AddButton(this, "cmdCancel", "&Cancel", {7950, 4680, 1095, 345});
+  cmdOK_ = MakeButton("cmdOK", "&OK", 1095, 345);
+  cmdCancel_ = MakeButton("cmdCancel", "&Cancel", 1095, 345);
   cmdOK_->setDefault(true);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(cmdOK_);
+  buttons->addWidget(cmdCancel_);
+  auto* layout = new QGridLayout(this);
+  layout->addWidget(BuildGridFrame(), 0, 0);
+  layout->addWidget(BuildGeneralFrame(), 1, 0);
+  layout->addWidget(BuildColumnFrame(), 0, 1, 2, 1);
+  layout->addLayout(buttons, 2, 0, 1, 2);
   ConnectControls();
   Form_Load(grid);
+  FixDialogSize(*this, kClientWidth, kClientHeight);
 }
 
-void PreferencesDialog::BuildGridFrame() {
-  QGroupBox* frame = AddFrame(this, "fraGrid", "Grid Settings", {90, 90, 5385, 3015});
-  AddLabel(frame, "BackGround Picture", 180, 360);
-  txtBackPicture_ = AddTextBox(frame, "txtBackPicture", 1680, 360, 3165);
-  cmdBackGround_ = AddBrowseButton(frame, "cmdBackGround", 4890, 360);
+QGroupBox* PreferencesDialog::BuildGridFrame() {
+  QGroupBox* frame = MakeFrame("fraGrid", "Grid Settings", 5385, 3015);
+  auto* grid = new QGridLayout(frame);
+  txtBackPicture_ = MakeTextBox("txtBackPicture", 3165);
+  cmdBackGround_ = MakeBrowseButton("cmdBackGround");
+  auto* picture = new QHBoxLayout;
+  picture->addWidget(MakeLabel("BackGround Picture"));
+  picture->addWidget(txtBackPicture_, 1);
+  picture->addWidget(cmdBackGround_);
+  grid->addLayout(picture, 0, kLeftLabel, 1, kRightButton + 1);
 
-  chkShowGrid_ = new QCheckBox("Show Grid", frame);
+  chkShowGrid_ = new QCheckBox("Show Grid");
   chkShowGrid_->setObjectName("chkShowGrid");
   PaintCaptionDarkBlue(chkShowGrid_);
-  Place(chkShowGrid_, 180, 840);
+  grid->addWidget(chkShowGrid_, 1, kLeftLabel, 1, kMiddle);
 
-  AddLabel(frame, "Line Style", 180, 1290);
-  cmbGridStyles_ = new QComboBox(frame);
+  grid->addWidget(MakeLabel("Line Style"), 2, kLeftLabel);
+  cmbGridStyles_ = new QComboBox;
   cmbGridStyles_->setObjectName("cmbGridStyles");
-  Place(cmbGridStyles_, 990, 1290, 2055, 315);
+  SetDesignSize(*cmbGridStyles_, 2055, 315);
+  // The list and the line colour's label share the room of the rows below: the list from
+  // the left squares on, the label up to the right square.
+  auto* lineStyle = new QHBoxLayout;
+  lineStyle->addWidget(cmbGridStyles_);
+  lineStyle->addStretch();
+  grid->addLayout(lineStyle, 2, kLeftSquare, 1, kRightLabel - kLeftSquare + 1);
   static_assert(std::size(kColorPlaces) == std::tuple_size_v<decltype(colors_)>);
   for (std::size_t i = 0; i < colors_.size(); ++i) {
     const ColorPlace& place = kColorPlaces[i];
-    AddLabel(frame, place.label, place.labelLeft, place.top);
-    colors_[i] = {AddColorSquare(frame, place.square, place.squareLeft, place.top),
-                  AddBrowseButton(frame, place.button, place.squareLeft + kSquareToButton, place.top), place.field};
+    colors_[i] = {MakeColorSquare(place.square), MakeBrowseButton(place.button), place.field};
+    if (place.row == kLineColorRow)
+      lineStyle->addWidget(MakeLabel(place.label));
+    else
+      grid->addWidget(MakeLabel(place.label), place.row, place.right ? kRightLabel : kLeftLabel);
+    grid->addWidget(colors_[i].square, place.row, place.right ? kRightSquare : kLeftSquare);
+    grid->addWidget(colors_[i].button, place.row, place.right ? kRightButton : kLeftButton);
   }
+  grid->setColumnStretch(kMiddle, 1);
+  SpreadRows(*grid);
+  return frame;
 }
 
-void PreferencesDialog::BuildGeneralFrame() {
-  QGroupBox* frame = AddFrame(this, "fraProgram", "General Settings", {90, 3150, 5385, 1425});
-  AddLabel(frame, "Startup Folder", 150, 420);
-  txtStartUpFolder_ = AddFolderBox(frame, "txtStartUpFolder", 420);
-  cmdStartupFolder_ = AddBrowseButton(frame, "cmdStartupFolder", 4890, 420);
-  AddLabel(frame, "Export Location", 150, 900);
-  txtExportLocation_ = AddFolderBox(frame, "txtExportLocation", 900);
-  cmdExportLocation_ = AddBrowseButton(frame, "cmdExportLocation", 4890, 900);
+QGroupBox* PreferencesDialog::BuildGeneralFrame() {
+  QGroupBox* frame = MakeFrame("fraProgram", "General Settings", 5385, 1425);
+  auto* grid = new QGridLayout(frame);
+  txtStartUpFolder_ = MakeFolderBox("txtStartUpFolder");
+  cmdStartupFolder_ = MakeBrowseButton("cmdStartupFolder");
+  txtExportLocation_ = MakeFolderBox("txtExportLocation");
+  cmdExportLocation_ = MakeBrowseButton("cmdExportLocation");
+  grid->addWidget(MakeLabel("Startup Folder"), 0, 0);
+  grid->addWidget(txtStartUpFolder_, 0, 1);
+  grid->addWidget(cmdStartupFolder_, 0, 2);
+  grid->addWidget(MakeLabel("Export Location"), 1, 0);
+  grid->addWidget(txtExportLocation_, 1, 1);
+  grid->addWidget(cmdExportLocation_, 1, 2);
+  SpreadRows(*grid);
+  return frame;
 }
 
-void PreferencesDialog::BuildColumnFrame() {
-  QGroupBox* frame = AddFrame(this, "fmeColumnSettings", "Column Settings", {5550, 90, 3495, 4485});
-  vsColumnSettings_ = new ColumnSettingsGrid(frame);
-  vsColumnSettings_->setGeometry(ToPixels({120, 270, 3255, 3855}));
-  cmdSelectAll_ = AddButton(frame, "cmdSelectAll", "Select All", {120, 4140, 795, 300});
-  cmdDeselectAll_ = AddButton(frame, "cmdDeselectAll", "Deselect All", {960, 4140, 1035, 300});
-  cmdInvertSelection_ = AddButton(frame, "cmdInvertSelection", "Invert Selection", {2040, 4140, 1335, 300});
+QGroupBox* PreferencesDialog::BuildColumnFrame() {
+  QGroupBox* frame = MakeFrame("fmeColumnSettings", "Column Settings", 3495, 4485);
+  auto* column = new QVBoxLayout(frame);
+  vsColumnSettings_ = new ColumnSettingsGrid;
+  column->addWidget(vsColumnSettings_, 1);
+  cmdSelectAll_ = MakeButton("cmdSelectAll", "Select All", 795, 300);
+  cmdDeselectAll_ = MakeButton("cmdDeselectAll", "Deselect All", 1035, 300);
+  cmdInvertSelection_ = MakeButton("cmdInvertSelection", "Invert Selection", 1335, 300);
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* button : {cmdSelectAll_, cmdDeselectAll_, cmdInvertSelection_}) buttons->addWidget(button);
+  column->addLayout(buttons);
+  return frame;
 }
 
 void PreferencesDialog::ConnectControls() {

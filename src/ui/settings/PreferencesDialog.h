@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
@@ -52,9 +53,9 @@ class PreferencesDialog : public QDialog {
     std::int32_t AppSettings::*field;
   };
 
-  void BuildGridFrame();
-  void BuildGeneralFrame();
-  void BuildColumnFrame();
+  QGroupBox* BuildGridFrame();
+  QGroupBox* BuildGeneralFrame();
+  QGroupBox* BuildColumnFrame();
   void ConnectControls();
   void Form_Load(const ResultTable& grid);
   void ChooseColor(ColorSquare* square);

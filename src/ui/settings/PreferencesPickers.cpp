@@ -2,7 +2,8 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
-#include <QMessageBox>
+
+#include "ui/app/MessageBoxes.h"
 
 namespace folidex {
 
@@ -24,7 +25,7 @@ QString StandardPreferencesPickers::ChooseFolder(QWidget* owner, const QString& 
 }
 
 void StandardPreferencesPickers::ShowMessage(QWidget* owner, const QString& message) {
-  QMessageBox::information(owner, "Folidex", message);
+  ShowInformation(owner, message);
 }
 
 }  // namespace folidex

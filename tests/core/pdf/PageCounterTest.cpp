@@ -3,10 +3,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
+#include <fstream>
 
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfPageCounter.h"
+#include "support/OrdinaryUser.h"
 #include "support/SampleCorpus.h"
 #include "support/StreamPdf.h"
 #include "support/TempTree.h"
@@ -95,8 +98,8 @@ TEST(PageCounter, FindsTheEndOfAFileThatJunkWasAppendedTo) {
   for (int line = 0; line < 150000; ++line) padded += "% appended by a scanner, line after line\n";
   const std::string path = tree.Write("padded.pdf", padded);
   EXPECT_EQ(CountPagesWith(PageEngine::Fast, path), 5);
-  // qpdf's repair of such a file can run for minutes; its deadline ends it with a count
-  // or a failure, never a wrong number.
+  // qpdf rebuilds such a file by reading it whole; its bound on reading ends that with a
+  // count or a failure, never a wrong number.
   const int viaQpdf = CountPagesWithQpdf(path);
   EXPECT_TRUE(viaQpdf == 5 || viaQpdf < 0) << viaQpdf;
 }
@@ -145,6 +148,38 @@ TEST(PageCounter, GivesANegativeCountForWhatIsNoReadablePdf) {
   std::filesystem::create_symlink("/dev/zero", tree.Path("link-to-device.pdf"));
   EXPECT_LT(CountPages(tree.Path("link-to-pipe.pdf")), 0);
   EXPECT_LT(CountPages(tree.Path("link-to-device.pdf")), 0);
+}
+
+std::time_t AccessTime(const std::string& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? info.st_atim.tv_sec : -1;
+}
+
+// Sets the access time two days back, where a read moves it (under "relatime" as well).
+std::time_t AgeAccessTime(const std::string& path) {
+  const std::time_t old = std::time(nullptr) - 2 * 24 * 3600;
+  const timespec times[2] = {{old, 0}, {0, UTIME_OMIT}};
+  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0 ? old : -1;
+}
+
+TEST(PageCounter, CountingLeavesTheAccessTimeAsItWas) {
+  TempTree tree;
+  // Whether reading a file moves its access time here at all (not on a "noatime" mount).
+  const std::string probe = tree.Write("probe.pdf", MakePdf(1));
+  const std::time_t probeTime = AgeAccessTime(probe);
+  ASSERT_GT(probeTime, 0);
+  std::ifstream(probe).get();
+  if (AccessTime(probe) == probeTime) GTEST_SKIP() << "reading does not change access times here";
+
+  const std::string path = tree.Write("dated.pdf", MakePdf(2));
+  for (const PageEngine engine : {PageEngine::Auto, PageEngine::Qpdf}) {
+    const std::time_t old = AgeAccessTime(path);
+    EXPECT_EQ(CountPagesWith(engine, path), 2);
+    EXPECT_EQ(AccessTime(path), old);
+  }
+  // A user who does not own the file may not keep its access time; the file is counted all the same.
+  std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+  EXPECT_TRUE(test::RunAsOrdinaryUser([&path] { return CountPages(path) == 2; }));
 }
 
 TEST(PageCounter, IgnoresKidsThatLeadBackUpThePageTree) {

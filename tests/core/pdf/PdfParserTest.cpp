@@ -31,7 +31,12 @@ TEST(PdfParser, SkippedArraysEndAtTheirOwnClosingBracket) {
     EXPECT_EQ(skipped.Get("Count").number, 7) << array;
     EXPECT_EQ(Parse(text, ArrayItems::Keep).Get("Count").number, 7) << array;
   }
-  EXPECT_EQ(Parse("<< /Kids [3 0 R 4 0 R] >>", ArrayItems::Keep).Get("Kids").items.size(), 2u);
+  // Kept arrays pack their references apart from their other items.
+  const PdfObject kept = Parse("<< /Kids [3 0 R 7 true 4 2 R] >>", ArrayItems::Keep).Get("Kids");
+  ASSERT_EQ(kept.references.size(), 2u);
+  EXPECT_EQ(PdfObject::Unpack(kept.references[1]).number, 4);
+  EXPECT_EQ(PdfObject::Unpack(kept.references[1]).generation, 2);
+  EXPECT_EQ(kept.items.size(), 2u);
 }
 
 TEST(PdfParser, SkippingAnArrayRefusesWhatKeepingItRefuses) {

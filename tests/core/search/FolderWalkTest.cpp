@@ -2,6 +2,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <thread>
 
@@ -215,6 +216,26 @@ TEST(FolderWalk, CancelStopsBeforeTheNextFileAndEveryPendingFolder) {
   walk.Run(tree.Path(), settings);
   EXPECT_EQ(walk.log.Files(), (std::vector<std::string>{"a.pdf", "b.pdf"}));
   EXPECT_EQ(walk.log.lines.back(), "cancelled");
+}
+
+TEST(FolderWalk, ACountThatTheCancelStoppedIsNotReported) {
+  TempTree tree;
+  for (const char* name : {"a.pdf", "b.pdf", "c.pdf"}) tree.Write(name, "x");
+  for (const unsigned jobs : {1u, 3u}) {
+    Walk walk(tree);
+    WalkSettings settings;
+    settings.jobs = jobs;
+    settings.countPages = [&](const std::string& path) {
+      if (!path.ends_with("b.pdf")) return path.ends_with("a.pdf") ? -1 : 1;
+      walk.cancel = true;
+      return -1;  // stopped by the cancel: not a file that could not be counted
+    };
+    walk.Run(tree.Path(), settings);
+    const std::vector<std::string> files = walk.log.Files();
+    EXPECT_EQ(std::count(files.begin(), files.end(), "b.pdf"), 0) << jobs;
+    EXPECT_EQ(std::count(files.begin(), files.end(), "a.pdf"), 1) << jobs;
+    EXPECT_EQ(walk.log.lines.back(), "cancelled");
+  }
 }
 
 TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {

@@ -43,6 +43,15 @@ class MainLayoutTest : public QObject {
     QVERIFY(QTest::qWaitFor([&] { return window.frameGeometry().size() == QSize(800, 400); }, 5000));
   }
 
+  // The window system is told the same minimum the rules enforce, so a drag stops there
+  // instead of snapping back.
+  void MinimumSizeIsTheRulesMinimum() {
+    MainWindow& window = ShownWindow();
+    const QSize frame = window.frameGeometry().size() - window.size();
+    QCOMPARE(window.minimumSize() + frame, QSize(800, 400));
+    QCOMPARE(window.minimumSizeHint(), window.minimumSize());
+  }
+
   void AtMinimumWidthTheGridAndBarsEndAt11800() {
     MainWindow& window = ShownWindow();
     window.resize(800 - (window.frameGeometry().width() - window.width()), 600);

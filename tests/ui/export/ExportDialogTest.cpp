@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -25,6 +26,7 @@ struct OpenDialog {
         type(dialog.findChild<QComboBox*>("cmbFileType")),
         separatorLabel(dialog.findChild<QLabel*>("lblDelimeter")),
         separator(dialog.findChild<QLineEdit*>("txtColSaperator")),
+        targetPath(dialog.findChild<QPlainTextEdit*>("txtTargetPath")),
         save(dialog.findChild<QPushButton*>("cmdSave")),
         cancel(dialog.findChild<QPushButton*>("cmdCancel")) {
     dialog.show();
@@ -45,6 +47,7 @@ struct OpenDialog {
   QComboBox* type;
   QLabel* separatorLabel;
   QLineEdit* separator;
+  QPlainTextEdit* targetPath;
   QPushButton* save;
   QPushButton* cancel;
 };
@@ -201,6 +204,40 @@ class ExportDialogTest : public QObject {
     dialog.findChild<QPushButton*>("cmdSave")->click();
     QCOMPARE(shown, QString("Folidex: File Name must be specified."));
     QVERIFY(dialog.isVisible());
+  }
+
+  // The dialog shows the file it would write, following the folder, the type and the name
+  // as the user picks them.
+  void ShowsTheFullPathOfTheFileToBeWritten() {
+    TempTree tree;
+    const QString sub = QString::fromStdString(tree.MakeFolder("sub"));
+    OpenDialog open(tree.Path());
+    QCOMPARE(open.targetPath->toPlainText(),
+             QString::fromStdString(tree.Path()) + "/" + DefaultExportName(QDate::currentDate()) + ".txt");
+    open.type->setCurrentIndex(3);
+    open.name->setText("report");
+    QVERIFY(open.folders->SelectFolder(sub));
+    QCOMPARE(open.targetPath->toPlainText(), sub + "/report.csv");
+    QTest::keyClicks(open.name, "-2");
+    const QString shown = open.targetPath->toPlainText();
+    QCOMPARE(shown, sub + "/report-2.csv");
+    open.save->click();
+    QCOMPARE(open.dialog.FileName(), shown);
+  }
+
+  // The tree opens scrolled to the start folder, also when the folders above it are read
+  // after it was selected.
+  void TheStartFolderIsInSight() {
+    TempTree tree;
+    for (int i = 0; i < 80; ++i) tree.MakeFolder(QString("folder %1").arg(i, 2, 10, QChar('0')).toStdString());
+    OpenDialog open(tree.Path("folder 75"));
+    QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));
+    const auto inSight = [&] {
+      return open.folders->viewport()->rect().contains(open.folders->visualRect(open.folders->currentIndex()));
+    };
+    QTRY_VERIFY(inSight());
+    QTest::qWait(300);  // folders read later do not push it out of sight again
+    QVERIFY(inSight());
   }
 
   // "&Cancel" and Esc leave the cancel marker; the close box leaves no result at all.

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/pdf/ByteSource.h"
+#include "core/pdf/FastPageCounter.h"
+#include "core/pdf/PageCounter.h"
+#include "core/pdf/QpdfCandidate.h"
+#include "core/pdf/QpdfPageCounter.h"
+#include "support/BusyMachine.h"
+#include "support/HostilePdf.h"
+#include "support/PeakMemory.h"
+#include "support/StreamPdf.h"
+#include "support/TempTree.h"
+#include "support/TestPdf.h"
+
+namespace folidex {
+namespace {
+
+using pdf::PdfReadFailure;
+using test::TempTree;
+
+FastCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
+
+constexpr long long kMiB = 1 << 20;
+
+TEST(HostileFile, PredictorRowsAreAllocatedOnlyForDataThatIsThere) {
+  // A 500-byte file asks for two rows of 1 GiB.
+  const std::string bytes = test::HugePredictorRows();
+  ASSERT_LT(bytes.size(), 600u);
+  EXPECT_EQ(Count(bytes).failure, PdfReadFailure::OverLimit);
+  const long long growth = test::PeakMemoryGrowthOf([&bytes] { Count(bytes); });
+  ASSERT_GE(growth, 0);
+  EXPECT_LT(growth, 64 * kMiB);
+
+  // Sound predictor rows are still undone, also when they arrive a few bytes at a time.
+  test::StreamPdf pdf;
+  pdf.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"},
+               {2, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>"},
+               {3, "<< /Type /Page >>"},
+               {4, "<< /Type /Page >>"}};
+  const std::string plain = pdf.Build(1);
+  const std::size_t start = plain.find("stream\n", plain.rfind("/XRef")) + 7;
+  const std::string rows = plain.substr(start, 7 * 7);  // objects 0 to 6, W [1 4 2]
+  std::string predicted;                                // PNG "Up" rows: each byte minus the one above
+  for (std::size_t row = 0; row < 7; ++row) {
+    predicted += '\x02';
+    for (std::size_t i = 0; i < 7; ++i) {
+      predicted += static_cast<char>(rows[row * 7 + i] - (row > 0 ? rows[(row - 1) * 7 + i] : 0));
+    }
+  }
+  pdf.xrefStreamFlate = test::Deflated(predicted);
+  pdf.xrefStreamExtra = "/DecodeParms << /Predictor 12 /Columns 7 >>";
+  EXPECT_EQ(Count(pdf.Build(1)).pages, 2);
+}
+
+TEST(HostileFile, LargeTreesWithoutAUsableCountAreCountedByTheFastReader) {
+  // The root's /Kids takes about 3 MB: more than one window of text before the last.
+  EXPECT_EQ(Count(test::FlatTreeWithoutCount(300000)).pages, 300000);
+  // A deep tree whose nodes lie far apart in the file.
+  EXPECT_EQ(Count(test::MakePdf(20000, 7)).pages, 20000);
+}
+
+TEST(HostileFile, ObjectsAreReadUpToTheLargestWindowAndNoFurther) {
+  // A catalog that carries an array of 12 MB, then one of 20 MB: beyond the reader's bound.
+  for (const auto& [megabytes, failure] :
+       {std::pair{12, std::optional<PdfReadFailure>()}, std::pair{20, std::optional(PdfReadFailure::OverLimit)}}) {
+    test::PdfBuilder pdf;
+    const int catalog = pdf.Reserve();
+    const int root = pdf.Add("<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
+    pdf.Add("<< /Type /Page >>");
+    std::string junk;
+    for (int i = 0; i < megabytes << 19; ++i) junk += "0 ";
+    pdf.Set(catalog, "<< /Type /Catalog /Junk [" + junk + "] /Pages " + std::to_string(root) + " 0 R >>");
+    EXPECT_EQ(Count(pdf.Build(catalog)).failure, failure) << megabytes;
+  }
+}
+
+TEST(HostileFile, StartxrefThatLeadsNowhereFallsBackToTheLastSection) {
+  const std::string classic = test::MakePdf(5000);
+  const std::size_t object = classic.find("2 0 obj");
+  for (const std::string& offset : {std::string("99999999999"), std::to_string(object + 3), std::string("x")}) {
+    EXPECT_EQ(Count(test::WithStartxref(classic, offset)).pages, 5000) << offset;
+  }
+  test::StreamPdf packed;
+  packed.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {3, "<< /Type /Page >>"}};
+  packed.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}};
+  EXPECT_EQ(Count(test::WithStartxref(packed.Build(1), "17")).pages, 1) << "cross-reference stream";
+}
+
+TEST(HostileFile, ObjectStreamOffsetsCannotOverflow) {
+  EXPECT_EQ(Count(test::ObjectStreamWithHugeFirst()).failure, PdfReadFailure::NotUnderstood);
+}
+
+TEST(HostileFile, ATreePastTheDepthBoundIsAFailureInBothReaders) {
+  TempTree tree;
+  const std::string deep = tree.Write("deep.pdf", test::PageChain(300));
+  EXPECT_EQ(CountPagesWith(PageEngine::Fast, deep), -1);
+  EXPECT_LT(CountPagesWithQpdf(deep), 0);
+  EXPECT_LT(CountPages(deep), 0);
+  // Within the bound the same chain is counted.
+  EXPECT_EQ(CountPages(tree.Write("chain.pdf", test::PageChain(200))), 1);
+}
+
+TEST(HostileFile, AnObjectStreamIsDecodedOnlyAsFarAsTheObjectsSought) {
+  // 200 MiB decoded, about 200 KB on disk: the page-tree objects are at its start.
+  const std::string padded = test::PaddedObjectStream(std::size_t{200} << 20);
+  ASSERT_LT(padded.size(), 300000u);
+  EXPECT_EQ(Count(padded).pages, 1);
+}
+
+TEST(HostileFile, WhatTheReaderStopsOnItsBoundsIsNotHandedToQpdf) {
+  TempTree tree;
+  // 2^40 paths through 42 objects: the fast reader stops, and qpdf's walk is bounded too.
+  const std::string exponential = tree.Write("exponential.pdf", test::ExponentialPageTree(40));
+  EXPECT_EQ(Count(test::ExponentialPageTree(40)).failure, PdfReadFailure::OverLimit);
+  EXPECT_LT(CountPages(exponential), 0);
+  EXPECT_LT(CountPagesWithQpdf(exponential), 0);
+}
+
+TEST(HostileFile, HopelessFilesAreNeverHandedToQpdf) {
+  TempTree tree;
+  // Large files: without a header they fail at once; with one, qpdf reads them only when
+  // "startxref" ends them, and never rebuilds them.
+  const std::string header = "%PDF-1.7\n";
+  const std::int64_t big = std::int64_t{2} << 30;
+  for (const auto& [name, head] : {std::pair{"zeros.pdf", std::string()}, std::pair{"header.pdf", header},
+                                   std::pair{"three-pages.pdf", test::MakePdf(3)}}) {
+    const std::string path = tree.Path(name);
+    ASSERT_TRUE(test::WriteSparse(path, big, head)) << name;
+    EXPECT_LT(CountPages(path), 0) << name;
+  }
+  // Small files: qpdf may rebuild them only when they hold an object and a trailer.
+  const std::string junk = test::Junk(std::size_t{4} << 20);
+  EXPECT_FALSE(WorthHandingToQpdf(MemoryByteSource(junk), true));
+  EXPECT_FALSE(WorthHandingToQpdf(MemoryByteSource(header + junk), true));
+  const std::string damaged = "\n" + test::MakePdf(3).substr(9);
+  EXPECT_TRUE(WorthHandingToQpdf(MemoryByteSource(damaged), true));
+  EXPECT_FALSE(WorthHandingToQpdf(MemoryByteSource(damaged + std::string(17 << 20, ' ')), false));
+  EXPECT_TRUE(WorthHandingToQpdf(MemoryByteSource(std::string(17 << 20, ' ') + damaged), false));
+}
+
+TEST(HostileFile, QpdfStoppedOnItsBoundGivesNoPartialCount) {
+  // qpdf reads a damaged object as null and goes on; stopped anywhere in its walk of this
+  // tree, it must fail rather than count what it found so far.
+  TempTree tree;
+  const std::string path = tree.Write("nested.pdf", test::MakePdf(300, 4));
+  for (std::int64_t allowance = 0; allowance < 60000; allowance += 1500) {
+    const int pages = CountPagesWithQpdf(path, true, nullptr, allowance);
+    EXPECT_TRUE(pages == -1 || pages == 300) << allowance << ": " << pages;
+  }
+  EXPECT_EQ(CountPagesWithQpdf(path, true, nullptr, 1 << 20), 300);
+}
+
+TEST(HostileFile, CancellingStopsACountInEitherReader) {
+  TempTree tree;
+  const std::string path = tree.Write("pages.pdf", test::MakePdf(40));
+  const std::atomic<bool> cancelled{true};
+  const std::string bytes = test::MakePdf(40);
+  EXPECT_EQ(CountPagesFast(MemoryByteSource(bytes), &cancelled).failure, PdfReadFailure::Cancelled);
+  EXPECT_LT(CountPagesWithQpdf(path, true, &cancelled), 0);
+  EXPECT_LT(CountPages(path, cancelled), 0);
+  EXPECT_EQ(CountPagesWithQpdf(path), 40);
+}
+
+TEST(HostileFile, TheSameFileGetsTheSameAnswerOnABusyMachine) {
+  TempTree tree;
+  // 100,000 pages without /Count (10 MB), counted by each engine; qpdf's time over it once
+  // decided between a count and "Error".
+  const std::string many = tree.Write("many.pdf", test::FlatTreeWithoutCount(100000));
+  const std::string exponential = tree.Write("exponential.pdf", test::ExponentialPageTree(40));
+  const std::vector<std::pair<PageEngine, std::string>> cases = {
+      {PageEngine::Auto, many}, {PageEngine::Qpdf, many}, {PageEngine::Auto, exponential}};
+  std::vector<int> idle;
+  for (const auto& [engine, path] : cases) idle.push_back(CountPagesWith(engine, path));
+  EXPECT_EQ(idle, (std::vector<int>{100000, 100000, -1}));
+  const test::BusyMachine busy(2);
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    EXPECT_EQ(CountPagesWith(cases[i].first, cases[i].second), idle[i]) << cases[i].second;
+  }
+}
+
+}  // namespace
+}  // namespace folidex

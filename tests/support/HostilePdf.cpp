@@ -1,0 +1,167 @@
+#include "support/HostilePdf.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <random>
+
+#include "support/StreamPdf.h"
+#include "support/TestPdf.h"
+
+namespace folidex::test {
+namespace {
+
+constexpr const char* kCatalog = "<< /Type /Catalog /Pages 2 0 R >>";
+constexpr const char* kPage = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>";
+
+std::string Ref(int number) { return std::to_string(number) + " 0 R"; }
+
+// A catalog (1), a page-tree root (2) with `count` as its /Count over one page (3), as a
+// file whose objects 2 and 3 are packed into an object stream.
+StreamPdf OnePagePacked() {
+  StreamPdf pdf;
+  pdf.loose = {{1, kCatalog}};
+  pdf.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}, {3, kPage}};
+  return pdf;
+}
+
+}  // namespace
+
+std::string HugePredictorRows() {
+  StreamPdf pdf;
+  pdf.loose = {{1, kCatalog}, {2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}, {3, kPage}};
+  pdf.xrefStreamFlate = Deflated(std::string(64, '\x02'));
+  pdf.xrefStreamExtra = "/DecodeParms << /Predictor 12 /Columns 16777216 /Colors 32 /BitsPerComponent 16 >>";
+  return pdf.Build(1);
+}
+
+std::string FlatTreeWithoutCount(int pages) {
+  std::string out = "%PDF-1.7\n%\xE2\xE3\xCF\xD3\n";
+  std::vector<std::size_t> offsets{0};
+  const auto add = [&](int number, const std::string& body) {
+    offsets.push_back(out.size());
+    out += std::to_string(number) + " 0 obj\n" + body + "\nendobj\n";
+  };
+  add(1, kCatalog);
+  std::string kids;
+  kids.reserve(static_cast<std::size_t>(pages) * 12);
+  for (int i = 0; i < pages; ++i) kids += Ref(3 + i) + " ";
+  add(2, "<< /Type /Pages /Kids [" + kids + "] >>");
+  for (int i = 0; i < pages; ++i) add(3 + i, kPage);
+  const std::size_t xref = out.size();
+  out += "xref\n0 " + std::to_string(offsets.size()) + "\n0000000000 65535 f\r\n";
+  char entry[24];
+  for (std::size_t i = 1; i < offsets.size(); ++i) {
+    std::snprintf(entry, sizeof entry, "%010zu 00000 n\r\n", offsets[i]);
+    out += entry;
+  }
+  return out + "trailer\n<< /Size " + std::to_string(offsets.size()) + " /Root 1 0 R >>\nstartxref\n" +
+         std::to_string(xref) + "\n%%EOF\n";
+}
+
+std::string WithStartxref(const std::string& pdf, const std::string& offset) {
+  const std::size_t keyword = pdf.rfind("startxref");
+  return pdf.substr(0, keyword) + "startxref\n" + offset + "\n%%EOF\n";
+}
+
+std::string PageChain(int depth) {
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  std::vector<int> nodes;
+  for (int i = 0; i < depth; ++i) nodes.push_back(pdf.Reserve());
+  const int page = pdf.Add("<< /Type /Page /Parent " + Ref(nodes.back()) + " >>");
+  for (int i = 0; i < depth; ++i) {
+    const int below = i + 1 < depth ? nodes[i + 1] : page;
+    const std::string parent = i > 0 ? " /Parent " + Ref(nodes[i - 1]) : "";
+    pdf.Set(nodes[i], "<< /Type /Pages" + parent + " /Kids [" + Ref(below) + "] >>");
+  }
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + Ref(nodes.front()) + " >>");
+  return pdf.Build(catalog);
+}
+
+std::string ObjectStreamWithHugeFirst() {
+  StreamPdf pdf = OnePagePacked();
+  pdf.objectStreamExtra = "/First 9223372036854775807";
+  return pdf.Build(1);
+}
+
+std::string PaddedObjectStream(std::size_t padding) {
+  StreamPdf pdf = OnePagePacked();
+  pdf.objectStreamFlate = DeflatedZeros(padding, pdf.PackedData());
+  return pdf.Build(1);
+}
+
+std::string ExponentialPageTree(int levels) {
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  const int first = pdf.Reserve();
+  int node = first;
+  for (int level = 0; level < levels; ++level) {
+    const int next = pdf.Reserve();
+    pdf.Set(node, "<< /Type /Pages /Kids [" + Ref(next) + " " + Ref(next) + "] /Count 9999999999 >>");
+    node = next;
+  }
+  pdf.Set(node, "<< /Type /Page >>");
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + Ref(first) + " >>");
+  return pdf.Build(catalog);
+}
+
+std::string Junk(std::size_t size) {
+  std::mt19937_64 noise(size);
+  std::string out(size, '\0');
+  for (char& c : out) c = static_cast<char>(noise());
+  return out;
+}
+
+bool WriteSparse(const std::string& path, std::int64_t size, const std::string& head) {
+  const int fd = open(path.c_str(), O_CREAT | O_TRUNC | O_WRONLY | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  const bool written = write(fd, head.data(), head.size()) == static_cast<ssize_t>(head.size()) &&
+                       ftruncate(fd, static_cast<off_t>(size)) == 0;
+  return close(fd) == 0 && written;
+}
+
+std::vector<HostileCase> HostileSet() {
+  const auto three = [] { return MakePdf(3); };
+  std::vector<HostileCase> set = {
+      {"huge-predictor-rows.pdf", HugePredictorRows},
+      {"100000-pages-no-count.pdf", [] { return FlatTreeWithoutCount(100000); }},
+      {"200000-pages-no-count.pdf", [] { return FlatTreeWithoutCount(200000); }},
+      {"1000000-pages-no-count.pdf", [] { return FlatTreeWithoutCount(1000000); }},
+      {"startxref-past-end.pdf", [] { return WithStartxref(MakePdf(250000), "999999999999"); }},
+      {"startxref-at-garbage.pdf", [] { return WithStartxref(MakePdf(250000), "1234567"); }},
+      {"object-stream-first-overflow.pdf", ObjectStreamWithHugeFirst},
+      {"page-chain-300.pdf", [] { return PageChain(300); }},
+      {"object-stream-200-mib.pdf", [] { return PaddedObjectStream(std::size_t{200} << 20); }},
+      {"exponential-tree.pdf", [] { return ExponentialPageTree(40); }},
+      {"xref-stream-bomb.pdf",
+       [] {
+         StreamPdf bomb = OnePagePacked();
+         bomb.xrefStreamFlate = DeflatedZeros(std::size_t{80} << 20);
+         return bomb.Build(1);
+       }},
+      {"junk-1k.pdf", [] { return Junk(1024); }},
+      {"junk-1m.pdf", [] { return Junk(1 << 20); }},
+      {"junk-16m.pdf", [] { return Junk(16 << 20); }},
+      {"junk-16m-header.pdf", [] { return "%PDF-1.7\n" + Junk(16 << 20); }},
+      {"three-pages-cut.pdf", [] { return MakePdf(3).substr(0, 400); }},
+  };
+  for (const std::int64_t size : {std::int64_t{1} << 10, std::int64_t{1} << 20, std::int64_t{32} << 20,
+                                  std::int64_t{33} << 20, std::int64_t{256} << 20, std::int64_t{2} << 30}) {
+    const std::string tag = std::to_string(size >> 10) + "k";
+    set.push_back({"sparse-" + tag + ".pdf", [] { return std::string(); }, size});
+    set.push_back({"sparse-" + tag + "-header.pdf", [] { return std::string("%PDF-1.7\n"); }, size});
+    set.push_back({"sparse-" + tag + "-three-pages.pdf", three, size});
+  }
+  return set;
+}
+
+std::string WriteHostileCase(const std::string& folder, const HostileCase& file) {
+  const std::string path = folder + "/" + file.name;
+  const std::string bytes = file.make();
+  if (file.sparseSize > 0) return WriteSparse(path, file.sparseSize, bytes) ? path : std::string();
+  return WriteSparse(path, static_cast<std::int64_t>(bytes.size()), bytes) ? path : std::string();
+}
+
+}  // namespace folidex::test

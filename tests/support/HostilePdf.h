@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace folidex::test {
+
+// Files made to exhaust a page counter's memory or time, or to make its answer depend on
+// the machine it runs on: each stands for a way that attackers or damaged files try.
+
+// A few hundred bytes whose cross-reference stream asks for PNG predictor rows of 1 GiB.
+std::string HugePredictorRows();
+// A flat page tree of `pages` pages whose root has no /Count, written straight out (a
+// million pages take about 60 MB).
+std::string FlatTreeWithoutCount(int pages);
+// `pdf` with the offset after its last "startxref" replaced by `offset`.
+std::string WithStartxref(const std::string& pdf, const std::string& offset);
+// A chain of `depth` /Pages nodes without /Count, each the only kid of the one above,
+// over one page.
+std::string PageChain(int depth);
+// An object stream whose /First is 2^63 - 1, so that an offset added to it overflows.
+std::string ObjectStreamWithHugeFirst();
+// One page whose page-tree objects start an object stream that inflates to `padding`
+// bytes more (zeros, which compress about a thousandfold).
+std::string PaddedObjectStream(std::size_t padding);
+// Each of `levels` page-tree levels lists the next level twice: 2^levels paths to one page.
+std::string ExponentialPageTree(int levels);
+// `size` bytes of deterministic noise, with no PDF header.
+std::string Junk(std::size_t size);
+
+// Writes a file of `size` bytes that starts with `head` and is zeros after it, without
+// writing them (a sparse file where the file system has them); false on failure.
+bool WriteSparse(const std::string& path, std::int64_t size, const std::string& head);
+
+// One file of the hostile set: its name and what makes its bytes; for a sparse file, the
+// bytes are its head and `sparseSize` its size.
+struct HostileCase {
+  std::string name;
+  std::function<std::string()> make;
+  std::int64_t sparseSize = 0;
+};
+
+// The hostile set of the engine benchmark: each case above, cut and damaged files, and
+// files from 1 KiB to 2 GiB (sparse) with and without a header.
+std::vector<HostileCase> HostileSet();
+
+// Writes `file` into `folder` and returns its path; empty on failure.
+std::string WriteHostileCase(const std::string& folder, const HostileCase& file);
+
+}  // namespace folidex::test

@@ -1,0 +1,91 @@
+#include <QCheckBox>
+#include <QHelpEvent>
+#include <QTest>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include "MainWindowProbe.h"
+#include "support/TempTree.h"
+#include "support/TestPdf.h"
+
+namespace folidex::test {
+
+// Texts too wide for their cells in the results grid: cut short on one line so that rows
+// stay told apart, and shown whole, as they are, when the pointer rests on them.
+class GridCellTextTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() {
+    const std::string deep = "a folder with a long name/and below it another one/";
+    for (const char* name : {"007-annual_report_for_the_board.pdf", "007-budget_plan_for_the_board.pdf", "a.pdf",
+                             "<b>bold-name-much-too-long-for-its-column.pdf"})
+      files_.Write(deep + "client-a/" + name, MakePdf(1));
+    files_.Write(deep + "client-b/report.pdf", MakePdf(1));
+    settings_.StartupFolder = files_.Path();
+    window_ = std::make_unique<MainWindow>(settings_);
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    MainWindowProbe probe(*window_);
+    QVERIFY(probe.WaitForSearchEnd());
+    window_->findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
+    probe.searchButton->click();
+    QVERIFY(probe.WaitForSearchEnd());
+    QCOMPARE(probe.Rows(), 5);
+    grid_ = probe.grid;
+    grid_->clearSelection();
+  }
+
+  // Cut names keep their start and cut locations keep their end: neither wraps at a hyphen
+  // and shows only the part before it.
+  void CutTextsStillTellRowsApart() {
+    QVERIFY(Cell(Row("007-annual_report_for_the_board.pdf"), kFileName) !=
+            Cell(Row("007-budget_plan_for_the_board.pdf"), kFileName));
+    QVERIFY(Cell(Row("a.pdf"), kLocation) != Cell(Row("report.pdf"), kLocation));
+  }
+
+  // The whole text shows as a tip over a cut cell, markup in a name shown as typed; a cell
+  // that shows all of its text has no tip.
+  void HoveringACutCellShowsTheWholeText() {
+    QCOMPARE(TipOver(Row("a.pdf"), kFileName), QString());
+    const QString name = "<b>bold-name-much-too-long-for-its-column.pdf";
+    QCOMPARE(TipOver(Row(name), kFileName), name);
+    const QModelIndex location = grid_->model()->index(Row("report.pdf"), kLocation);
+    QCOMPARE(TipOver(location.row(), kLocation), location.data().toString());
+  }
+
+ private:
+  int Row(const QString& name) const {
+    const QAbstractItemModel& model = *grid_->model();
+    for (int row = 0; row < model.rowCount(); ++row)
+      if (model.index(row, kFileName).data().toString() == name) return row;
+    qFatal("no row for %s", qPrintable(name));
+  }
+
+  QImage Cell(int row, int column) const {
+    return grid_->viewport()->grab(grid_->visualRect(grid_->model()->index(row, column))).toImage();
+  }
+
+  // The text of the tip shown over a cell, as the tip shows it.
+  QString TipOver(int row, int column) const {
+    const QPoint at = grid_->visualRect(grid_->model()->index(row, column)).center();
+    QHelpEvent hover(QEvent::ToolTip, at, grid_->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(grid_->viewport(), &hover);
+    if (!QToolTip::isVisible()) return {};
+    const QString tip = QToolTip::text();
+    if (!Qt::mightBeRichText(tip)) return tip;
+    QTextDocument shown;
+    shown.setHtml(tip);
+    return shown.toPlainText();
+  }
+
+  TempTree files_;
+  AppSettings settings_;
+  std::unique_ptr<MainWindow> window_;
+  ResultGrid* grid_ = nullptr;
+};
+
+}  // namespace folidex::test
+
+QTEST_MAIN(folidex::test::GridCellTextTest)
+#include "GridCellTextTest.moc"
