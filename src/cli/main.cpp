@@ -53,6 +53,12 @@ bool Export(const ResultTable& table, const CliOptions& options) {
   return false;
 }
 
+// A failed write on standard output is told, but for a closed pipe: its reader has gone
+// on purpose (as `head` does).
+void TellWriteError(int error) {
+  if (error != 0 && error != EPIPE) std::cerr << "folidex-count: write error: " << std::strerror(error) << '\n';
+}
+
 void SearchEveryPath(const CliOptions& options, SearchReport& report) {
   PathSearch search(options, report, stopRequested);
   for (const std::string& path : options.paths) search.Search(path);
@@ -73,12 +79,11 @@ int Run(const std::vector<std::string>& args) {
     return kUsageStatus;
   }
   DescriptorStream output(STDOUT_FILENO);
-  if (options.showHelp) {
-    output << HelpText();
-  } else if (options.showVersion) {
-    output << "folidex-count " << kVersion << '\n';
+  if (options.showHelp || options.showVersion) {
+    output << (options.showHelp ? HelpText() : std::string("folidex-count ") + kVersion + '\n') << std::flush;
+    TellWriteError(output.WriteError());
+    return ExitStatus({.writeError = output.WriteError()});
   }
-  if (options.showHelp || options.showVersion) return output.flush().good() ? 0 : 1;
   if (!options.formatGiven) options.format = isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv;
 
   CatchStopSignals();
@@ -98,9 +103,7 @@ int Run(const std::vector<std::string>& args) {
   outcome.readFailed = report.ReadFailed();
   outcome.countErrors = report.Totals().errors;
   std::cerr.clear();  // a signal may have cut a message short; what follows must still show
-  if (outcome.writeError != 0 && outcome.writeError != EPIPE) {
-    std::cerr << "folidex-count: write error: " << std::strerror(outcome.writeError) << '\n';
-  }
+  TellWriteError(outcome.writeError);
   if (outcome.stopSignal != 0) std::cerr << "Search Terminated by User\n";
   if (outcome.writeError == 0 && !options.exportPath.empty())
     outcome.exportFailed = !Export(report.Exported(), options);

@@ -130,6 +130,9 @@ TEST_F(WalkThatStops, AtAWriteErrorWithAMessage) {
   const Outcome full = RunCount(tree, "-r -j1 docs >/dev/full", AsOrdinaryUser(tree));
   EXPECT_EQ(full.status, 1);
   EXPECT_EQ(full.err, "folidex-count: write error: No space left on device\n");
+  const Outcome help = RunCount(tree, "--help >/dev/full");
+  EXPECT_EQ(help.status, 1);
+  EXPECT_EQ(help.err, full.err);
 }
 
 TEST_F(WalkThatStops, QuietlyWhenThePipeIsClosed) {
