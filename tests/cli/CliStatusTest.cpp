@@ -5,6 +5,7 @@
 
 #include <climits>
 #include <csignal>
+#include <memory>
 
 #include "CountRun.h"
 #include "support/TestPdf.h"
@@ -71,6 +72,9 @@ std::string MakeDeepFolder(const std::string& top, std::size_t depth, const std:
 TEST(CliStatus, AFolderDeeperThanPathMaxIsWalkedInFull) {
   TempTree tree;
   tree.Write("deep/top.pdf", MakePdf(1));
+  // Beyond what the tree's own clean-up reaches.
+  const std::shared_ptr<void> removeDeep(nullptr,
+                                         [&](void*) { test::RunCommand("rm -rf '" + tree.Path("deep") + "'"); });
   const std::string below = MakeDeepFolder(tree.Path("deep"), 5000, MakePdf(3));
   ASSERT_GT(below.size(), static_cast<std::size_t>(PATH_MAX));
 
@@ -82,7 +86,6 @@ TEST(CliStatus, AFolderDeeperThanPathMaxIsWalkedInFull) {
   const Outcome named = RunCount(tree, "-q deep/" + below + "/deep.pdf");
   EXPECT_EQ(named.status, 0) << named.err.substr(0, 300);
   EXPECT_EQ(named.out, "1 file(s) found\nTotal Pages : 3\n");
-  test::RunCommand("rm -rf '" + tree.Path("deep") + "'");  // beyond what the tree's own clean-up reaches
 }
 
 TEST(CliStatus, AnInterruptedRunPrintsWhatItFoundAndSaysSo) {
