@@ -27,6 +27,7 @@ enum LongOnly : int {
   kEngine,
   kFormat,
   kByFolder,
+  kReasons,
   kExport,
   kSeparator,
 };
@@ -47,6 +48,7 @@ constexpr option kLongOptions[] = {
     {"format", required_argument, nullptr, kFormat},
     {"quiet", no_argument, nullptr, 'q'},
     {"by-folder", no_argument, nullptr, kByFolder},
+    {"reasons", no_argument, nullptr, kReasons},
     {"export", required_argument, nullptr, kExport},
     {"separator", required_argument, nullptr, kSeparator},
     {"help", no_argument, nullptr, 'h'},
@@ -267,6 +269,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
       case kByFolder:
         options.byFolder = true;
         break;
+      case kReasons:
+        options.reasons = true;
+        break;
       case kExport:
         options.exportPath = optarg;
         if (options.exportPath.empty()) throw UsageError("--export needs a file name");
@@ -342,9 +347,9 @@ Search:
 
 Counting:
       --engine ENGINE        count with one engine alone, for diagnostics and
-                             benchmarks: fast (our own reader) or qpdf; by default
-                             the fast reader counts and qpdf takes the files it
-                             cannot read
+                             benchmarks: fast (our own reader, which rebuilds
+                             damaged files by scanning them) or qpdf; by default
+                             our reader counts and qpdf takes the files it cannot read
   -j, --jobs N               count N files at a time (default: one per processor
                              thread; more helps on slow network shares)
 
@@ -355,6 +360,8 @@ Output:
   -q, --quiet                print the summary only
       --by-folder            after the list, a line for each folder met: the files
                              listed in it, their pages and how many show "Error"
+      --reasons              a last column, "Reason", that says why a file shows
+                             "Error" (json and jsonl always carry it as "reason")
       --export FILE          also write the list to FILE as delimited text with
                              CR LF line ends: TAB-separated for .xls and .csv,
                              separated by --separator for .txt, .doc and others

@@ -21,6 +21,7 @@ struct CliOptions {
   unsigned jobs = 0;      // 0: one per hardware thread
   bool quiet = false;
   bool byFolder = false;  // subtotals per folder after the list
+  bool reasons = false;   // a last column that says why a file shows "Error"
   bool showHelp = false;
   bool showVersion = false;
   std::vector<std::string> paths;

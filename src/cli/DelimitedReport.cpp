@@ -4,13 +4,14 @@
 
 namespace folidex::cli {
 
-DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet)
-    : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet) {
-  if (!quiet_) out_ << line_(FileColumns().captions) << '\n';
+DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet,
+                                 bool reasons)
+    : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet), reasons_(reasons) {
+  if (!quiet_) out_ << line_(FileColumns(reasons_).captions) << '\n';
 }
 
 void DelimitedReport::File(const FoundFile& file) {
-  if (!quiet_) out_ << line_(FileCells(file)) << '\n';
+  if (!quiet_) out_ << line_(FileCells(file, reasons_)) << '\n';
 }
 
 void DelimitedReport::Finish(const Report& report) {

@@ -14,7 +14,7 @@ class DelimitedReport : public ReportPrinter {
  public:
   using LineWriter = std::string (*)(std::span<const std::string> cells);
 
-  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet);
+  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet, bool reasons);
   void File(const FoundFile& file) override;
   void Finish(const Report& report) override;
 
@@ -23,6 +23,7 @@ class DelimitedReport : public ReportPrinter {
   std::ostream& summaryStream_;
   LineWriter line_;
   bool quiet_;
+  bool reasons_;
 };
 
 }  // namespace folidex::cli

@@ -15,9 +15,10 @@ struct ListedColumns {
   std::vector<bool> numeric;
 };
 
-// The file list: the result columns, as the grid shows them.
-ListedColumns FileColumns();
-std::vector<std::string> FileCells(const FoundFile& file);
+// The file list: the result columns, as the grid shows them, and with `reasons` a last
+// one that says why a file shows "Error" (empty for a counted file).
+ListedColumns FileColumns(bool reasons);
+std::vector<std::string> FileCells(const FoundFile& file, bool reasons);
 
 // The subtotals of --by-folder.
 ListedColumns FolderColumns();

@@ -135,7 +135,7 @@ TEST(CliOutput, ByFolderAddsEachFoldersSubtotalInEveryFormat) {
 
   const Outcome lines = RunCount(tree, "-r --by-folder --format jsonl box/inner");
   EXPECT_TRUE(
-      lines.out.ends_with("\"pages\":5,\"error\":false}\n"
+      lines.out.ends_with("\"pages\":5,\"error\":false,\"reason\":null}\n"
                           "{\"type\":\"folder\",\"path\":\"box/inner\",\"files\":2,\"pages\":9,\"errors\":0}\n"
                           "{\"type\":\"summary\",\"fileCount\":2,\"errorCount\":0,\"totalPages\":9,"
                           "\"cancelled\":false}\n"))
