@@ -18,6 +18,7 @@ constexpr std::size_t kScanWindow = std::size_t{1} << 16;
 constexpr std::int64_t kHeaderReach = 40;
 constexpr std::string_view kObj = "obj";
 constexpr std::string_view kTrailer = "trailer";
+constexpr std::string_view kEndstream = "endstream";
 // More objects than real documents hold; the index takes 32 bytes for each.
 constexpr std::size_t kMaxObjects = std::size_t{1} << 20;
 constexpr const char* kTooManyObjects = "more than 1,048,576 objects to recover";
@@ -138,16 +139,25 @@ void RecoveredIndex::KeepTrailer(PdfObject dictionary) {
 
 std::int64_t RecoveredIndex::AfterStream(const IndirectObject& stream) {
   const PdfObject& length = stream.value.Get("Length");
-  if (!length.IsInteger() || length.number < 0 || length.number > file_.Size() - stream.streamOffset) {
-    return stream.streamOffset;
+  if (length.IsInteger() && length.number >= 0 && length.number <= file_.Size() - stream.streamOffset) {
+    const std::int64_t end = stream.streamOffset + length.number;
+    std::string_view after = file_.Read(end, 32);
+    const std::size_t keyword = std::min(after.find_first_not_of(" \t\r\n\f"), after.size());
+    after.remove_prefix(keyword);
+    if (after.starts_with(kEndstream)) return end + static_cast<std::int64_t>(keyword + kEndstream.size());
   }
-  constexpr std::string_view kEnd = "endstream";
-  const std::int64_t end = stream.streamOffset + length.number;
-  std::string_view after = file_.Read(end, 32);
-  const std::size_t keyword = std::min(after.find_first_not_of(" \t\r\n\f"), after.size());
-  after.remove_prefix(keyword);
-  if (!after.starts_with(kEnd)) return stream.streamOffset;
-  return end + static_cast<std::int64_t>(keyword + kEnd.size());
+  // A /Length in another object, or a wrong one: the data ends at the next "endstream".
+  // Most streams are short: the first look takes a few KiB, each further one more.
+  std::size_t window = 4096;
+  for (std::int64_t at = stream.streamOffset; at < file_.Size(); window = std::min(kScanWindow, 4 * window)) {
+    const std::string_view text = file_.Read(at, window);
+    const std::size_t found = text.find(kEndstream);
+    file_.Budget().SpendWork(static_cast<std::int64_t>(found == std::string_view::npos ? text.size() : found));
+    if (found != std::string_view::npos) return at + static_cast<std::int64_t>(found + kEndstream.size());
+    if (at + static_cast<std::int64_t>(text.size()) >= file_.Size()) break;
+    at += static_cast<std::int64_t>(text.size() - kEndstream.size());
+  }
+  return stream.streamOffset;
 }
 
 void RecoveredIndex::Add(const Definition& definition) {

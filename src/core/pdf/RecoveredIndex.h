@@ -17,7 +17,7 @@ namespace folidex::pdf {
 // would have it (an object stream's objects stand where the stream does). The scan also
 // keeps the /Root of every trailer and cross-reference stream it finds, and what each
 // object is by its /Type. An object that cannot be read is indexed as well, so that reading
-// it fails. Stream data whose /Length leads to "endstream" is skipped. The
+// it fails. Stream data is skipped up to its "endstream". The
 // scan's work is charged to the file's budget; more objects than it holds are TooLarge().
 class RecoveredIndex : public ObjectIndex {
  public:
@@ -55,7 +55,8 @@ class RecoveredIndex : public ObjectIndex {
   // Keeps the trailer dictionary that follows the keyword at `start`.
   void TakeTrailer(std::int64_t start);
   void KeepTrailer(PdfObject dictionary);
-  // Where the data of a stream ends when its /Length leads to "endstream"; else where it starts.
+  // Where the scan goes on after a stream: after its data when its /Length leads to
+  // "endstream", else after the next "endstream"; where its data starts without one.
   std::int64_t AfterStream(const IndirectObject& stream);
   void Add(const Definition& definition);
   // Sorts the definitions by number and keeps the last of each.

@@ -159,12 +159,16 @@ TEST(Recovery, IndexesTheObjectsOfTheObjectStreamsItFinds) {
   EXPECT_EQ(Recover(whole.substr(0, whole.find("/Padding") + 100)), PageCount(2));
 }
 
-TEST(Recovery, SkipsStreamDataThatItsLengthLeadsPast) {
-  // Text in a content stream that looks like a newer definition of the root.
+TEST(Recovery, SkipsStreamData) {
+  // Text in a content stream that looks like a newer definition of the root, after a
+  // /Length given in the stream's dictionary, and after one in an object of its own.
   const std::string fake = "2 0 obj\n<< /Type /Pages /Kids [] /Count 0 >>\nendobj\n";
-  std::vector<std::pair<int, std::string>> objects = Tree(2, 2);
-  objects.emplace_back(9, "<< /Length " + std::to_string(fake.size()) + " >>\nstream\n" + fake + "endstream");
-  EXPECT_EQ(Recover(Objects(objects)), PageCount(2));
+  for (const std::string& length : {std::to_string(fake.size()), std::string("10 0 R")}) {
+    std::vector<std::pair<int, std::string>> objects = Tree(2, 2);
+    objects.emplace_back(9, "<< /Length " + length + " >>\nstream\n" + fake + "endstream");
+    objects.emplace_back(10, std::to_string(fake.size()));
+    EXPECT_EQ(Recover(Objects(objects)), PageCount(2)) << length;
+  }
 }
 
 TEST(Recovery, GivesACountOnlyWhereTheTreeAndItsCountAgree) {
