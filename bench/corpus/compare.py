@@ -11,7 +11,8 @@ Runs `folidex-count -r --format tsv` once over the folder and each peer once per
   it does not: "Error" there, or another number;
 - the files that pdfinfo or mutool count and Folidex marks "Error";
 - the files where Folidex gives a number that no peer gives, apart from files that need
-  a password (which Folidex counts without it, and the peers cannot);
+  a password (which Folidex counts without it, and the peers cannot), and how many of
+  those are damaged copies that count what their intact original counts;
 - whether its total equals the sum of its rows.
 It exits non-zero when Folidex differs from a count two peers share, gives a number no
 peer gives (password-protected files apart), or its total is not the sum of its rows.
@@ -102,6 +103,14 @@ def shared_count(answers):
     return None
 
 
+def original_of(path):
+    """The intact file a damaged copy of make_corpus.py was made from (OUT/damaged/NAME.KIND.pdf
+    from OUT/real/NAME.pdf), if it is there."""
+    folder, name = os.path.split(path)
+    original = os.path.join(os.path.dirname(folder), "real", name.rsplit(".", 2)[0] + ".pdf")
+    return original if os.path.basename(folder) == "damaged" and os.path.exists(original) else None
+
+
 def show_list(title, rows, show):
     print(f"{title}: {len(rows)}")
     for path, ours, theirs in rows[:show]:
@@ -152,6 +161,8 @@ def main():
     show_list("Folidex differs from a count two peers share", differs, show)
     show_list("pdfinfo or mutool count, Folidex \"Error\"", error_where_scanner_counts, show)
     show_list("Folidex gives a number no peer gives (password-protected files apart)", no_peer_gives, show)
+    intact = sum(1 for path, ours, _ in no_peer_gives if original_of(path) and counts.get(original_of(path)) == ours)
+    print(f"  of which the count of the intact original: {intact}")
     sys.exit(0 if not differs and not no_peer_gives and total == row_sum else 1)
 
 
