@@ -13,7 +13,8 @@ Runs `folidex-count -r --format tsv` once over the folder and each peer once per
 - the files where Folidex gives a number that no peer gives, apart from files that need
   a password (which Folidex counts without it, and the peers cannot), and how many of
   those are damaged copies that count what their intact original counts;
-- whether its total equals the sum of its rows.
+- whether its total equals the sum of its rows;
+- for each kind of damage (the real files apart), how many files each peer and Folidex count.
 It exits non-zero when Folidex differs from a count two peers share, gives a number no
 peer gives (password-protected files apart), or its total is not the sum of its rows.
 With --peers-cache, the peers' answers are kept in FILE (JSON, keyed by path, size and
@@ -111,6 +112,31 @@ def original_of(path):
     return original if os.path.basename(folder) == "damaged" and os.path.exists(original) else None
 
 
+def damage_kind(path):
+    """"real", or the kind of damage of a copy that make_corpus.py made (NAME.KIND.pdf)."""
+    folder, name = os.path.split(path)
+    return name.rsplit(".", 2)[1] if os.path.basename(folder) == "damaged" and name.count(".") >= 2 else "real"
+
+
+def show_kinds(paths, counts, peers):
+    """How many files of each kind each peer and Folidex count, and how many that two peers
+    count alike Folidex counts alike."""
+    rows = {}
+    for path in paths:
+        row = rows.setdefault(damage_kind(path), [0] * 7)
+        answers = peers[path]
+        row[0] += 1
+        for column, peer in enumerate(PEERS, 1):
+            row[column] += answers[peer] is not None
+        row[4] += counts[path] is not None
+        shared = shared_count(answers)
+        row[5] += shared is not None
+        row[6] += shared is not None and counts[path] == shared
+    print(f"{'kind':12}{'files':>7}{'pdfinfo':>9}{'qpdf':>7}{'mutool':>8}{'Folidex':>9}{'two alike':>11}{'Folidex too':>13}")
+    for kind, row in sorted(rows.items()):
+        print(f"{kind:12}" + "".join(f"{value:>{width}}" for value, width in zip(row, (7, 9, 7, 8, 9, 11, 13))))
+
+
 def show_list(title, rows, show):
     print(f"{title}: {len(rows)}")
     for path, ours, theirs in rows[:show]:
@@ -158,6 +184,7 @@ def main():
     print(f"Folidex counts them alike:             {two_matched} ({100.0 * two_matched / max(two_agree, 1):.2f}%)")
     print(f"Folidex counts, no peer can:           {sum(1 for p in paths if counts[p] is not None and all(c is None for c in peers[p].values()))}")
     print(f"total {total} equals the sum of the rows {row_sum}: {total == row_sum}")
+    show_kinds(paths, counts, peers)
     show_list("Folidex differs from a count two peers share", differs, show)
     show_list("pdfinfo or mutool count, Folidex \"Error\"", error_where_scanner_counts, show)
     show_list("Folidex gives a number no peer gives (password-protected files apart)", no_peer_gives, show)
