@@ -45,6 +45,10 @@ bool ValidNumber(std::int64_t number, std::int64_t generation) {
 }  // namespace
 
 RecoveredIndex::RecoveredIndex(PdfFile& file) : file_(file) {
+  // An object in the file takes at least 16 bytes: room for as many as it can hold is set
+  // aside at once, so that the index never grows by copying itself (only the room taken
+  // is ever backed by memory).
+  objects_.reserve(static_cast<std::size_t>(std::min<std::int64_t>(kMaxObjects, file.Size() / 16)));
   ScanFile();
   KeepLastDefinitions();
   OpenObjectStreams();
