@@ -6,6 +6,7 @@
 
 #include "core/pdf/PageTree.h"
 #include "core/pdf/PdfDocument.h"
+#include "core/pdf/PdfHeader.h"
 
 namespace folidex {
 namespace {
@@ -44,9 +45,7 @@ int CountPagesOf(pdf::PdfDocument& document) {
   return *CountFromRoot(document, ArrayItems::Keep);
 }
 
-}  // namespace
-
-FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
+FastCount CountPagesFrom(const ByteSource& source, const std::atomic<bool>* cancelled) {
   try {
     pdf::ReadBudget budget(source.Size(), cancelled);
     pdf::PdfDocument document(source, budget);
@@ -58,6 +57,19 @@ FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* canc
   } catch (...) {
     return {-1, PdfReadFailure::NotUnderstood};
   }
+}
+
+}  // namespace
+
+// A file whose header follows junk is read as it is first: most such files are whole
+// files with junk added in front, whose offsets count from the header, but some writers
+// count them from the start of the file.
+FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
+  const FastCount count = CountPagesFrom(source, cancelled);
+  if (count.failure != PdfReadFailure::NotUnderstood) return count;
+  const std::optional<std::int64_t> header = FindPdfHeader(source);
+  if (!header || *header == 0) return count;
+  return CountPagesFrom(ShiftedByteSource(source, *header), cancelled);
 }
 
 }  // namespace folidex

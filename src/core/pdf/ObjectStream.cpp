@@ -32,8 +32,9 @@ auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
   }
 }
 
-ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length)
-    : file_(file), decoder_(file, stream, length) {
+ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length,
+                           std::unique_ptr<crypto::StreamDecryptor> decryptor)
+    : file_(file), decoder_(file, stream, length, std::move(decryptor)) {
   const PdfObject& count = stream.value.Get("N");
   const PdfObject& first = stream.value.Get("First");
   if (!count.IsInteger() || !first.IsInteger() || count.number < 0 || first.number < 0) {

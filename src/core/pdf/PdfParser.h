@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/pdf/PdfObject.h"
@@ -53,6 +54,13 @@ class PdfParser {
   void TakeArrayItem(PdfObject& array, int depth);
   PdfObject TakeNumberOrReference(std::string_view token);
   PdfObject TakeName();
+  PdfObject TakeReal(std::string_view token);
+  // A literal string, from its opening parenthesis, with its escapes resolved.
+  PdfObject TakeLiteralString();
+  // Appends what the escape after a backslash stands for.
+  void TakeEscape(std::string& bytes);
+  // A hexadecimal string, after its "<".
+  PdfObject TakeHexString();
   // Moves past the next value, building no object for an array or a name.
   void SkipValue(int depth);
   void SkipArrayItems(int depth);

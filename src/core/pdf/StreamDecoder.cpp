@@ -49,7 +49,8 @@ void CheckStreamEnd(PdfFile& file, std::int64_t start, std::int64_t length) {
 // than the data the stream yields.
 struct StreamDecoder::Inflater {
   z_stream stream{};
-  std::string input;  // the compressed chunk being inflated, a copy: the file's cache moves on
+  std::string input;   // the compressed chunk being inflated, a copy: the file's cache moves on
+  std::string header;  // the zlib header, while it is being read
 
   Inflater() {
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw PdfReadFailure::NotUnderstood;
@@ -127,8 +128,9 @@ struct StreamDecoder::Predictor {
   }
 };
 
-StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length)
-    : file_(file), inputAt_(stream.streamOffset) {
+StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length,
+                             std::unique_ptr<crypto::StreamDecryptor> decryptor)
+    : file_(file), inputAt_(stream.streamOffset), decryptor_(std::move(decryptor)) {
   const PdfObject& dictionary = stream.value;
   if (dictionary.Get("F").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;  // external data
   CheckStreamEnd(file, stream.streamOffset, length);
@@ -148,28 +150,52 @@ StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::i
   }
 
   inflater_ = std::make_unique<Inflater>();
-  if (length < 2) {  // cut short before any data
-    ended_ = true;
-    return;
-  }
-  const std::string_view header = file.Read(inputAt_, 2);
-  const unsigned method = static_cast<unsigned char>(header[0]), flags = static_cast<unsigned char>(header[1]);
-  const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
-  const bool presetDictionary = (flags & 0x20) != 0;
-  if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
-  inputAt_ += 2;
 }
 
 StreamDecoder::~StreamDecoder() = default;
 
+std::string_view StreamDecoder::NextInput(std::size_t most) {
+  const auto readRaw = [this, most] {
+    const std::string_view raw = file_.Read(inputAt_, std::min<std::int64_t>(most, inputEnd_ - inputAt_));
+    inputAt_ += static_cast<std::int64_t>(raw.size());
+    return raw;
+  };
+  if (!decryptor_) return readRaw();
+  plain_.clear();
+  while (plain_.empty() && !decrypted_) {
+    if (inputAt_ == inputEnd_) {
+      decryptor_->Finish(plain_);
+      decrypted_ = true;
+    } else {
+      decryptor_->Update(readRaw(), plain_);
+    }
+  }
+  return plain_;
+}
+
+bool StreamDecoder::InputLeft() const { return inputAt_ < inputEnd_ || (decryptor_ && !decrypted_); }
+
+std::string_view StreamDecoder::TakeZlibHeader(std::string_view data) {
+  std::string& header = inflater_->header;
+  if (header.size() == 2) return data;
+  const std::size_t taken = std::min(2 - header.size(), data.size());
+  header += data.substr(0, taken);
+  if (header.size() == 2) {
+    const unsigned method = static_cast<unsigned char>(header[0]), flags = static_cast<unsigned char>(header[1]);
+    const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
+    const bool presetDictionary = (flags & 0x20) != 0;
+    if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
+  }
+  return data.substr(taken);
+}
+
 void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
   ReadBudget& budget = file_.Budget();
   if (!inflater_) {
-    const std::string_view data = file_.Read(inputAt_, std::min<std::int64_t>(room, inputEnd_ - inputAt_));
+    const std::string_view data = NextInput(room);
     budget.SpendInflated(static_cast<std::int64_t>(data.size()));
     out += data;
-    inputAt_ += static_cast<std::int64_t>(data.size());
-    ended_ = inputAt_ == inputEnd_;
+    ended_ = !InputLeft();
     return;
   }
   z_stream& stream = inflater_->stream;
@@ -177,13 +203,12 @@ void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
   out.resize(start + room);
   std::size_t produced = 0;
   while (produced < room) {
-    if (stream.avail_in == 0 && inputAt_ < inputEnd_) {
-      const std::string_view chunk = file_.Read(inputAt_, std::min<std::int64_t>(kChunk, inputEnd_ - inputAt_));
+    if (stream.avail_in == 0 && InputLeft()) {
+      const std::string_view chunk = NextInput(kChunk);
       budget.SpendWork(static_cast<std::int64_t>(chunk.size()));
-      inflater_->input.assign(chunk);
-      inputAt_ += static_cast<std::int64_t>(chunk.size());
+      inflater_->input.assign(TakeZlibHeader(chunk));
       stream.next_in = reinterpret_cast<Bytef*>(inflater_->input.data());
-      stream.avail_in = static_cast<uInt>(chunk.size());
+      stream.avail_in = static_cast<uInt>(inflater_->input.size());
     }
     const std::size_t space = std::min<std::size_t>(room - produced, UINT_MAX);
     stream.next_out = reinterpret_cast<Bytef*>(out.data() + start + produced);
@@ -192,7 +217,7 @@ void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
     const std::size_t written = space - stream.avail_out;
     budget.SpendInflated(static_cast<std::int64_t>(written));
     produced += written;
-    const bool inputLeft = stream.avail_in > 0 || inputAt_ < inputEnd_;
+    const bool inputLeft = stream.avail_in > 0 || InputLeft();
     // The data ended without the end of the compressed stream: keep what it held.
     if (status == Z_STREAM_END || (status == Z_BUF_ERROR && !inputLeft)) {
       ended_ = true;
