@@ -1,12 +1,10 @@
 #include "core/pdf/FastPageCounter.h"
 
 #include <climits>
-#include <new>
 #include <optional>
 
+#include "core/pdf/DocumentReading.h"
 #include "core/pdf/PageTree.h"
-#include "core/pdf/PdfDocument.h"
-#include "core/pdf/PdfHeader.h"
 
 namespace folidex {
 namespace {
@@ -45,31 +43,12 @@ int CountPagesOf(pdf::PdfDocument& document) {
   return *CountFromRoot(document, ArrayItems::Keep);
 }
 
-FastCount CountPagesFrom(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  try {
-    pdf::ReadBudget budget(source.Size(), cancelled);
-    pdf::PdfDocument document(source, budget);
-    return {CountPagesOf(document), std::nullopt};
-  } catch (const PdfReadFailure failure) {
-    return {-1, failure};
-  } catch (const std::bad_alloc&) {
-    return {-1, PdfReadFailure::OverLimit};
-  } catch (...) {
-    return {-1, PdfReadFailure::NotUnderstood};
-  }
-}
-
 }  // namespace
 
-// A file whose header follows junk is read as it is first: most such files are whole
-// files with junk added in front, whose offsets count from the header, but some writers
-// count them from the start of the file.
 FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  const FastCount count = CountPagesFrom(source, cancelled);
-  if (count.failure != PdfReadFailure::NotUnderstood) return count;
-  const std::optional<std::int64_t> header = FindPdfHeader(source);
-  if (!header || *header == 0) return count;
-  return CountPagesFrom(ShiftedByteSource(source, *header), cancelled);
+  const std::variant<int, PdfReadFailure> pages = pdf::ReadDocument<int>(source, cancelled, CountPagesOf);
+  if (const PdfReadFailure* failure = std::get_if<PdfReadFailure>(&pages)) return {-1, *failure};
+  return {std::get<int>(pages), std::nullopt};
 }
 
 }  // namespace folidex

@@ -45,6 +45,13 @@ int HexValue(char c) {
   return -1;
 }
 
+// Whether a dictionary read for a page's kids or boxes keeps the entry `key`.
+bool KeepsEntry(ArrayItems arrays, std::string_view key) {
+  if (key == "Kids") return true;
+  return arrays == ArrayItems::PageBoxes &&
+         (key == "MediaBox" || key == "CropBox" || key == "Rotate" || key == "UserUnit");
+}
+
 bool IsDigits(std::string_view text) {
   for (const char c : text) {
     if (c < '0' || c > '9') return false;
@@ -128,7 +135,7 @@ PdfObject PdfParser::TakeObject(int depth) {
     case '[': {
       ++pos_;
       PdfObject array = OfKind(PdfObject::Kind::Array);
-      if (arrays_ != ArrayItems::Keep) {
+      if (skipArrays_) {
         SkipArrayItems(depth);
         return array;
       }
@@ -144,9 +151,12 @@ PdfObject PdfParser::TakeObject(int depth) {
       PdfObject dictionary = OfKind(PdfObject::Kind::Dictionary);
       for (SkipSpace(); More() && Next() == '/'; SkipSpace()) {
         std::string key = TakeName().text;
-        if (arrays_ == ArrayItems::KidsOnly && depth == 0 && key != "Kids") {
-          SkipValue(depth + 1);
-          continue;
+        if (depth == 0 && (arrays_ == ArrayItems::KidsOnly || arrays_ == ArrayItems::PageBoxes)) {
+          if (!KeepsEntry(arrays_, key)) {
+            SkipValue(depth + 1);
+            continue;
+          }
+          skipArrays_ = key == "Kids";
         }
         dictionary.keys.push_back(std::move(key));
         dictionary.items.push_back(TakeObject(depth + 1));
