@@ -5,12 +5,13 @@
 
 namespace folidex {
 
-bool RemoveListedFile(const std::string& path) {
+bool ListedFileDeletable(const std::string& path) {
   struct stat info {};
   if (lstat(path.c_str(), &info) != 0 || S_ISDIR(info.st_mode)) return false;
-  if (S_ISREG(info.st_mode) && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-  return unlink(path.c_str()) == 0;
+  return !S_ISREG(info.st_mode) || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
+
+bool RemoveListedFile(const std::string& path) { return ListedFileDeletable(path) && unlink(path.c_str()) == 0; }
 
 DeleteOutcome DeleteSelectedFiles(ResultTable& table, const std::vector<std::size_t>& selectedRows,
                                   const std::function<bool(const std::string& path)>& removeFile) {

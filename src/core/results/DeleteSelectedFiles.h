@@ -10,9 +10,13 @@
 
 namespace folidex {
 
-// Removes one listed file for good (no wastebasket). Refuses a folder, and refuses a
-// write-protected file the way `rm` stops to ask before removing one. A link is removed
-// itself, never what it points to.
+// Whether a listed file may be deleted: it is there and is no folder, and it is not a
+// write-protected file (refused the way `rm` stops to ask before removing one). A link
+// counts as itself, never as what it points to.
+bool ListedFileDeletable(const std::string& path);
+
+// Removes one listed file for good (no wastebasket) when it may be deleted. A link is
+// removed itself, never what it points to.
 bool RemoveListedFile(const std::string& path);
 
 struct DeleteOutcome {

@@ -95,7 +95,10 @@ void MainWindow::ConnectControls() {
   connect(fmeSearch_, &SearchBar::Edited, this, &MainWindow::PublishCriteria);
   connect(fmeAdvancedSearchOptions_, &AdvancedSearchOptions::Edited, this, &MainWindow::PublishCriteria);
   connect(&model_, &ResultModel::TextsChanged, this, &MainWindow::ShowResultTexts);
+  connect(&model_, &ResultModel::SelectedFilesChanged, this,
+          [this] { sbGeneral_->ShowSelection(model_.SummarizeSelection()); });
   connect(&runner_, &SearchRunner::Finished, this, [this] {
+    sbGeneral_->ShowSearching(false);
     fmeSearch_->SearchButton()->setText("&Search");
     if (std::exchange(searchWhenStopped_, false)) cmdSearch_Click();
   });
@@ -184,6 +187,7 @@ void MainWindow::cmdSearch_Click() {
     return;
   }
   fmeSearch_->SearchButton()->setText("&Cancel");
+  sbGeneral_->ShowSearching(true);
   runner_.Start(searchFolder_);
 }
 

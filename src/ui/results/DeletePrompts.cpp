@@ -8,7 +8,7 @@ namespace folidex {
 
 bool StandardDeletePrompts::ConfirmDelete(QWidget* owner) {
   return QMessageBox::question(owner, "Folidex", "Are you sure to delete selected files?",
-                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void StandardDeletePrompts::ShowDeleteFailure(QWidget* owner, const QString& path) {

@@ -10,7 +10,8 @@ class DeletePrompts {
  public:
   virtual ~DeletePrompts() = default;
 
-  // "Are you sure to delete selected files?" with Yes and No; true for Yes.
+  // "Are you sure to delete selected files?" with Yes and No, No the default button (Enter
+  // does not delete); true for Yes.
   virtual bool ConfirmDelete(QWidget* owner) = 0;
   // "Unable to delete file " and the path, with OK only.
   virtual void ShowDeleteFailure(QWidget* owner, const QString& path) = 0;

@@ -1,6 +1,8 @@
 #include "ui/results/FileActions.h"
 
-#include "core/results/DeleteSelectedFiles.h"
+#include <QStandardPaths>
+
+#include "core/results/TrashOrRemoveListedFile.h"
 
 namespace folidex {
 
@@ -30,7 +32,10 @@ void FileActions::mnuFileProperties_Click() {
 
 void FileActions::mnuFileDelete_Click() {
   if (Model().SelectedRows().empty() || !prompts_->ConfirmDelete(grid_.window())) return;
-  if (const std::optional<std::string> failed = Model().DeleteSelectedFiles(RemoveListedFile))
+  // The home Trash lies in the user's data folder: $XDG_DATA_HOME, or ~/.local/share.
+  const std::string dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).toStdString();
+  const auto trashOrRemove = [&dataHome](const std::string& path) { return TrashOrRemoveListedFile(path, dataHome); };
+  if (const std::optional<std::string> failed = Model().DeleteSelectedFiles(trashOrRemove))
     prompts_->ShowDeleteFailure(grid_.window(), QString::fromStdString(*failed));
 }
 

@@ -22,8 +22,9 @@ class FileActions : public QObject {
   void mnuFileOpen_Click();
   void mnuFileProperties_Click();
   void mnuFileShowContainingFolder_Click();
-  // Asks first; then deletes the selected rows' files in row order, hiding each row once
-  // its file is gone, and stops with a message at the first file that cannot go.
+  // Asks first; then deletes the selected rows' files in row order, into the Trash where
+  // their file system has one, hiding each row once its file is gone, and stops with a
+  // message at the first file that cannot go.
   void mnuFileDelete_Click();
 
  private:

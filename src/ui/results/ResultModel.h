@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/results/ResultTable.h"
+#include "core/results/SelectionSummary.h"
 #include "core/search/WalkEvent.h"
 
 namespace folidex {
@@ -43,6 +44,8 @@ class ResultModel : public QAbstractTableModel {
   void InvertSelection();
   // The selected rows in ascending order, hidden rows included.
   std::vector<std::size_t> SelectedRows() const;
+  // The files and pages of the selected rows that are shown.
+  SelectionSummary SummarizeSelection() const { return SummarizeRows(table_, SelectedRows()); }
   // The row the file actions act on: the current row, or while no row is current the first
   // one; nothing without rows.
   std::optional<std::size_t> CursorRow() const;
@@ -63,6 +66,9 @@ class ResultModel : public QAbstractTableModel {
   // The status texts or the total text have changed.
   void TextsChanged();
   void ColumnVisibilityChanged();
+  // The selected files may have changed: rows were selected or deselected, hidden, or
+  // cleared with the rest.
+  void SelectedFilesChanged();
 
  private:
   QItemSelection AllRows() const;

@@ -1,10 +1,13 @@
 #include <sys/stat.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <filesystem>
+#include <map>
 
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
@@ -35,6 +38,23 @@ struct ScriptedPrompts : DeletePrompts {
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 
+// What a Trash folder holds, as the desktop would put it back: each file's bytes by the
+// path it came from.
+std::map<std::string, std::string> TrashContents(const QString& trash) {
+  std::map<std::string, std::string> contents;
+  const QDir info(trash + "/info");
+  for (const QString& entry : info.entryList({"*.trashinfo"}, QDir::Files)) {
+    QFile description(info.filePath(entry));
+    if (!description.open(QIODevice::ReadOnly)) continue;
+    QString from;
+    for (const QByteArray& line : description.readAll().split('\n'))
+      if (line.startsWith("Path=")) from = QUrl::fromPercentEncoding(line.mid(5));
+    QFile file(trash + "/files/" + entry.chopped(QString(".trashinfo").size()));
+    if (file.open(QIODevice::ReadOnly)) contents[from.toStdString()] = file.readAll().toStdString();
+  }
+  return contents;
+}
+
 // Appends one row per file, with `pages` pages.
 void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {
   std::vector<FoundFile> files;
@@ -54,7 +74,12 @@ class FileActionsTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { home_ = std::make_unique<TempTree>(); }
+
   void init() {
+    // Deleted files go to a Trash of the test's own, never to the user's.
+    qputenv("HOME", home_->Path().c_str());
+    qputenv("XDG_DATA_HOME", home_->Path("data").c_str());
     model_ = std::make_unique<ResultModel>();
     grid_ = std::make_unique<ResultGrid>(*model_);
     grid_->SetupGrid({});
@@ -70,6 +95,7 @@ class FileActionsTest : public QObject {
   }
 
   void cleanup() {
+    std::filesystem::remove_all(home_->Path("data"));
     actions_.reset();
     grid_.reset();
     model_.reset();
@@ -121,6 +147,20 @@ class FileActionsTest : public QObject {
     QVERIFY(Exists(paths_[3]) && Exists(paths_[4]));
   }
 
+  // Deleted files go to the Trash with where they came from, so they can be put back; two
+  // files of one name from different folders both keep their bytes there.
+  void DeletedFilesGoToTheTrash() {
+    const std::string first = tree_->Write("x/same.pdf", "first"), second = tree_->Write("y/same.pdf", "second");
+    Fill(*model_, {first, second, paths_[3]});
+    SelectRows({0, 1});
+    actions_->mnuFileDelete_Click();
+    QCOMPARE(prompts_->failures, QStringList{});
+    QVERIFY(!Exists(first) && !Exists(second) && Exists(paths_[3]));
+    QCOMPARE(HiddenRows(), (std::vector<bool>{true, true, false}));
+    QCOMPARE(TrashContents(QString::fromStdString(home_->Path("data/Trash"))),
+             (std::map<std::string, std::string>{{first, "first"}, {second, "second"}}));
+  }
+
   // The cursor row's file goes to the desktop; with no data row nothing happens at all.
   void CursorActionsUseTheCursorRowOnly() {
     actions_->mnuFileOpen_Click();
@@ -142,7 +182,8 @@ class FileActionsTest : public QObject {
   }
 
   // In the main window the Delete key runs "Delete", which asks with the program's own
-  // question box; No leaves the files. The hidden "Rename" items stay hidden.
+  // question box; No is its default, so Enter leaves the files. The hidden "Rename" items
+  // stay hidden.
   void DeleteKeyAsksInTheMainWindow() {
     AppSettings settings;
     settings.StartupFolder = tree_->MakeFolder("empty");
@@ -159,18 +200,21 @@ class FileActionsTest : public QObject {
     QString text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
+    bool noIsDefault = false;
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       if (!box) return;
       text = box->text();
       icon = box->icon();
       buttons = box->standardButtons();
-      box->button(QMessageBox::No)->click();
+      noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
+      QTest::keyClick(box, Qt::Key_Return);
     });
     QTest::keyClick(probe.grid, Qt::Key_Delete);
     QCOMPARE(text, QString("Are you sure to delete selected files?"));
     QCOMPARE(icon, QMessageBox::Question);
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
+    QVERIFY(noIsDefault);
     QVERIFY(Exists(paths_[0]));
     for (const char* name : {"mnuFileRename", "mnuPopupRename"})
       QVERIFY(!window.findChild<QAction*>(name)->isVisible());
@@ -191,6 +235,7 @@ class FileActionsTest : public QObject {
     return hidden;
   }
 
+  std::unique_ptr<TempTree> home_;
   std::unique_ptr<TempTree> tree_;
   std::vector<std::string> paths_;
   std::unique_ptr<ResultModel> model_;
