@@ -48,6 +48,20 @@ TEST(EncryptedFile, TheFastReaderDecryptsEveryRevisionThatOpensWithTheEmptyPassw
   }
 }
 
+TEST(EncryptedFile, AnAes256FileWhosePermissionsAreDamagedIsOpenedByItsPassword) {
+  TempTree tree;
+  const std::string plain = tree.Write("plain.pdf", MakePdf(5));
+  for (const char* revision : {"--force-R5", ""}) {
+    ASSERT_TRUE(QpdfRewrite(plain, tree.Path("aes.pdf"),
+                            std::string("--object-streams=generate --encrypt '' owner 256 ") + revision + " --"));
+    std::string bytes = tree.Read("aes.pdf");
+    const std::size_t permissions = bytes.find("/Perms <");
+    ASSERT_NE(permissions, std::string::npos);
+    bytes[permissions + 8] = bytes[permissions + 8] == '0' ? '1' : '0';
+    EXPECT_EQ(CountPagesFast(MemoryByteSource(bytes)).pages, 5) << revision;
+  }
+}
+
 TEST(EncryptedFile, AUserPasswordKeepsTheFileClosedWhereItsPageTreeIsEncrypted) {
   TempTree tree;
   const std::string plain = tree.Write("plain.pdf", MakePdf(12, 3));
