@@ -4,6 +4,7 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <unordered_map>
 
 #include "core/pdf/PdfReadFailure.h"
 
@@ -136,7 +137,8 @@ std::string KeyInputs(const PdfObject& encrypt, std::string_view fileId) {
 // The file keys of the documents opened last, by what each was computed from, so that the
 // copies of one document (a form sent to many, a report filed in many folders) take the
 // work of computing it once: up to a millisecond for revision 6. A document whose empty
-// password opens nothing is remembered as such.
+// password opens nothing is remembered as such. Inputs longer than a real encryption
+// dictionary's are not kept.
 class RecentKeys {
  public:
   // The key computed from `inputs` by `compute`, which throws PdfReadFailure::NotUnderstood
@@ -145,10 +147,9 @@ class RecentKeys {
   std::string Find(const std::string& inputs, Compute compute) {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
-      for (const auto& [known, key] : keys_) {
-        if (known != inputs) continue;
-        if (!key) Unreadable();
-        return *key;
+      if (const auto known = keys_.find(inputs); known != keys_.end()) {
+        if (!known->second) Unreadable();
+        return *known->second;
       }
     }
     std::optional<std::string> key;
@@ -157,17 +158,24 @@ class RecentKeys {
     } catch (const PdfReadFailure failure) {
       if (failure != PdfReadFailure::NotUnderstood) throw;
     }
-    const std::lock_guard<std::mutex> lock(mutex_);
-    if (keys_.size() == kKept) keys_.pop_front();
-    keys_.emplace_back(inputs, key);
+    if (inputs.size() <= kLongestInputs) {
+      const std::lock_guard<std::mutex> lock(mutex_);
+      if (keys_.emplace(inputs, key).second) order_.push_back(inputs);
+      if (order_.size() > kKept) {
+        keys_.erase(order_.front());
+        order_.pop_front();
+      }
+    }
     if (!key) Unreadable();
     return *key;
   }
 
  private:
-  static constexpr std::size_t kKept = 64;
+  static constexpr std::size_t kKept = 4096;
+  static constexpr std::size_t kLongestInputs = 1024;
   std::mutex mutex_;
-  std::deque<std::pair<std::string, std::optional<std::string>>> keys_;
+  std::unordered_map<std::string, std::optional<std::string>> keys_;
+  std::deque<std::string> order_;  // oldest first
 };
 
 RecentKeys& KnownKeys() {
