@@ -14,8 +14,10 @@ PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libssl-dev libqpdf-dev q
             lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin \
             clang libclang-rt-14-dev
 
-# Only the benchmarks need these: the peers they compare against and the tools that time them.
-BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
+# Only the benchmarks need these: the peers they compare against, the tools that time them,
+# and the documentation PDFs that the real-document tree is made of.
+BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl \
+                  texlive-latex-recommended-doc texlive-humanities-doc texlive-science-doc docbook-xsl-doc-pdf
 
 .PHONY: all deps bench-deps configure build test run bench screenshots install package clean
 
