@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libssl-dev libqpdf-dev q
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
             qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core fonts-liberation2 fonts-noto-core \
             lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin \
-            clang libclang-rt-14-dev
+            clang libclang-rt-14-dev zsh
 
 # Only the benchmarks need these: the peers they compare against, the tools that time them,
 # and the documentation PDFs that the real-document tree is made of.

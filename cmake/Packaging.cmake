@@ -55,6 +55,21 @@ set(FOLIDEX_METAINFO ${CMAKE_BINARY_DIR}/example.folidex.Folidex.metainfo.xml)
 configure_file(${PROJECT_SOURCE_DIR}/data/example.folidex.Folidex.metainfo.xml.in ${FOLIDEX_METAINFO} @ONLY)
 install(FILES ${FOLIDEX_METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
+# Shell completion for folidex-count. bash-completion finds a script named after the
+# command. zsh reads the site functions of its prefix, but Debian's zsh keeps those of the
+# packages under /usr in vendor-completions; the prefix is known only when installing (a
+# package installs to /usr), so the folder is chosen then.
+install(FILES ${PROJECT_SOURCE_DIR}/data/completion/folidex-count.bash
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME folidex-count)
+install(CODE "
+  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\")
+    set(folidex_zsh_folder vendor-completions)
+  else()
+    set(folidex_zsh_folder site-functions)
+  endif()
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/zsh/\${folidex_zsh_folder}\"
+       TYPE FILE FILES \"${PROJECT_SOURCE_DIR}/data/completion/_folidex-count\")")
+
 # Manual pages made from each program's own --help and --version, compressed as Debian
 # wants them; without help2man they are left out.
 find_program(HELP2MAN help2man)

@@ -31,16 +31,22 @@ def peer_count(peer, path):
     return int(found.group(1)) if found and run.returncode in (0, 3) else None
 
 
+def tsv_cell(text):
+    """A cell of folidex-count's tsv with its escapes (\\t, \\r, \\n, \\\\) undone."""
+    return re.sub(r"\\(.)", lambda m: {"t": "\t", "r": "\r", "n": "\n"}.get(m.group(1), m.group(1)), text)
+
+
 def folidex_counts(binary, folder):
     run = subprocess.run([binary, "-r", "--format", "tsv", folder], capture_output=True)
-    if run.returncode not in (0, 1) or run.returncode < 0:
+    # 3: some files show "Error"; 1: a folder could not be read.
+    if run.returncode not in (0, 1, 3):
         sys.exit(f"folidex-count failed with status {run.returncode}: {run.stderr.decode(errors='replace')}")
     counts = {}
     lines = run.stdout.decode("utf-8", errors="surrogateescape").split("\n")
     for line in lines[1:]:
         if not line:
             continue
-        cells = line.split("\t")
+        cells = [tsv_cell(cell) for cell in line.split("\t")]
         path = os.path.join(cells[1], cells[0])
         counts[path] = None if cells[4] == "Error" else int(cells[4])
     total = int(re.search(r"Total Pages : (\d+)", run.stderr.decode()).group(1))

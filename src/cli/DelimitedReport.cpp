@@ -1,20 +1,28 @@
 #include "cli/DelimitedReport.h"
 
-#include "core/export/DelimitedField.h"
-#include "core/results/ResultCells.h"
+#include "cli/ListedColumns.h"
 
 namespace folidex::cli {
 
-DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, std::string separator)
-    : out_(out), summaryStream_(summaryStream), separator_(std::move(separator)) {
-  out_ << DelimitedLine(HeaderTexts(), separator_) << '\n';
+DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet)
+    : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet) {
+  if (!quiet_) out_ << line_(FileColumns().captions) << '\n';
 }
 
-void DelimitedReport::Row(const FoundFile& file) { out_ << DelimitedLine(RowTexts(file), separator_) << '\n'; }
+void DelimitedReport::File(const FoundFile& file) {
+  if (!quiet_) out_ << line_(FileCells(file)) << '\n';
+}
 
-void DelimitedReport::Finish(const Summary& summary) {
+void DelimitedReport::Finish(const Report& report) {
+  bool tablePrinted = !quiet_;
+  if (report.folders != nullptr) {
+    if (tablePrinted) out_ << '\n';
+    out_ << line_(FolderColumns().captions) << '\n';
+    for (const FolderTotal& folder : *report.folders) out_ << line_(FolderCells(folder)) << '\n';
+    tablePrinted = true;
+  }
   out_.flush();
-  PrintSummaryLines(summaryStream_, summary);
+  PrintSummaryLines(tablePrinted ? summaryStream_ : out_, report.summary);
 }
 
 }  // namespace folidex::cli

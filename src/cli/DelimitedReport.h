@@ -1,23 +1,28 @@
 #pragma once
 
+#include <span>
 #include <string>
 
 #include "cli/ReportPrinter.h"
 
 namespace folidex::cli {
 
-// A header line and one line per file, fields joined by the separator and quoted where
-// needed; the summary goes to the other stream so that the listing stays a clean table.
+// A header line and one line per file, each made by the format's line writer; with
+// --by-folder the subtotals follow as a second table after an empty line. The summary goes
+// to the other stream when a table is printed, so that the output stays clean for tools.
 class DelimitedReport : public ReportPrinter {
  public:
-  DelimitedReport(std::ostream& out, std::ostream& summaryStream, std::string separator);
-  void Row(const FoundFile& file) override;
-  void Finish(const Summary& summary) override;
+  using LineWriter = std::string (*)(std::span<const std::string> cells);
+
+  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet);
+  void File(const FoundFile& file) override;
+  void Finish(const Report& report) override;
 
  private:
   std::ostream& out_;
   std::ostream& summaryStream_;
-  std::string separator_;
+  LineWriter line_;
+  bool quiet_;
 };
 
 }  // namespace folidex::cli

@@ -4,17 +4,18 @@
 
 namespace folidex::cli {
 
-// One JSON object: the files (unless quiet), the file count, the error count and the total.
+// One JSON object: the files (unless quiet), the folders' subtotals (with --by-folder),
+// the file count, the error count, the total and whether the run was cancelled.
 class JsonReport : public ReportPrinter {
  public:
   JsonReport(std::ostream& out, bool quiet);
-  void Row(const FoundFile& file) override;
-  void Finish(const Summary& summary) override;
+  void File(const FoundFile& file) override;
+  void Finish(const Report& report) override;
 
  private:
   std::ostream& out_;
   bool quiet_;
-  bool firstRow_ = true;
+  bool firstFile_ = true;
 };
 
 }  // namespace folidex::cli

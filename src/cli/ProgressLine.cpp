@@ -3,6 +3,8 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include "cli/TerminalText.h"
+
 namespace folidex::cli {
 namespace {
 
@@ -39,7 +41,7 @@ void ProgressLine::Update(const std::string& folder, std::int64_t files, std::in
   const std::string counts = "  " + std::to_string(files) + " files, " + std::to_string(pages) + " pages";
   const std::size_t columns = TerminalColumns(terminal_);
   const std::size_t room = columns > counts.size() + 12 ? columns - counts.size() - 12 : 10;
-  std::fprintf(terminal_, "\r\033[KSearching %s%s", FitFromEnd(folder, room).c_str(), counts.c_str());
+  std::fprintf(terminal_, "\r\033[KSearching %s%s", FitFromEnd(TerminalText(folder), room).c_str(), counts.c_str());
   std::fflush(terminal_);
   shown_ = true;
 }

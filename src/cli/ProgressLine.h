@@ -8,7 +8,8 @@
 namespace folidex::cli {
 
 // A one-line progress report on a terminal (folder being searched, files and pages so
-// far), redrawn at most ten times a second and erased at the end. Silent elsewhere.
+// far), redrawn at most ten times a second and erased at the end; control characters in
+// the folder's name are shown escaped. Silent elsewhere.
 class ProgressLine {
  public:
   explicit ProgressLine(std::FILE* terminal);

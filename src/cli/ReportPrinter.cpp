@@ -1,21 +1,16 @@
 #include "cli/ReportPrinter.h"
 
 #include "cli/DelimitedReport.h"
+#include "cli/JsonLinesReport.h"
 #include "cli/JsonReport.h"
 #include "cli/TableReport.h"
+#include "cli/TsvLine.h"
+#include "core/export/DelimitedField.h"
 
 namespace folidex::cli {
 namespace {
 
-class SummaryOnly : public ReportPrinter {
- public:
-  explicit SummaryOnly(std::ostream& out) : out_(out) {}
-  void Row(const FoundFile&) override {}
-  void Finish(const Summary& summary) override { PrintSummaryLines(out_, summary); }
-
- private:
-  std::ostream& out_;
-};
+std::string CsvLine(std::span<const std::string> cells) { return DelimitedLine(cells, ","); }
 
 }  // namespace
 
@@ -28,22 +23,20 @@ void PrintSummaryLines(std::ostream& stream, const Summary& summary) {
   stream << "Total Pages : " << summary.totalPages << '\n';
 }
 
-std::unique_ptr<ReportPrinter> MakeReportPrinter(OutputFormat format, bool quiet, std::ostream& out,
-                                                 std::ostream& err) {
-  switch (format) {
+std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  switch (options.format) {
     case OutputFormat::Json:
-      return std::make_unique<JsonReport>(out, quiet);
+      return std::make_unique<JsonReport>(out, options.quiet);
+    case OutputFormat::JsonLines:
+      return std::make_unique<JsonLinesReport>(out, options.quiet);
     case OutputFormat::Tsv:
-      if (quiet) return std::make_unique<SummaryOnly>(out);
-      return std::make_unique<DelimitedReport>(out, err, "\t");
+      return std::make_unique<DelimitedReport>(out, err, TsvLine, options.quiet);
     case OutputFormat::Csv:
-      if (quiet) return std::make_unique<SummaryOnly>(out);
-      return std::make_unique<DelimitedReport>(out, err, ",");
+      return std::make_unique<DelimitedReport>(out, err, CsvLine, options.quiet);
     case OutputFormat::Table:
       break;
   }
-  if (quiet) return std::make_unique<SummaryOnly>(out);
-  return std::make_unique<TableReport>(out);
+  return std::make_unique<TableReport>(out, options.quiet);
 }
 
 }  // namespace folidex::cli

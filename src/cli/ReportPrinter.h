@@ -3,8 +3,10 @@
 #include <cstdint>
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "cli/CliOptions.h"
+#include "cli/FolderTotals.h"
 #include "core/search/FoundFile.h"
 
 namespace folidex::cli {
@@ -15,16 +17,23 @@ struct Summary {
   std::int64_t totalPages = 0;
 };
 
-// Prints the files a search lists and the summary, in one output format.
+// What a run found, for the end of its report.
+struct Report {
+  Summary summary;
+  bool cancelled = false;                             // stopped by the user: the totals are partial
+  const std::vector<FolderTotal>* folders = nullptr;  // with --by-folder
+};
+
+// Prints the files a search lists and the report at its end, in one output format.
 class ReportPrinter {
  public:
   virtual ~ReportPrinter() = default;
-  virtual void Row(const FoundFile& file) = 0;
-  virtual void Finish(const Summary& summary) = 0;
+  virtual void File(const FoundFile& file) = 0;
+  virtual void Finish(const Report& report) = 0;
 };
 
 // `out` takes the listing; `err` the summary where the listing must stay a clean table.
-std::unique_ptr<ReportPrinter> MakeReportPrinter(OutputFormat format, bool quiet, std::ostream& out, std::ostream& err);
+std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // "37 file(s) found" or "No file found", then "Total Pages : 4210", one a line.
 void PrintSummaryLines(std::ostream& stream, const Summary& summary);

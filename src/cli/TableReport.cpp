@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "cli/ListedColumns.h"
+#include "cli/TerminalText.h"
+
 namespace folidex::cli {
 namespace {
 
@@ -11,36 +14,50 @@ std::size_t DisplayWidth(const std::string& text) {
       std::count_if(text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
-bool RightAligned(int column) { return column == kSize || column == kPages; }
+std::vector<std::string> Shown(std::vector<std::string> cells) {
+  for (std::string& cell : cells) cell = TerminalText(cell);
+  return cells;
+}
 
-}  // namespace
-
-void TableReport::Row(const FoundFile& file) { lines_.push_back(RowTexts(file)); }
-
-void TableReport::PrintLine(const Line& line, const std::array<std::size_t, kColumnCount>& widths) {
+void PrintLine(std::ostream& out, const std::vector<std::string>& line, const ListedColumns& columns,
+               const std::vector<std::size_t>& widths) {
   for (std::size_t i = 0; i < line.size(); ++i) {
     const std::string padding(widths[i] - DisplayWidth(line[i]), ' ');
     const bool last = i + 1 == line.size();
-    if (RightAligned(static_cast<int>(i))) {
-      out_ << padding << line[i];
+    if (columns.numeric[i]) {
+      out << padding << line[i];
     } else {
-      out_ << line[i] << (last ? "" : padding);
+      out << line[i] << (last ? "" : padding);
     }
-    out_ << (last ? "\n" : "  ");
+    out << (last ? "\n" : "  ");
   }
 }
 
-void TableReport::Finish(const Summary& summary) {
-  const Line header = HeaderTexts();
-  std::array<std::size_t, kColumnCount> widths{};
-  for (std::size_t i = 0; i < widths.size(); ++i) {
-    widths[i] = DisplayWidth(header[i]);
-    for (const Line& line : lines_) widths[i] = std::max(widths[i], DisplayWidth(line[i]));
+void PrintTable(std::ostream& out, const ListedColumns& columns, const std::vector<std::vector<std::string>>& lines) {
+  std::vector<std::size_t> widths;
+  for (std::size_t i = 0; i < columns.captions.size(); ++i) {
+    widths.push_back(DisplayWidth(columns.captions[i]));
+    for (const auto& line : lines) widths[i] = std::max(widths[i], DisplayWidth(line[i]));
   }
-  PrintLine(header, widths);
-  for (const Line& line : lines_) PrintLine(line, widths);
-  out_ << '\n';
-  PrintSummaryLines(out_, summary);
+  PrintLine(out, columns.captions, columns, widths);
+  for (const auto& line : lines) PrintLine(out, line, columns, widths);
+  out << '\n';
+}
+
+}  // namespace
+
+void TableReport::File(const FoundFile& file) {
+  if (!quiet_) lines_.push_back(Shown(FileCells(file)));
+}
+
+void TableReport::Finish(const Report& report) {
+  if (!quiet_) PrintTable(out_, FileColumns(), lines_);
+  if (report.folders != nullptr) {
+    Lines folders;
+    for (const FolderTotal& folder : *report.folders) folders.push_back(Shown(FolderCells(folder)));
+    PrintTable(out_, FolderColumns(), folders);
+  }
+  PrintSummaryLines(out_, report.summary);
 }
 
 }  // namespace folidex::cli

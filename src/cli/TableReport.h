@@ -1,27 +1,27 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <vector>
 
 #include "cli/ReportPrinter.h"
-#include "core/results/ResultCells.h"
 
 namespace folidex::cli {
 
-// Aligned columns for reading on a terminal; rows are kept until the end to size them.
+// Aligned columns for reading on a terminal, control characters in names escaped; rows are
+// kept until the end to size the columns. With --by-folder the subtotals follow as a
+// second table; the summary comes last.
 class TableReport : public ReportPrinter {
  public:
-  explicit TableReport(std::ostream& out) : out_(out) {}
-  void Row(const FoundFile& file) override;
-  void Finish(const Summary& summary) override;
+  TableReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {}
+  void File(const FoundFile& file) override;
+  void Finish(const Report& report) override;
 
  private:
-  using Line = std::array<std::string, kColumnCount>;
-  void PrintLine(const Line& line, const std::array<std::size_t, kColumnCount>& widths);
+  using Lines = std::vector<std::vector<std::string>>;
 
   std::ostream& out_;
-  std::vector<Line> lines_;
+  bool quiet_;
+  Lines lines_;
 };
 
 }  // namespace folidex::cli

@@ -1,4 +1,3 @@
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,88 +7,42 @@
 #include <iostream>
 
 #include "cli/CliOptions.h"
+#include "cli/DescriptorStream.h"
+#include "cli/ExitStatus.h"
+#include "cli/PathList.h"
+#include "cli/PathSearch.h"
 #include "cli/ProgressLine.h"
 #include "cli/ReportPrinter.h"
+#include "cli/SearchReport.h"
 #include "core/common/MemoryReuse.h"
 #include "core/export/ExportWriter.h"
-#include "core/pdf/PageCounter.h"
-#include "core/results/ResultTable.h"
-#include "core/search/FolderListing.h"
-#include "core/search/FolderWalk.h"
 #include "folidex/Version.h"
 
 namespace folidex::cli {
 namespace {
 
-std::atomic<bool> interrupted{false};
+// Set when the search is to end early: by a signal, or because the output failed.
+std::atomic<bool> stopRequested{false};
+// The signal that stopped the run, 0 while none did.
+std::atomic<int> stopSignal{0};
 
 // The first Ctrl+C (or SIGTERM) stops the search and the counts under way and prints what
-// was found; a second one ends the program at once.
-extern "C" void OnInterrupt(int signalNumber) {
-  interrupted.store(true);
-  std::signal(signalNumber, SIG_DFL);
+// was found; the handler then gives way (SA_RESETHAND), so that a second one ends the
+// program at once. Without SA_RESTART, the signal also ends a wait for a path to read.
+extern "C" void OnStopSignal(int signalNumber) {
+  stopSignal.store(signalNumber);
+  stopRequested.store(true);
 }
 
-// Hands each file a search lists to the printer and keeps the summary and the progress line.
-class ReportSink {
- public:
-  // `exported`, when given, collects every row for an export file.
-  ReportSink(ReportPrinter& printer, ProgressLine& progress, ResultTable* exported)
-      : printer_(printer), progress_(progress), exported_(exported) {}
-
-  void operator()(const WalkEvent& event) {
-    if (const auto* started = std::get_if<walk::FolderStarted>(&event)) {
-      folder_ = started->folder;
-      progress_.Update(folder_, summary_.files, summary_.totalPages);
-    } else if (const auto* file = std::get_if<FoundFile>(&event)) {
-      FileFound(*file);
-    }
-  }
-
-  void FileFound(const FoundFile& file) {
-    ++summary_.files;
-    if (!file.pages.Counted()) ++summary_.errors;
-    summary_.totalPages += file.pages.Pages();
-    printer_.Row(file);
-    if (exported_ != nullptr) exported_->Append(file);
-    progress_.Update(folder_, summary_.files, summary_.totalPages);
-  }
-
-  const Summary& GetSummary() const { return summary_; }
-
- private:
-  ReportPrinter& printer_;
-  ProgressLine& progress_;
-  ResultTable* exported_;
-  Summary summary_;
-  std::string folder_;
-};
-
-bool CanListFolder(const std::string& path) {
-  const int fd = open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return false;
-  close(fd);
-  return true;
-}
-
-// Lists one path given on the command line; false when it cannot be read.
-bool ListPath(const std::string& path, const CliOptions& options, ReportSink& sink) {
-  struct stat info {};
-  if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    if (!CanListFolder(path)) return false;
-    const LiveCriteria criteria(options.criteria);
-    WalkSettings settings;
-    settings.jobs = options.jobs;
-    settings.countPages = [engine = options.engine](const std::string& file) {
-      return CountPagesWith(engine, file, interrupted);
-    };
-    RunSearch(path, criteria, std::ref(sink), interrupted, settings);
-    return true;
-  }
-  const std::optional<FileFacts> file = ReadFileFacts(path);
-  if (!file) return false;
-  sink.FileFound({*file, PageCount::FromCounter(CountPagesWith(options.engine, path, interrupted))});
-  return true;
+void CatchStopSignals() {
+  struct sigaction action {};
+  action.sa_handler = OnStopSignal;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = SA_RESETHAND;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  // A closed pipe shows as a failed write, which ends the search quietly.
+  std::signal(SIGPIPE, SIG_IGN);
 }
 
 bool Export(const ResultTable& table, const CliOptions& options) {
@@ -100,47 +53,61 @@ bool Export(const ResultTable& table, const CliOptions& options) {
   return false;
 }
 
+// A failed write on standard output is told, but for a closed pipe: its reader has gone
+// on purpose (as `head` does).
+void TellWriteError(int error) {
+  if (error != 0 && error != EPIPE) std::cerr << "folidex-count: write error: " << std::strerror(error) << '\n';
+}
+
+void SearchEveryPath(const CliOptions& options, SearchReport& report) {
+  PathSearch search(options, report, stopRequested);
+  for (const std::string& path : options.paths) search.Search(path);
+  if (!options.filesFrom.empty()) {
+    PathList list(options.filesFrom, options.nullSeparated ? '\0' : '\n');
+    while (const std::optional<std::string> path = list.Next(stopRequested)) search.Search(*path);
+    if (!list.Error().empty()) report.CannotRead(options.filesFrom, list.Error());
+  }
+  search.Finish();
+}
+
 int Run(const std::vector<std::string>& args) {
   CliOptions options;
   try {
     options = ParseCliOptions(args);
   } catch (const UsageError& error) {
     std::cerr << "folidex-count: " << error.what() << "\nTry 'folidex-count --help' for more information.\n";
-    return 2;
+    return kUsageStatus;
   }
-  if (options.showHelp) {
-    std::cout << HelpText();
-    return 0;
-  }
-  if (options.showVersion) {
-    std::cout << "folidex-count " << kVersion << '\n';
-    return 0;
+  DescriptorStream output(STDOUT_FILENO);
+  if (options.showHelp || options.showVersion) {
+    output << (options.showHelp ? HelpText() : std::string("folidex-count ") + kVersion + '\n') << std::flush;
+    TellWriteError(output.WriteError());
+    return ExitStatus({.writeError = output.WriteError()});
   }
   if (!options.formatGiven) options.format = isatty(STDOUT_FILENO) ? OutputFormat::Table : OutputFormat::Tsv;
 
-  std::signal(SIGINT, OnInterrupt);
-  std::signal(SIGTERM, OnInterrupt);
-  std::signal(SIGPIPE, SIG_IGN);
-
-  const std::unique_ptr<ReportPrinter> printer = MakeReportPrinter(options.format, options.quiet, std::cout, std::cerr);
+  CatchStopSignals();
+  const std::unique_ptr<ReportPrinter> printer = MakeReportPrinter(options, output, std::cerr);
   ProgressLine progress(stderr);
-  ResultTable exported;
-  ReportSink sink(*printer, progress, options.exportPath.empty() ? nullptr : &exported);
-  int status = 0;
-  for (const std::string& path : options.paths) {
-    if (interrupted.load()) break;
-    if (!ListPath(path, options, sink)) {
-      const int error = errno;
-      progress.Clear();
-      std::cerr << "folidex-count: cannot read '" << path << "': " << std::strerror(error) << '\n';
-      status = 1;
-    }
-  }
-  progress.Clear();
-  printer->Finish(sink.GetSummary());
-  std::cout.flush();
-  if (!options.exportPath.empty() && !Export(exported, options)) status = 1;
-  return status;
+  // Into a file the output goes a buffer at a time; elsewhere (a pipe, a terminal, a device)
+  // a line at a time, so that a closed pipe or a full device stops the search at once.
+  struct stat target {};
+  const bool intoFile = fstat(STDOUT_FILENO, &target) == 0 && S_ISREG(target.st_mode);
+  SearchReport report(options, *printer, output, progress, stopRequested, !intoFile);
+  SearchEveryPath(options, report);
+  report.Finish(stopSignal.load() != 0);
+
+  RunOutcome outcome;
+  outcome.stopSignal = stopSignal.load();
+  outcome.writeError = output.WriteError();
+  outcome.readFailed = report.ReadFailed();
+  outcome.countErrors = report.Totals().errors;
+  std::cerr.clear();  // a signal may have cut a message short; what follows must still show
+  TellWriteError(outcome.writeError);
+  if (outcome.stopSignal != 0) std::cerr << "Search Terminated by User\n";
+  if (outcome.writeError == 0 && !options.exportPath.empty())
+    outcome.exportFailed = !Export(report.Exported(), options);
+  return ExitStatus(outcome);
 }
 
 }  // namespace

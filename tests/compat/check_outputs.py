@@ -119,6 +119,11 @@ CLI_CASES = [
     ("recursive-hidden-csv", ["-r", "-a", "--format", "csv", "tree"]),
     ("recursive-hidden-json", ["-r", "-a", "--format", "json", "tree"]),
     ("recursive-hidden-table", ["-r", "-a", "--format", "table", "tree"]),
+    ("recursive-hidden-jsonl", ["-r", "-a", "--format", "jsonl", "tree"]),
+    ("by-folder-table", ["-r", "--by-folder", "--format", "table", "tree"]),
+    ("by-folder-tsv", ["-r", "--by-folder", "tree"]),
+    ("by-folder-quiet-json", ["-r", "-q", "--by-folder", "--format", "json", "tree"]),
+    ("gnu-options", ["-raj1", "--format=csv", "--", "tree"]),
     ("recursive-tsv", ["-r", "tree"]),
     ("quiet-tsv", ["-r", "-q", "tree"]),
     ("quiet-csv", ["-r", "-q", "--format", "csv", "tree"]),
@@ -136,6 +141,8 @@ CLI_CASES = [
     ("size-at-most", ["-r", "--size-at-most", "9", "tree"]),
     ("size-between", ["-r", "--size-between", "10", "9000", "tree"]),
     ("size-between-reversed", ["-r", "--size-between", "10000", "9", "tree"]),
+    ("size-range", ["-r", "--size-at-least", "10", "--size-at-most", "9000", "tree"]),
+    ("files-given-size", ["--size-at-least", "10", "tree/docs/ten.pdf", "tree/docs/empty.pdf"]),
     ("between-one-day", ["-r", "--between", "2005-07-26", "2005-07-27", "tree"]),
     ("between-same-day", ["-r", "--between", "2005-07-27", "2005-07-27", "tree"]),
     ("in-last-days", ["-r", "-a", "--in-last", "32767d", "tree"]),
@@ -208,9 +215,10 @@ def record(build, outdir):
                 result = run([count, "-r", "-a", "--format", listing, "--export", target] + extra + ["tree"], work, env)
                 save("export-%s-%s" % (name, listing), result)
                 exported = os.path.join(work, target)
-                with open(exported, "rb") as data:
-                    write(os.path.join(outdir, "export", "%s-%s" % (name, listing)), data.read())
-                os.remove(exported)
+                if os.path.exists(exported):  # a refused separator writes none
+                    with open(exported, "rb") as data:
+                        write(os.path.join(outdir, "export", "%s-%s" % (name, listing)), data.read())
+                    os.remove(exported)
         result = run([count, "--export", "tree/nowhere/x.xls", "tree/other"], work, env)
         save("export-unwritable", result)
 

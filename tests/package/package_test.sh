@@ -46,6 +46,8 @@ dpkg-deb -c "$build/folidex-dbgsym_${version}_"*.ddeb | grep '/usr/lib/debug/\.b
 for page in folidex folidex-count; do
   gzip -t "$root/usr/share/man/man1/$page.1.gz" || fail "no compressed manual page for $page"
 done
+test -f "$root/usr/share/bash-completion/completions/folidex-count" || fail "no bash completion"
+test -f "$root/usr/share/zsh/vendor-completions/_folidex-count" || fail "no zsh completion"
 grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
   "$root/usr/share/doc/folidex/copyright" || fail "the copyright file is not machine-readable"
 desktop-file-validate "$root/usr/share/applications/folidex.desktop"
@@ -103,6 +105,8 @@ installed=true
 test "$(readlink -f /usr/bin/folidex)" = /usr/libexec/folidex/folidex
 test -f /usr/libexec/folidex/Folidex.html
 folidex-count -q "$docs" 2>&1 | diff - <(printf '2 file(s) found\nTotal Pages : 5\n')
+bash -c 'source /usr/share/bash-completion/completions/folidex-count && complete -p folidex-count' >/dev/null ||
+  fail "the installed bash completion does not complete folidex-count"
 # File managers offer the program for folders.
 grep -q '^inode/directory=.*folidex\.desktop' /usr/share/applications/mimeinfo.cache ||
   fail "folidex.desktop is not registered for folders"

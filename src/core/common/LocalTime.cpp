@@ -2,13 +2,15 @@
 
 namespace folidex {
 
-LocalTime ToLocalTime(std::time_t utcSeconds) {
+ZonedTime ToZonedTime(std::time_t utcSeconds) {
   std::tm parts{};
   localtime_r(&utcSeconds, &parts);
   using namespace std::chrono;
   const local_days day{year{parts.tm_year + 1900} / (parts.tm_mon + 1) / parts.tm_mday};
-  return day + hours{parts.tm_hour} + minutes{parts.tm_min} + seconds{parts.tm_sec};
+  return {day + hours{parts.tm_hour} + minutes{parts.tm_min} + seconds{parts.tm_sec}, seconds{parts.tm_gmtoff}};
 }
+
+LocalTime ToLocalTime(std::time_t utcSeconds) { return ToZonedTime(utcSeconds).local; }
 
 std::chrono::local_days MonthsBefore(std::chrono::local_days day, int count) {
   using namespace std::chrono;

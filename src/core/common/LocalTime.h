@@ -10,6 +10,13 @@ namespace folidex {
 // the date criteria are compared in local time, as the user reads them.
 using LocalTime = std::chrono::local_seconds;
 
+// A moment as the local clock shows it, with the zone's offset from UTC at that moment.
+struct ZonedTime {
+  LocalTime local;
+  std::chrono::seconds utcOffset;
+};
+
+ZonedTime ToZonedTime(std::time_t utcSeconds);
 LocalTime ToLocalTime(std::time_t utcSeconds);
 LocalTime LocalNow();
 

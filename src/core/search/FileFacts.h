@@ -17,6 +17,7 @@ struct FileFacts {
   std::uint64_t size = 0;
   std::optional<LocalTime> created;  // absent where the file system keeps no creation time
   LocalTime modified{};
+  std::chrono::seconds modifiedUtcOffset{};  // the zone's offset from UTC when it was modified
   LocalTime accessed{};
 };
 

@@ -12,6 +12,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/search/PathReach.h"
+
 namespace folidex {
 namespace {
 
@@ -26,8 +28,12 @@ struct EntryStatus {
 };
 
 // Reads an entry's status through links; a dangling link is described by the link itself.
+// On failure errno tells why.
 std::optional<EntryStatus> StatEntry(int folderFd, const char* name) {
-  if (name[0] == '\0') return std::nullopt;
+  if (name[0] == '\0') {
+    errno = ENOENT;
+    return std::nullopt;
+  }
   struct statx info {};
   const unsigned mask = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_ATIME | STATX_INO | STATX_BTIME;
   if (statx(folderFd, name, AT_NO_AUTOMOUNT, mask, &info) != 0 &&
@@ -38,7 +44,9 @@ std::optional<EntryStatus> StatEntry(int folderFd, const char* name) {
   status.isFolder = S_ISDIR(info.stx_mode);
   status.identity = {makedev(info.stx_dev_major, info.stx_dev_minor), info.stx_ino};
   status.facts.size = info.stx_size;
-  status.facts.modified = FromTimespec(info.stx_mtime);
+  const ZonedTime modified = ToZonedTime(static_cast<std::time_t>(info.stx_mtime.tv_sec));
+  status.facts.modified = modified.local;
+  status.facts.modifiedUtcOffset = modified.utcOffset;
   status.facts.accessed = FromTimespec(info.stx_atime);
   if (info.stx_mask & STATX_BTIME) status.facts.created = FromTimespec(info.stx_btime);
   return status;
@@ -49,13 +57,6 @@ bool NameBefore(const std::string& a, const std::string& b) {
   return folded != 0 ? folded < 0 : a < b;
 }
 
-// The folder as a Location cell shows it: no trailing separator but for the root.
-std::string ParentForDisplay(const std::string& folder) {
-  const std::size_t last = folder.find_last_not_of('/');
-  if (last == std::string::npos) return folder.empty() ? folder : "/";
-  return folder.substr(0, last + 1);
-}
-
 // Keeps the system's description of the last error in `error`.
 std::nullopt_t Failure(std::string& error) {
   error = std::strerror(errno);
@@ -64,13 +65,20 @@ std::nullopt_t Failure(std::string& error) {
 
 }  // namespace
 
+std::string LocationText(const std::string& folder) {
+  const std::size_t last = folder.find_last_not_of('/');
+  if (last == std::string::npos) return folder.empty() ? folder : "/";
+  return folder.substr(0, last + 1);
+}
+
 std::string JoinPath(const std::string& folder, const std::string& name) {
   if (!folder.empty() && folder.back() == '/') return folder + name;
   return folder + '/' + name;
 }
 
 std::optional<FolderListing> ListFolder(const std::string& folder, std::string& error) {
-  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  const PathReach reach(folder);
+  const int fd = openat(reach.Folder(), reach.Name(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return Failure(error);
   std::unique_ptr<DIR, int (*)(DIR*)> dir(fdopendir(fd), closedir);
   if (!dir) {
@@ -78,7 +86,7 @@ std::optional<FolderListing> ListFolder(const std::string& folder, std::string& 
     close(fd);
     return std::nullopt;
   }
-  const std::string shownFolder = ParentForDisplay(folder);
+  const std::string shownFolder = LocationText(folder);
   FolderListing listing;
   for (;;) {
     errno = 0;  // readdir tells the end of the folder from a failure by errno alone
@@ -90,7 +98,10 @@ std::optional<FolderListing> ListFolder(const std::string& folder, std::string& 
     const std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
     std::optional<EntryStatus> status = StatEntry(fd, entry->d_name);
-    if (!status) continue;  // gone since the folder was read
+    if (!status) {
+      if (errno == ENOENT) continue;  // gone since the folder was read
+      return Failure(error);          // a folder that may be listed but not searched (no "x" permission)
+    }
     const std::string path = JoinPath(folder, name);
     if (status->isFolder) {
       listing.subfolders.push_back({path, status->identity});
@@ -110,21 +121,27 @@ std::optional<FolderListing> ListFolder(const std::string& folder, std::string& 
   return listing;
 }
 
-std::optional<FileFacts> ReadFileFacts(const std::string& path) {
-  std::optional<EntryStatus> status = StatEntry(AT_FDCWD, path.c_str());
-  if (!status || status->isFolder) return std::nullopt;
+std::optional<FileFacts> ReadFileFacts(const std::string& path, std::string& error) {
+  const PathReach reach(path);
+  std::optional<EntryStatus> status = StatEntry(reach.Folder(), reach.Name());
+  if (!status) return Failure(error);
+  if (status->isFolder) {
+    errno = EISDIR;
+    return Failure(error);
+  }
   FileFacts facts = std::move(status->facts);
   const std::size_t slash = path.find_last_of('/');
   facts.name = slash == std::string::npos ? path : path.substr(slash + 1);
-  facts.folder = slash == std::string::npos ? "." : ParentForDisplay(path.substr(0, slash + 1));
+  facts.folder = slash == std::string::npos ? "." : LocationText(path.substr(0, slash + 1));
   facts.fullPath = path;
   facts.hidden = !facts.name.empty() && facts.name.front() == '.';
   return facts;
 }
 
 std::optional<FolderIdentity> IdentifyFolder(const std::string& folder) {
+  const PathReach reach(folder);
   struct stat info {};
-  if (stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
+  if (fstatat(reach.Folder(), reach.Name(), &info, 0) != 0 || !S_ISDIR(info.st_mode)) return std::nullopt;
   return FolderIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 

@@ -29,14 +29,19 @@ struct FolderListing {
   std::vector<Subfolder> subfolders;
 };
 
-// Lists a folder; nothing when it cannot be opened or read, with the system's reason in `error`.
+// Lists a folder, whatever the length of its path; nothing when it cannot be opened, read
+// or searched, with the system's reason in `error`.
 std::optional<FolderListing> ListFolder(const std::string& folder, std::string& error);
 
-// What the walk would know of the file at `path`, when it is one and can be read.
-std::optional<FileFacts> ReadFileFacts(const std::string& path);
+// What the walk would know of the file at `path`; nothing when there is none or it is a
+// folder, with the system's reason in `error`.
+std::optional<FileFacts> ReadFileFacts(const std::string& path, std::string& error);
 
 // The identity of a folder, nothing when it is not a readable folder.
 std::optional<FolderIdentity> IdentifyFolder(const std::string& folder);
+
+// The folder as a Location cell shows it: no trailing separator but for the root.
+std::string LocationText(const std::string& folder);
 
 // Joins a folder and a name with one separator.
 std::string JoinPath(const std::string& folder, const std::string& name);

@@ -9,6 +9,7 @@
 
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfPageCounter.h"
+#include "support/AccessTime.h"
 #include "support/OrdinaryUser.h"
 #include "support/SampleCorpus.h"
 #include "support/StreamPdf.h"
@@ -147,32 +148,15 @@ TEST(PageCounter, GivesANegativeCountForWhatIsNoReadablePdf) {
   EXPECT_LT(CountPages(tree.Path("link-to-device.pdf")), 0);
 }
 
-std::time_t AccessTime(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 ? info.st_atim.tv_sec : -1;
-}
-
-// Sets the access time two days back, where a read moves it (under "relatime" as well).
-std::time_t AgeAccessTime(const std::string& path) {
-  const std::time_t old = std::time(nullptr) - 2 * 24 * 3600;
-  const timespec times[2] = {{old, 0}, {0, UTIME_OMIT}};
-  return utimensat(AT_FDCWD, path.c_str(), times, 0) == 0 ? old : -1;
-}
-
 TEST(PageCounter, CountingLeavesTheAccessTimeAsItWas) {
   TempTree tree;
-  // Whether reading a file moves its access time here at all (not on a "noatime" mount).
-  const std::string probe = tree.Write("probe.pdf", MakePdf(1));
-  const std::time_t probeTime = AgeAccessTime(probe);
-  ASSERT_GT(probeTime, 0);
-  std::ifstream(probe).get();
-  if (AccessTime(probe) == probeTime) GTEST_SKIP() << "reading does not change access times here";
+  if (!test::ReadsMoveAccessTimes(tree)) GTEST_SKIP() << "reading does not change access times here";
 
   const std::string path = tree.Write("dated.pdf", MakePdf(2));
   for (const PageEngine engine : {PageEngine::Auto, PageEngine::Qpdf}) {
-    const std::time_t old = AgeAccessTime(path);
+    const std::time_t old = test::AgeAccessTime(path);
     EXPECT_EQ(CountPagesWith(engine, path), 2);
-    EXPECT_EQ(AccessTime(path), old);
+    EXPECT_EQ(test::AccessTime(path), old);
   }
   // A user who does not own the file may not keep its access time; the file is counted all the same.
   std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include "CountRun.h"
+#include "support/TestPdf.h"
+
+namespace folidex {
+namespace {
+
+using test::MakePdf;
+using test::Outcome;
+using test::PythonAccepts;
+using test::RunCount;
+using test::TempTree;
+
+constexpr char kEvil[] = "evil\x1b]0;PWNED\x07\x1b[2J.pdf";
+
+TEST(CliOutput, TsvEscapesWhatWouldBreakItsLinesAndCsvQuotes) {
+  TempTree tree;
+  tree.Write("odd/tab\there.pdf", MakePdf(1));
+  tree.Write("odd/two\nlines.pdf", MakePdf(2));
+  tree.Write("odd/back\\slash \"q\".pdf", MakePdf(3));
+  const Outcome tsv = RunCount(tree, "--format tsv odd");
+  EXPECT_EQ(tsv.status, 0);
+  EXPECT_EQ(tsv.out.find('"'), tsv.out.find("\"q\""));  // no quoting
+  EXPECT_NE(tsv.out.find("\nback\\\\slash \"q\".pdf\todd\t"), std::string::npos) << tsv.out;
+  EXPECT_NE(tsv.out.find("\ntab\\there.pdf\todd\t"), std::string::npos) << tsv.out;
+  EXPECT_NE(tsv.out.find("\ntwo\\nlines.pdf\todd\t"), std::string::npos) << tsv.out;
+  EXPECT_EQ(std::count(tsv.out.begin(), tsv.out.end(), '\n'), 4);
+
+  const Outcome csv = RunCount(tree, "--format csv odd");
+  EXPECT_NE(csv.out.find("\n\"back\\slash \"\"q\"\".pdf\",odd,"), std::string::npos) << csv.out;
+  EXPECT_NE(csv.out.find("\n\"two\nlines.pdf\",odd,"), std::string::npos) << csv.out;
+  EXPECT_NE(csv.out.find("\ntab\there.pdf,odd,"), std::string::npos) << csv.out;
+}
+
+TEST(CliOutput, TheTerminalSeesControlCharactersEscaped) {
+  TempTree tree;
+  tree.Write(std::string("folder\x1b[31m/") + kEvil, MakePdf(1));
+  tree.Write("folder\x1b[31m/latin-\xe9.pdf", MakePdf(1));
+  // Under a pseudo-terminal: the table is the default and the progress line shows.
+  ASSERT_TRUE(test::RunCommand("cd '" + tree.Path() +
+                               "' && script -qec \"'" FOLIDEX_COUNT_BINARY "' folder*\" shown >/dev/null 2>&1"));
+  const std::string shown = tree.Read("shown");
+  EXPECT_EQ(shown.find("\x1b]0;PWNED"), std::string::npos) << shown;
+  EXPECT_EQ(shown.find("\x1b[31m"), std::string::npos) << shown;
+  EXPECT_EQ(shown.find('\a'), std::string::npos) << shown;
+  EXPECT_NE(shown.find("evil\\x1b]0;PWNED\\x07\\x1b[2J.pdf  folder\\x1b[31m"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("latin-\\xe9.pdf"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Searching folder\\x1b[31m"), std::string::npos) << shown;
+}
+
+TEST(CliOutput, JsonIsValidUtf8AndKeepsTheBytesOfOtherNames) {
+  TempTree tree;
+  tree.Write("caf\xe9/bad\xff\xfe.pdf", MakePdf(2));
+  tree.Write("caf\xe9/ok \xe2\x82\xac.pdf", MakePdf(1));
+  tree.Write(std::string("caf\xe9/") + kEvil, MakePdf(1));
+  for (const char* format : {"json", "jsonl"}) {
+    const Outcome run = RunCount(tree, std::string("-r --by-folder --format ") + format + " .");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const std::string records =
+        std::string(format) == "json"
+            ? "report = json.loads(text)\nrecords = report['files'] + report['folders']\n"
+            : "lines = [json.loads(line) for line in text.splitlines()]\n"
+              "assert lines[-1] == {'type': 'summary', 'fileCount': 3, 'errorCount': 0, 'totalPages': 4, "
+              "'cancelled': False}, lines[-1]\nrecords = lines[:-1]\n";
+    EXPECT_TRUE(PythonAccepts(tree,
+                              "text = open(sys.argv[1], 'rb').read().decode('utf-8')\n" + records +
+                                  "def exact(record, key):\n"
+                                  "  return base64.b64decode(record[key + 'Base64']) if key + 'Base64' in record "
+                                  "else record[key].encode()\n"
+                                  "files = {exact(r, 'name'): r for r in records if 'name' in r}\n"
+                                  "bad = files[b'bad\\xff\\xfe.pdf']\n"
+                                  "assert bad['name'] == 'bad\\ufffd\\ufffd.pdf', bad\n"
+                                  "assert exact(bad, 'folder') == b'./caf\\xe9' and exact(bad, 'path') == "
+                                  "b'./caf\\xe9/bad\\xff\\xfe.pdf', bad\n"
+                                  "assert files['ok \\u20ac.pdf'.encode()]['pages'] == 1\n"
+                                  "assert 'nameBase64' not in files['ok \\u20ac.pdf'.encode()]\n"
+                                  "assert b'evil\\x1b]0;PWNED\\x07\\x1b[2J.pdf' in files\n"
+                                  "folders = [exact(r, 'path') for r in records if 'files' in r]\n"
+                                  "assert folders == [b'.', b'./caf\\xe9'], folders\n",
+                              tree.Path(".out")))
+        << format << ": " << run.out;
+  }
+}
+
+TEST(CliOutput, JsonTimesCarryTheirOffsetFromUtc) {
+  TempTree tree;
+  tree.Write("docs/summer.pdf", MakePdf(1));
+  tree.Write("docs/winter.pdf", MakePdf(1));
+  tree.Write("docs/newfoundland.pdf", MakePdf(1));
+  ASSERT_TRUE(test::RunCommand("cd '" + tree.Path() + "/docs' && touch -d @1690000000 summer.pdf && " +
+                               "touch -d @1700000000 winter.pdf newfoundland.pdf"));
+  const std::string berlin = "TZ=CET-1CEST,M3.5.0,M10.5.0/3";
+  const Outcome run = RunCount(tree, "--format json docs/summer.pdf docs/winter.pdf", berlin);
+  EXPECT_NE(run.out.find("\"modified\":\"2023-07-22T06:26:40+02:00\""), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"modified\":\"2023-11-14T23:13:20+01:00\""), std::string::npos) << run.out;
+  const Outcome west = RunCount(tree, "--format jsonl docs/newfoundland.pdf", "TZ='<-0330>3:30'");
+  EXPECT_NE(west.out.find("\"modified\":\"2023-11-14T18:43:20-03:30\""), std::string::npos) << west.out;
+}
+
+TEST(CliOutput, ByFolderAddsEachFoldersSubtotalInEveryFormat) {
+  TempTree tree;
+  tree.Write("box/a.pdf", MakePdf(3));
+  tree.Write("box/broken.pdf", "%PDF-1.4 nothing");
+  tree.Write("box/empty/notes.txt", "none");
+  tree.Write("box/inner/b.pdf", MakePdf(4));
+  tree.Write("box/inner/c.pdf", MakePdf(5));
+  tree.Write("loose.pdf", MakePdf(7));
+
+  const Outcome tsv = RunCount(tree, "-r --by-folder box loose.pdf");
+  EXPECT_EQ(tsv.status, 3);
+  const std::string folders =
+      "Location\tFiles\tPages\tErrors\nbox\t2\t3\t1\nbox/empty\t0\t0\t0\nbox/inner\t2\t9\t0\n.\t1\t7\t0\n";
+  EXPECT_TRUE(tsv.out.ends_with("\t7\n\n" + folders)) << tsv.out;
+  EXPECT_EQ(tsv.err, "5 file(s) found\nTotal Pages : 19\n");
+
+  const Outcome quiet = RunCount(tree, "-rq --by-folder --format csv box");
+  EXPECT_EQ(quiet.out, "Location,Files,Pages,Errors\nbox,2,3,1\nbox/empty,0,0,0\nbox/inner,2,9,0\n");
+  EXPECT_EQ(quiet.err, "4 file(s) found\nTotal Pages : 12\n");
+
+  const Outcome table = RunCount(tree, "-rq --by-folder --format table box");
+  EXPECT_EQ(table.out,
+            "Location   Files  Pages  Errors\n"
+            "box            2      3       1\n"
+            "box/empty      0      0       0\n"
+            "box/inner      2      9       0\n"
+            "\n4 file(s) found\nTotal Pages : 12\n");
+
+  const Outcome json = RunCount(tree, "-rq --by-folder --format json box");
+  EXPECT_EQ(json.out,
+            "{\"folders\":[\n{\"path\":\"box\",\"files\":2,\"pages\":3,\"errors\":1},\n"
+            "{\"path\":\"box/empty\",\"files\":0,\"pages\":0,\"errors\":0},\n"
+            "{\"path\":\"box/inner\",\"files\":2,\"pages\":9,\"errors\":0}\n],"
+            "\"fileCount\":4,\"errorCount\":1,\"totalPages\":12,\"cancelled\":false}\n");
+
+  const Outcome lines = RunCount(tree, "-r --by-folder --format jsonl box/inner");
+  EXPECT_TRUE(
+      lines.out.ends_with("\"pages\":5,\"error\":false}\n"
+                          "{\"type\":\"folder\",\"path\":\"box/inner\",\"files\":2,\"pages\":9,\"errors\":0}\n"
+                          "{\"type\":\"summary\",\"fileCount\":2,\"errorCount\":0,\"totalPages\":9,"
+                          "\"cancelled\":false}\n"))
+      << lines.out;
+}
+
+}  // namespace
+}  // namespace folidex
