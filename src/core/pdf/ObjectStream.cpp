@@ -25,8 +25,10 @@ auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
         file_.Budget().SpendWork(static_cast<std::int64_t>(text.size()));
       }
     }
-    // Twice the data each time, so that parsing again costs no more than decoding.
-    const std::size_t wanted = std::max(offset + 4096, 2 * data_.size());
+    // Twice the text from `offset` each time, so that parsing again costs no more than
+    // decoding, but no more than that: the object sought is often the last one needed.
+    const std::size_t wanted =
+        offset + std::max<std::size_t>(4096, 2 * (data_.size() - std::min(offset, data_.size())));
     if (wanted > kMaxHeld) throw PdfReadFailure::OverLimit;
     more_ = decoder_.DecodeUntil(data_, wanted);
   }

@@ -227,7 +227,7 @@ void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
 
 bool StreamDecoder::DecodeUntil(std::string& out, std::size_t wanted) {
   while (out.size() < wanted && !ended_) {
-    const std::size_t room = std::max(wanted - out.size(), kChunk);
+    const std::size_t room = wanted - out.size();
     if (!predictor_) {
       DecodeRaw(out, room);
     } else {
