@@ -7,8 +7,9 @@ JOBS ?= $(shell nproc)
 # WERROR=ON makes warnings in our code errors (continuous integration sets it).
 WERROR ?=
 
-# clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs.
-PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libssl-dev libqpdf-dev qpdf \
+# clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs;
+# pdfinfo (poppler-utils) checks the pages' paper sizes in a test.
+PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libssl-dev libqpdf-dev qpdf poppler-utils \
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
             qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core fonts-liberation2 fonts-noto-core \
             lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin \
