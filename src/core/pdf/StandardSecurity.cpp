@@ -206,7 +206,7 @@ StandardSecurity::StandardSecurity(const PdfObject& encrypt, std::string_view fi
       } else if (method.IsName("AESV3")) {
         streams_ = Method::Aes256;
       } else {
-        Unreadable();  // /None leaves decryption to the application, which no peer does either
+        Unreadable();  // /None (the application decrypts) or a method this reader does not know
       }
     }
   } else if (version != 1 && version != 2) {
