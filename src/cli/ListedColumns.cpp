@@ -4,24 +4,37 @@
 
 namespace folidex::cli {
 
-ListedColumns FileColumns(bool reasons) {
+ListedColumns FileColumns(bool withPaperSizes, bool withReasons) {
   ListedColumns columns;
   for (int column = 0; column < kColumnCount; ++column) {
     columns.captions.emplace_back(ColumnCaption(static_cast<Column>(column)));
     columns.numeric.push_back(column == kSize || column == kPages);
   }
-  if (reasons) {
+  if (withPaperSizes) {
+    columns.captions.emplace_back("Page Sizes");
+    columns.numeric.push_back(false);
+  }
+  if (withReasons) {
     columns.captions.emplace_back("Reason");
     columns.numeric.push_back(false);
   }
   return columns;
 }
 
-std::vector<std::string> FileCells(const FoundFile& file, bool reasons) {
-  const auto texts = RowTexts(file);
+std::vector<std::string> FileCells(const ListedFile& listed, bool withReason) {
+  const auto texts = RowTexts(listed.file);
   std::vector<std::string> cells(texts.begin(), texts.end());
-  if (reasons) cells.push_back(FormatFailureReason(file.pages));
+  if (listed.withPaperSizes) cells.push_back(listed.paperSizes ? PaperSizesText(*listed.paperSizes) : "");
+  if (withReason) cells.push_back(FormatFailureReason(listed.file.pages));
   return cells;
+}
+
+std::string PaperSizesText(const PaperSizeTally& sizes) {
+  std::string text;
+  for (const auto& [size, pages] : sizes) {
+    text += (text.empty() ? "" : ", ") + PaperSizeText(size) + ": " + std::to_string(pages);
+  }
+  return text;
 }
 
 ListedColumns FolderColumns() { return {{"Location", "Files", "Pages", "Errors"}, {false, true, true, true}}; }

@@ -12,8 +12,8 @@ namespace folidex::cli {
 // second table; the summary comes last.
 class TableReport : public ReportPrinter {
  public:
-  TableReport(std::ostream& out, bool quiet, bool reasons) : out_(out), quiet_(quiet), reasons_(reasons) {}
-  void File(const FoundFile& file) override;
+  TableReport(std::ostream& out, bool quiet, bool withReasons) : out_(out), quiet_(quiet), withReasons_(withReasons) {}
+  void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:
@@ -21,7 +21,7 @@ class TableReport : public ReportPrinter {
 
   std::ostream& out_;
   bool quiet_;
-  bool reasons_;
+  bool withReasons_;
   Lines lines_;
 };
 

@@ -1,5 +1,6 @@
-// libFuzzer target: the fast page counter and the recovery on any bytes must end with a
-// count or a failure, within their bounds, without a crash or undefined behaviour.
+// libFuzzer target: the fast page counter, the recovery, and the reading of the pages'
+// paper sizes, on any bytes must end with a result or a failure, within their bounds,
+// without a crash or undefined behaviour.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
+#include "core/pdf/PageSizes.h"
 #include "core/pdf/RecoveredPageCount.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,5 +20,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       std::abort();
     }
   }
+  folidex::ReadPaperSizes(source);
   return 0;
 }

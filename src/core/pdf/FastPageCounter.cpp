@@ -3,10 +3,8 @@
 #include <climits>
 #include <optional>
 
-#include "core/pdf/CrossReference.h"
+#include "core/pdf/DocumentReading.h"
 #include "core/pdf/PageTree.h"
-#include "core/pdf/PdfDocument.h"
-#include "core/pdf/ReadWithBounds.h"
 
 namespace folidex {
 namespace {
@@ -48,11 +46,7 @@ int CountPagesOf(pdf::PdfDocument& document) {
 }  // namespace
 
 PageCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  return pdf::ReadWithBounds(source, cancelled, [](pdf::PdfFile& file) {
-    const pdf::CrossReference xref(file);
-    pdf::PdfDocument document(file, xref);
-    return PageCount(CountPagesOf(document));
-  });
+  return PageCount(pdf::ReadDocument<std::int32_t>(source, cancelled, CountPagesOf));
 }
 
 }  // namespace folidex

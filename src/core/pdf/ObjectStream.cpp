@@ -25,8 +25,10 @@ auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
         file_.Budget().SpendWork(static_cast<std::int64_t>(text.size()));
       }
     }
-    // Twice the data each time, so that parsing again costs no more than decoding.
-    const std::size_t wanted = std::max(offset + 4096, 2 * data_.size());
+    // Twice the text from `offset` each time, so that parsing again costs no more than
+    // decoding, but no more than that: the object sought is often the last one needed.
+    const std::size_t wanted =
+        offset + std::max<std::size_t>(4096, 2 * (data_.size() - std::min(offset, data_.size())));
     if (wanted > kMaxHeld) throw TooLarge("an object stream over 16 MiB decompressed");
     more_ = decoder_.DecodeUntil(data_, wanted);
   }
@@ -34,8 +36,9 @@ auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
 
 // A stream that the end of the file cuts short yields what is left of it: the objects at
 // its start may still be whole, and one cut short does not parse.
-ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length)
-    : file_(file), decoder_(file, stream, std::min(length, file.Size() - stream.streamOffset)) {
+ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length,
+                           std::unique_ptr<crypto::StreamDecryptor> decryptor)
+    : file_(file), decoder_(file, stream, std::min(length, file.Size() - stream.streamOffset), std::move(decryptor)) {
   const PdfObject& count = stream.value.Get("N");
   const PdfObject& first = stream.value.Get("First");
   if (!count.IsInteger() || !first.IsInteger() || count.number < 0 || first.number < 0) {

@@ -34,6 +34,7 @@ class PageCount {
   PageCount(CountFailure failure) : value_(std::move(failure)) {}
   // `pages` is 0 or more.
   explicit PageCount(std::int32_t pages) : value_(pages) {}
+  explicit PageCount(std::variant<std::int32_t, CountFailure> value) : value_(std::move(value)) {}
 
   bool Counted() const { return std::holds_alternative<std::int32_t>(value_); }
   // The pages of a counted file; 0 for a failure, which adds nothing to a total.

@@ -30,14 +30,11 @@ constexpr std::int64_t kRecoverySizeLimit = std::int64_t{64} << 20;
 
 const std::atomic<bool> kNeverCancelled{false};
 
-// What to report when no reader counted the file: that it needs a password, or uses what
-// no reader reads, says most (the latest reader to say so knows best); otherwise what the
-// recovery found missing.
+// What to report when no reader counted the file: that it uses what no reader reads says
+// most (the latest reader to say so knows best); otherwise what the recovery found missing.
 CountFailure MostTellingFailure(const std::vector<CountFailure>& failures, const CountFailure& recovery) {
-  for (const Kind kind : {Kind::Encrypted, Kind::Unsupported}) {
-    for (auto failure = failures.rbegin(); failure != failures.rend(); ++failure) {
-      if (failure->kind == kind) return *failure;
-    }
+  for (auto failure = failures.rbegin(); failure != failures.rend(); ++failure) {
+    if (failure->kind == Kind::Unsupported) return *failure;
   }
   return recovery;
 }
@@ -75,8 +72,8 @@ PageCount CountPagesWith(PageEngine engine, const std::string& path, const std::
     return CountPagesWithQpdf(path, repair, &cancelRequested);
   };
   // A damaged file is first recovered by a scan of the whole file, which is faster than
-  // qpdf's repair; one that uses what the fast reader lacks goes to qpdf first, which
-  // reads such files without a scan.
+  // qpdf's repair; one that uses what the fast reader lacks (a filter) goes to qpdf first,
+  // which reads such files without a scan.
   const bool damaged = fast.Failure()->kind == Kind::Damaged;
   for (const Reader* reader : damaged ? std::array{&recovery, &qpdf} : std::array{&qpdf, &recovery}) {
     const std::optional<PageCount> count = (*reader)();

@@ -16,7 +16,7 @@ enum class PageEngine { Auto, Fast, Qpdf };
 // reader reads the file through its cross-reference data. A file it finds damaged goes to
 // the recovery, which rebuilds the index of objects by scanning the file, and then to qpdf,
 // which repairs files in its own way; a file that uses what the fast reader lacks
-// (encryption, a filter) goes to qpdf first and then to the recovery. A failure says why
+// (a filter) goes to qpdf first and then to the recovery. A failure says why
 // the last reader, or the most telling one, gave up. Every bound on the work is a bound
 // on bytes, objects or tree nodes, never on time, so a file gets the same answer on any
 // machine under any load. A count under way stops, with a Cancelled failure, once

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
 #include "core/pdf/ReadBudget.h"
+#include "core/pdf/StandardSecurity.h"
 
 namespace folidex::pdf {
 
@@ -25,6 +27,9 @@ class PdfDocument {
   // `loaded` (null for a free or unlisted object), keeping or skipping its arrays' items.
   const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded, ArrayItems arrays = ArrayItems::Keep);
 
+  // The object stream that object `number` is, opened (and decrypted) as far as its heads.
+  ObjectStream& OpenObjectStream(std::int64_t number);
+
  private:
   struct OpenStream {
     std::int64_t number = 0;
@@ -33,7 +38,9 @@ class PdfDocument {
   };
 
   PdfObject Load(std::int64_t number, std::int64_t generation, ArrayItems arrays);
-  ObjectStream& OpenObjectStream(std::int64_t number);
+  // What decrypts the data of stream object `number generation` in an encrypted document;
+  // null when the document is not encrypted, or its streams are not.
+  std::unique_ptr<crypto::StreamDecryptor> DecryptorFor(std::int64_t number, std::int64_t generation);
   // Closes the least recently used streams while too many are open or they hold too much.
   void CloseStreamsOverLimit();
 
@@ -42,6 +49,7 @@ class PdfDocument {
   std::vector<OpenStream> objectStreams_;
   std::uint64_t streamUses_ = 0;
   std::set<std::int64_t> objectStreamsOpening_;
+  std::optional<StandardSecurity> security_;  // set up when the first encrypted stream is read
 };
 
 }  // namespace folidex::pdf

@@ -14,10 +14,11 @@ namespace folidex::pdf {
 // (qpdf, or the recovery that scans the file) may still count it.
 inline CountFailure Damaged(std::string what = {}) { return {CountFailure::Kind::Damaged, std::move(what)}; }
 inline CountFailure Unsupported(std::string feature) { return {CountFailure::Kind::Unsupported, std::move(feature)}; }
-inline CountFailure Encrypted(std::string why) { return {CountFailure::Kind::Encrypted, std::move(why)}; }
 
-// A file that asks for more work or memory than any sound file needs: it is not counted
-// at all, and not handed to another reader.
+// A file encrypted in a way the readers cannot open (they all try the empty password of
+// the standard security handler), and one that asks for more work or memory than any sound
+// file needs: it is not counted at all, and not handed to another reader.
+inline CountFailure Encrypted(std::string why) { return {CountFailure::Kind::Encrypted, std::move(why)}; }
 inline CountFailure TooLarge(std::string bound) { return {CountFailure::Kind::TooLarge, std::move(bound)}; }
 inline CountFailure TooSlow(std::string bound) { return {CountFailure::Kind::TooSlow, std::move(bound)}; }
 
@@ -29,8 +30,7 @@ inline CountFailure Cancelled() { return {CountFailure::Kind::Cancelled, {}}; }
 
 // True for a failure that another reader may overcome.
 inline bool OtherReadersMayCount(const CountFailure& failure) {
-  return failure.kind == CountFailure::Kind::Damaged || failure.kind == CountFailure::Kind::Unsupported ||
-         failure.kind == CountFailure::Kind::Encrypted;
+  return failure.kind == CountFailure::Kind::Damaged || failure.kind == CountFailure::Kind::Unsupported;
 }
 
 // The deepest page tree either reader walks.
@@ -42,5 +42,6 @@ inline constexpr const char* kTreeTooDeep = "a page tree deeper than 256 levels"
 inline constexpr const char* kTreeSharedTooOften = "a page tree whose nodes are shared over and over";
 inline constexpr const char* kTooManyPages = "more than 2,147,483,647 pages";
 inline constexpr const char* kOutOfMemory = "more memory than the system gives";
+inline constexpr const char* kNeedsPassword = "needs a password";
 
 }  // namespace folidex::pdf

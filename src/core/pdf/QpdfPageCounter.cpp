@@ -70,7 +70,7 @@ class LeafCounter {
 CountFailure FailureOf(const QPDFExc& error) {
   switch (error.getErrorCode()) {
     case qpdf_e_password:
-      return pdf::Encrypted("needs a password");
+      return pdf::Encrypted(pdf::kNeedsPassword);
     case qpdf_e_unsupported:
       return pdf::Unsupported(error.getMessageDetail());
     case qpdf_e_system:

@@ -113,7 +113,9 @@ std::int64_t RecoveredIndex::TakeObject(std::int64_t start) {
   if (!ValidNumber(object.number, object.generation)) return object.end;
   const Role role = pdf::RoleOf(object.value);
   Add({object.number, start, start, static_cast<std::uint32_t>(object.generation), false, role});
-  if (object.value.Get("Type").IsName("XRef")) KeepTrailer(object.value);
+  // The dictionary of a cross-reference stream is its trailer; its /ID is read again with
+  // its arrays, which decrypting needs.
+  if (object.value.Get("Type").IsName("XRef")) KeepTrailer(file_.ReadObjectAt(start).value);
   return object.streamOffset >= 0 ? AfterStream(object) : object.end;
 }
 
@@ -121,7 +123,7 @@ void RecoveredIndex::TakeTrailer(std::int64_t start) {
   try {
     KeepTrailer(file_.ParseAt(start, [](PdfParser& parser) {
       parser.TakeKeyword(kTrailer);
-      return parser.TakeObject(ArrayItems::Skip);
+      return parser.TakeObject();
     }));
   } catch (const CountFailure& failure) {
     RethrowUnlessObjectUnreadable(failure);
@@ -181,8 +183,6 @@ void RecoveredIndex::KeepLastDefinitions() {
 }
 
 void RecoveredIndex::OpenObjectStreams() {
-  // Encrypted object streams cannot be read; qpdf decrypts them.
-  if (trailer_.Get("Encrypt").kind != PdfObject::Kind::Null) return;
   std::vector<Definition> streams;
   for (const Definition& object : objects_) {
     if (object.role == Role::ObjectStream && !object.inStream) streams.push_back(object);
@@ -191,11 +191,8 @@ void RecoveredIndex::OpenObjectStreams() {
   std::vector<Definition> members;  // added once every stream is read: lookups need the index sorted
   for (const Definition& stream : streams) {
     try {
-      const IndirectObject object = file_.ReadObjectAt(stream.offset);
-      PdfObject loadedLength;
-      const PdfObject& length = document.Resolve(object.value.Get("Length"), loadedLength);
-      if (!length.IsInteger()) continue;
-      ObjectStream contents(file_, object, length.number);
+      // The document decrypts the streams of an encrypted file, with the newest trailer's keys.
+      ObjectStream& contents = document.OpenObjectStream(stream.number);
       for (std::size_t index = 0; index < contents.ObjectCount(); ++index) {
         const std::int64_t number = contents.ObjectNumber(index);
         if (!ValidNumber(number, 0)) continue;

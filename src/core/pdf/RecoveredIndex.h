@@ -26,7 +26,7 @@ class RecoveredIndex : public ObjectIndex {
 
   explicit RecoveredIndex(PdfFile& file);
 
-  // The newest trailer dictionary found (with its arrays left empty); empty without one.
+  // The newest trailer dictionary found; empty without one.
   const PdfObject& Trailer() const override { return trailer_; }
   std::optional<XrefEntry> Find(std::int64_t number) const override;
   // The number of objects found.

@@ -5,10 +5,10 @@
 #include <optional>
 #include <vector>
 
+#include "core/pdf/DocumentReading.h"
 #include "core/pdf/PageTree.h"
 #include "core/pdf/PdfDocument.h"
 #include "core/pdf/QpdfCandidate.h"
-#include "core/pdf/ReadWithBounds.h"
 #include "core/pdf/RecoveredIndex.h"
 
 namespace folidex {
@@ -107,10 +107,10 @@ std::optional<int> CountPagesOfNodes(PdfDocument& document, const RecoveredIndex
   return static_cast<int>(pages.size());
 }
 
-PageCount CountRecovered(pdf::PdfFile& file, const ByteSource& source) {
+std::int32_t CountRecovered(pdf::PdfFile& file, const ByteSource& source) {
   const RecoveredIndex index(file);
   if (index.ObjectCapacity() == 0) {
-    if (!StartsLikePdf(source)) return CountFailure{CountFailure::Kind::NotPdf, {}};
+    if (!StartsLikePdf(source)) throw CountFailure{CountFailure::Kind::NotPdf, {}};
     throw pdf::Damaged("no objects");
   }
   PdfDocument document(file, index);
@@ -120,18 +120,19 @@ PageCount CountRecovered(pdf::PdfFile& file, const ByteSource& source) {
     const PdfObject& pagesReference = catalog->Get("Pages");
     const PdfObject* pages = ResolveOrNull(document, pagesReference, loadedPages);
     if (pages != nullptr && pages->IsDictionary() && pages->Get("Kids").kind != PdfObject::Kind::Null) {
-      if (const std::optional<int> count = SureTreeCount(document, pagesReference, *pages)) return PageCount(*count);
+      if (const std::optional<int> count = SureTreeCount(document, pagesReference, *pages)) return *count;
       throw pdf::Damaged("page tree incomplete");
     }
   }
-  if (const std::optional<int> count = CountPagesOfNodes(document, index)) return PageCount(*count);
+  if (const std::optional<int> count = CountPagesOfNodes(document, index)) return *count;
   throw pdf::Damaged(catalog ? "no page tree" : "no catalog");
 }
 
 }  // namespace
 
 PageCount CountPagesRecovered(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  return pdf::ReadWithBounds(source, cancelled, [&source](pdf::PdfFile& file) { return CountRecovered(file, source); });
+  return PageCount(pdf::ReadWithBounds<std::int32_t>(
+      source, cancelled, [&source](pdf::PdfFile& file) { return CountRecovered(file, source); }));
 }
 
 }  // namespace folidex

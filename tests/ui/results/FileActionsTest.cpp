@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
@@ -13,7 +12,6 @@
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "ui/results/FileActions.h"
-#include "ui/results/FilePropertiesDialog.h"
 
 namespace folidex::test {
 namespace {
@@ -181,20 +179,6 @@ class FileActionsTest : public QObject {
     const QString first = QString::fromStdString(paths_[0]), second = QString::fromStdString(paths_[1]);
     QCOMPARE(desktop_->calls,
              (QStringList{"open " + first, "open " + second, "properties " + second + " 7", "folder " + second}));
-  }
-
-  // Our own properties window shows the pages, and for a file without a count, why.
-  void PropertiesShowWhyAFileHasNoCount() {
-    const auto texts = [this](const PageCount& pages) {
-      FilePropertiesDialog properties(QString::fromStdString(tree_->Path("x.pdf")), pages);
-      QStringList shown;
-      for (const QLabel* label : properties.findChildren<QLabel*>()) shown << label->text();
-      return shown;
-    };
-    const QStringList failed = texts(CountFailure{CountFailure::Kind::Damaged, "no catalog"});
-    QVERIFY(failed.contains("Error") && failed.contains("Reason:") && failed.contains("Damaged: no catalog"));
-    const QStringList counted = texts(PageCount(12));
-    QVERIFY(counted.contains("12") && !counted.contains("Reason:"));
   }
 
   // In the main window the Delete key runs "Delete", which asks with the program's own
