@@ -67,9 +67,10 @@ TEST_F(CliTest, ReasonsAddALastColumnThatSaysWhyAFileShowsError) {
   EXPECT_EQ(tsv[0], "File Name\tLocation\tSize\tModified Date\tPages\tReason");
   EXPECT_TRUE(tsv[1].ends_with("\t3\t")) << tsv[1];
   EXPECT_TRUE(tsv[3].ends_with("\tError\tDamaged: no objects")) << tsv[3];
-  const std::vector<std::string> csv = Lines(RunCount(tree, "--reasons --format csv docs/broken.pdf").out);
+  const std::vector<std::string> csv = Lines(RunCount(tree, "--reasons --page-sizes --format csv docs/broken.pdf").out);
   ASSERT_EQ(csv.size(), 2u);
-  EXPECT_TRUE(csv[1].ends_with(",Error,Damaged: no objects")) << csv[1];
+  EXPECT_TRUE(csv[0].ends_with(",Pages,Page Sizes,Reason")) << csv[0];
+  EXPECT_TRUE(csv[1].ends_with(",Error,,Damaged: no objects")) << csv[1];
   const std::vector<std::string> table = Lines(RunCount(tree, "--reasons --format table docs").out);
   EXPECT_TRUE(table[0].ends_with("Pages  Reason")) << table[0];
   EXPECT_TRUE(table[1].ends_with("  3")) << table[1];
