@@ -5,11 +5,14 @@
 
 Copies every PDF found below the sources into OUT/real, and writes damaged variants of
 every second one into OUT/damaged: cut at several points, the tail lost, bytes flipped in
-the cross-reference area or at random, the header wiped. The damage is seeded, so the same
-sources give the same corpus.
+the cross-reference area or at random, the header wiped, the last cross-reference section
+and its trailer cut off, the trailer cut before its /Root (the catalog then unreachable
+from it), every offset shifted by bytes put in after the header or in the middle, and an
+object stream's data damaged. The damage is seeded, so the same sources give the same corpus.
 """
 import os
 import random
+import re
 import shutil
 import sys
 
@@ -32,6 +35,36 @@ def flip(data, start, end, count, rng):
     return bytes(data)
 
 
+def last_section(data):
+    """Where the last cross-reference section in the file starts: a table, or the object of a
+    cross-reference stream (in a linearized file "startxref" names the first one instead)."""
+    table = data.rfind(b"\nxref") + 1
+    streams = [m.start() for m in re.finditer(rb"/Type\s*/XRef\b", data)]
+    stream = data.rfind(b"\n", 0, data.rfind(b" obj", 0, streams[-1])) + 1 if streams else 0
+    return max(table, stream)
+
+
+def insert_after_object(data, at):
+    """Puts a comment line in after the first "endobj" from `at`: every later offset moves."""
+    end = data.find(b"endobj", at)
+    if end < 0:
+        return None
+    end += len(b"endobj")
+    return data[:end] + b"\n% shifted\n" + data[end:]
+
+
+def damage_object_stream(data, rng):
+    """Flips bytes in the compressed data of one of the file's object streams."""
+    streams = [m.end() for m in re.finditer(rb"/Type\s*/ObjStm\b", data)]
+    if not streams:
+        return None
+    start = data.find(b"stream", rng.choice(streams))
+    if start < 0:
+        return None
+    start += len(b"stream") + 2
+    return flip(data, start + 2, min(len(data), start + 64), 4, rng)
+
+
 def damaged_variants(data, rng):
     size = len(data)
     xref = data.rfind(b"xref")
@@ -43,6 +76,17 @@ def damaged_variants(data, rng):
     yield "xrefflip", flip(data, xref, size, 8, rng)
     yield "randflip", flip(data, 0, size, 32, rng)
     yield "noheader", b"\0" * min(1024, size) + data[1024:]
+    section = last_section(data)
+    if section > 0:
+        yield "trailercut", data[:section]
+        root = data.find(b"/Root", section)
+        if root > 0:
+            yield "rootcut", data[:root]
+    header_end = data.find(b"\n") + 1
+    yield "shifted", data[:header_end] + b"% shifted\n" + data[header_end:]
+    for kind, variant in (("shiftmid", insert_after_object(data, size // 2)), ("objstm", damage_object_stream(data, rng))):
+        if variant is not None:
+            yield kind, variant
 
 
 def main():

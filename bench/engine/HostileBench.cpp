@@ -92,7 +92,8 @@ void PrintRun(const char* title, const std::vector<std::string>& paths, const st
 
 int main(int argc, char** argv) {
   if (argc == 3 && std::string(argv[1]) == "--count") {
-    std::printf("%d\n", folidex::CountPages(argv[2]));
+    const folidex::PageCount count = folidex::CountPages(argv[2]);
+    std::printf("%d\n", count.Counted() ? count.Pages() : -1);
     return 0;
   }
   if (argc > 2) {

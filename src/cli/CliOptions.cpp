@@ -28,6 +28,7 @@ enum LongOnly : int {
   kFormat,
   kByFolder,
   kPageSizes,
+  kReasons,
   kExport,
   kSeparator,
 };
@@ -49,6 +50,7 @@ constexpr option kLongOptions[] = {
     {"quiet", no_argument, nullptr, 'q'},
     {"by-folder", no_argument, nullptr, kByFolder},
     {"page-sizes", no_argument, nullptr, kPageSizes},
+    {"reasons", no_argument, nullptr, kReasons},
     {"export", required_argument, nullptr, kExport},
     {"separator", required_argument, nullptr, kSeparator},
     {"help", no_argument, nullptr, 'h'},
@@ -272,6 +274,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
       case kPageSizes:
         options.pageSizes = true;
         break;
+      case kReasons:
+        options.reasons = true;
+        break;
       case kExport:
         options.exportPath = optarg;
         if (options.exportPath.empty()) throw UsageError("--export needs a file name");
@@ -347,9 +352,9 @@ Search:
 
 Counting:
       --engine ENGINE        count with one engine alone, for diagnostics and
-                             benchmarks: fast (our own reader) or qpdf; by default
-                             the fast reader counts and qpdf takes the files it
-                             cannot read
+                             benchmarks: fast (our own reader, which rebuilds
+                             damaged files by scanning them) or qpdf; by default
+                             our reader counts and qpdf takes the files it cannot read
   -j, --jobs N               count N files at a time (default: one per processor
                              thread; more helps on slow network shares)
 
@@ -365,6 +370,8 @@ Output:
                              either orientation (within 2 mm), others as width x
                              height in mm; a last column (page_sizes in json), and
                              their sum over all files after the total
+      --reasons              a last column, "Reason", that says why a file shows
+                             "Error" (json and jsonl always carry it as "reason")
       --export FILE          also write the list to FILE as delimited text with
                              CR LF line ends: TAB-separated for .xls and .csv,
                              separated by --separator for .txt, .doc and others

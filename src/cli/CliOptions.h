@@ -22,6 +22,7 @@ struct CliOptions {
   bool quiet = false;
   bool byFolder = false;   // subtotals per folder after the list
   bool pageSizes = false;  // pages by paper size, for each file and in all
+  bool reasons = false;    // a last column that says why a file shows "Error"
   bool showHelp = false;
   bool showVersion = false;
   std::vector<std::string> paths;

@@ -5,13 +5,13 @@
 namespace folidex::cli {
 
 DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet,
-                                 bool withPaperSizes)
-    : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet) {
-  if (!quiet_) out_ << line_(FileColumns(withPaperSizes).captions) << '\n';
+                                 bool withPaperSizes, bool withReasons)
+    : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet), withReasons_(withReasons) {
+  if (!quiet_) out_ << line_(FileColumns(withPaperSizes, withReasons_).captions) << '\n';
 }
 
 void DelimitedReport::File(const ListedFile& listed) {
-  if (!quiet_) out_ << line_(FileCells(listed)) << '\n';
+  if (!quiet_) out_ << line_(FileCells(listed, withReasons_)) << '\n';
 }
 
 void DelimitedReport::Finish(const Report& report) {

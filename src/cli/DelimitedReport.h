@@ -14,7 +14,8 @@ class DelimitedReport : public ReportPrinter {
  public:
   using LineWriter = std::string (*)(std::span<const std::string> cells);
 
-  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet, bool withPaperSizes);
+  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet, bool withPaperSizes,
+                  bool withReasons);
   void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
@@ -23,6 +24,7 @@ class DelimitedReport : public ReportPrinter {
   std::ostream& summaryStream_;
   LineWriter line_;
   bool quiet_;
+  bool withReasons_;
 };
 
 }  // namespace folidex::cli

@@ -1,5 +1,7 @@
 #include "cli/JsonRecords.h"
 
+#include "core/results/ResultCells.h"
+
 namespace folidex::cli {
 
 namespace {
@@ -21,9 +23,9 @@ void AddFileMembers(JsonObject& object, const ListedFile& listed) {
       .Number("size", static_cast<std::int64_t>(file.facts.size))
       .Text("modified", IsoTime(file.facts.modified, file.facts.modifiedUtcOffset));
   if (file.pages.Counted()) {
-    object.Number("pages", file.pages.Pages()).Bool("error", false);
+    object.Number("pages", file.pages.Pages()).Bool("error", false).Null("reason");
   } else {
-    object.Null("pages").Bool("error", true);
+    object.Null("pages").Bool("error", true).Text("reason", FormatFailureReason(file.pages));
   }
   if (listed.withPaperSizes) {
     if (listed.paperSizes != nullptr) {

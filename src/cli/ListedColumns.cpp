@@ -4,7 +4,7 @@
 
 namespace folidex::cli {
 
-ListedColumns FileColumns(bool withPaperSizes) {
+ListedColumns FileColumns(bool withPaperSizes, bool withReasons) {
   ListedColumns columns;
   for (int column = 0; column < kColumnCount; ++column) {
     columns.captions.emplace_back(ColumnCaption(static_cast<Column>(column)));
@@ -14,13 +14,18 @@ ListedColumns FileColumns(bool withPaperSizes) {
     columns.captions.emplace_back("Page Sizes");
     columns.numeric.push_back(false);
   }
+  if (withReasons) {
+    columns.captions.emplace_back("Reason");
+    columns.numeric.push_back(false);
+  }
   return columns;
 }
 
-std::vector<std::string> FileCells(const ListedFile& listed) {
+std::vector<std::string> FileCells(const ListedFile& listed, bool withReason) {
   const auto texts = RowTexts(listed.file);
   std::vector<std::string> cells(texts.begin(), texts.end());
   if (listed.withPaperSizes) cells.push_back(listed.paperSizes ? PaperSizesText(*listed.paperSizes) : "");
+  if (withReason) cells.push_back(FormatFailureReason(listed.file.pages));
   return cells;
 }
 

@@ -16,10 +16,11 @@ struct ListedColumns {
   std::vector<bool> numeric;
 };
 
-// The file list: the result columns, as the grid shows them, and with --page-sizes a last
-// column of the pages by paper size ("A4: 10, A3: 2"; empty when they could not be read).
-ListedColumns FileColumns(bool withPaperSizes);
-std::vector<std::string> FileCells(const ListedFile& listed);
+// The file list: the result columns, as the grid shows them; with --page-sizes a column of
+// the pages by paper size ("A4: 10, A3: 2"; empty when they could not be read); with
+// --reasons a last one that says why a file shows "Error" (empty for a counted file).
+ListedColumns FileColumns(bool withPaperSizes, bool withReasons);
+std::vector<std::string> FileCells(const ListedFile& listed, bool withReason);
 
 // "A4: 4100, A3: 110, 210×99 mm: 1".
 std::string PaperSizesText(const PaperSizeTally& sizes);

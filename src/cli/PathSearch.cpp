@@ -15,7 +15,7 @@ PathSearch::PathSearch(const CliOptions& options, SearchReport& report, const st
     : options_(options), report_(report), stop_(stop), criteria_(options.criteria) {
   settings_.jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
   settings_.countPages = [engine = options.engine, &stop, paperSizes](const std::string& file) {
-    const int pages = CountPagesWith(engine, file, stop);
+    PageCount pages = CountPagesWith(engine, file, stop);
     // The sizes come from the fast reader, on the counting thread, from the file just read.
     if (paperSizes != nullptr) paperSizes->Put(file, ReadPaperSizes(file, stop));
     return pages;

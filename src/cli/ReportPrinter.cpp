@@ -32,13 +32,13 @@ std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std:
     case OutputFormat::JsonLines:
       return std::make_unique<JsonLinesReport>(out, options.quiet);
     case OutputFormat::Tsv:
-      return std::make_unique<DelimitedReport>(out, err, TsvLine, options.quiet, options.pageSizes);
+      return std::make_unique<DelimitedReport>(out, err, TsvLine, options.quiet, options.pageSizes, options.reasons);
     case OutputFormat::Csv:
-      return std::make_unique<DelimitedReport>(out, err, CsvLine, options.quiet, options.pageSizes);
+      return std::make_unique<DelimitedReport>(out, err, CsvLine, options.quiet, options.pageSizes, options.reasons);
     case OutputFormat::Table:
       break;
   }
-  return std::make_unique<TableReport>(out, options.quiet);
+  return std::make_unique<TableReport>(out, options.quiet, options.reasons);
 }
 
 }  // namespace folidex::cli

@@ -19,18 +19,17 @@ std::vector<std::string> Shown(std::vector<std::string> cells) {
   return cells;
 }
 
+// A line of aligned cells, without the blanks an empty last cell would leave at its end.
 void PrintLine(std::ostream& out, const std::vector<std::string>& line, const ListedColumns& columns,
                const std::vector<std::size_t>& widths) {
+  std::string text;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const std::string padding(widths[i] - DisplayWidth(line[i]), ' ');
-    const bool last = i + 1 == line.size();
-    if (columns.numeric[i]) {
-      out << padding << line[i];
-    } else {
-      out << line[i] << (last ? "" : padding);
-    }
-    out << (last ? "\n" : "  ");
+    text += columns.numeric[i] ? padding + line[i] : line[i] + padding;
+    text += "  ";
   }
+  text.erase(text.find_last_not_of(' ') + 1);
+  out << text << '\n';
 }
 
 void PrintTable(std::ostream& out, const ListedColumns& columns, const std::vector<std::vector<std::string>>& lines) {
@@ -47,11 +46,11 @@ void PrintTable(std::ostream& out, const ListedColumns& columns, const std::vect
 }  // namespace
 
 void TableReport::File(const ListedFile& listed) {
-  if (!quiet_) lines_.push_back(Shown(FileCells(listed)));
+  if (!quiet_) lines_.push_back(Shown(FileCells(listed, withReasons_)));
 }
 
 void TableReport::Finish(const Report& report) {
-  if (!quiet_) PrintTable(out_, FileColumns(report.summary.paperSizes.has_value()), lines_);
+  if (!quiet_) PrintTable(out_, FileColumns(report.summary.paperSizes.has_value(), withReasons_), lines_);
   if (report.folders != nullptr) {
     Lines folders;
     for (const FolderTotal& folder : *report.folders) folders.push_back(Shown(FolderCells(folder)));

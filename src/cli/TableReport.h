@@ -12,7 +12,7 @@ namespace folidex::cli {
 // second table; the summary comes last.
 class TableReport : public ReportPrinter {
  public:
-  TableReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {}
+  TableReport(std::ostream& out, bool quiet, bool withReasons) : out_(out), quiet_(quiet), withReasons_(withReasons) {}
   void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
@@ -21,6 +21,7 @@ class TableReport : public ReportPrinter {
 
   std::ostream& out_;
   bool quiet_;
+  bool withReasons_;
   Lines lines_;
 };
 

@@ -135,7 +135,7 @@ TEST(CliOutput, ByFolderAddsEachFoldersSubtotalInEveryFormat) {
 
   const Outcome lines = RunCount(tree, "-r --by-folder --format jsonl box/inner");
   EXPECT_TRUE(
-      lines.out.ends_with("\"pages\":5,\"error\":false}\n"
+      lines.out.ends_with("\"pages\":5,\"error\":false,\"reason\":null}\n"
                           "{\"type\":\"folder\",\"path\":\"box/inner\",\"files\":2,\"pages\":9,\"errors\":0}\n"
                           "{\"type\":\"summary\",\"fileCount\":2,\"errorCount\":0,\"totalPages\":9,"
                           "\"cancelled\":false}\n"))
@@ -156,9 +156,11 @@ TEST(CliOutput, PageSizesAddAColumnAndTheirSumInEveryFormat) {
   EXPECT_EQ(tsv.err, "3 file(s) found\nTotal Pages : 5\nPage Sizes : A3: 1, A4: 2, Letter: 1, 210\u00D799 mm: 1\n");
 
   const Outcome json = RunCount(tree, "--page-sizes --format json box");
-  EXPECT_NE(json.out.find("\"pages\":3,\"error\":false,\"page_sizes\":{\"A4\":2,\"Letter\":1}}"), std::string::npos)
+  EXPECT_NE(json.out.find("\"pages\":3,\"error\":false,\"reason\":null,\"page_sizes\":{\"A4\":2,\"Letter\":1}}"),
+            std::string::npos)
       << json.out;
-  EXPECT_NE(json.out.find("\"error\":true,\"page_sizes\":null}"), std::string::npos) << json.out;
+  EXPECT_NE(json.out.find("\"error\":true,\"reason\":\"Damaged: no objects\",\"page_sizes\":null}"), std::string::npos)
+      << json.out;
   EXPECT_TRUE(
       json.out.ends_with("\"cancelled\":false,\"page_sizes\":{\"A3\":1,\"A4\":2,\"Letter\":1,"
                          "\"210\u00D799 mm\":1}}\n"))

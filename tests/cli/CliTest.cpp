@@ -61,6 +61,26 @@ TEST_F(CliTest, TableAndQuietPrintTheSummaryOnStdout) {
   EXPECT_EQ(RunCount(tree, "-q docs/inner --size-at-least 5000").out, "No file found\nTotal Pages : 0\n");
 }
 
+TEST_F(CliTest, ReasonsAddALastColumnThatSaysWhyAFileShowsError) {
+  const std::vector<std::string> tsv = Lines(RunCount(tree, "--reasons docs").out);
+  ASSERT_EQ(tsv.size(), 4u);
+  EXPECT_EQ(tsv[0], "File Name\tLocation\tSize\tModified Date\tPages\tReason");
+  EXPECT_TRUE(tsv[1].ends_with("\t3\t")) << tsv[1];
+  EXPECT_TRUE(tsv[3].ends_with("\tError\tDamaged: no objects")) << tsv[3];
+  const std::vector<std::string> csv = Lines(RunCount(tree, "--reasons --page-sizes --format csv docs/broken.pdf").out);
+  ASSERT_EQ(csv.size(), 2u);
+  EXPECT_TRUE(csv[0].ends_with(",Pages,Page Sizes,Reason")) << csv[0];
+  EXPECT_TRUE(csv[1].ends_with(",Error,,Damaged: no objects")) << csv[1];
+  const std::vector<std::string> table = Lines(RunCount(tree, "--reasons --format table docs").out);
+  EXPECT_TRUE(table[0].ends_with("Pages  Reason")) << table[0];
+  EXPECT_TRUE(table[1].ends_with("  3")) << table[1];
+  EXPECT_TRUE(table[3].ends_with("  Error  Damaged: no objects")) << table[3];
+  // The export stays as it is.
+  RunCount(tree, "-q --reasons --export list.txt docs");
+  EXPECT_TRUE(tree.Read("list.txt").starts_with("File Name,Location,Size,Modified Date,Pages\r\n"));
+  EXPECT_EQ(tree.Read("list.txt").find("Damaged"), std::string::npos);
+}
+
 TEST_F(CliTest, ShortOptionsCombineAndValuesAttach) {
   const Outcome run = RunCount(tree, "-rqj2 --format=csv --jobs=1 -- docs");
   EXPECT_EQ(run.status, 3) << run.err;
@@ -71,7 +91,8 @@ TEST_F(CliTest, JsonCarriesPathsBytesErrorsAndTheCancelFlag) {
   const Outcome run = RunCount(tree, "--format json docs");
   EXPECT_EQ(run.status, 3);
   EXPECT_NE(run.out.find("\"name\":\"broken.pdf\""), std::string::npos);
-  EXPECT_NE(run.out.find("\"pages\":null,\"error\":true"), std::string::npos);
+  EXPECT_NE(run.out.find("\"pages\":null,\"error\":true,\"reason\":\"Damaged: no objects\""), std::string::npos);
+  EXPECT_NE(run.out.find("\"pages\":3,\"error\":false,\"reason\":null"), std::string::npos);
   EXPECT_NE(run.out.find("\"size\":" + std::to_string(MakePdf(3).size()) + ","), std::string::npos);
   EXPECT_TRUE(run.out.ends_with("],\"fileCount\":3,\"errorCount\":1,\"totalPages\":15,\"cancelled\":false}\n"))
       << run.out;

@@ -16,7 +16,7 @@ FoundFile Found(const std::string& name, std::uint64_t bytes, int pages, LocalTi
   file.facts.fullPath = folder + "/" + name;
   file.facts.size = bytes;
   file.facts.modified = modified;
-  file.pages = PageCount::FromCounter(pages);
+  file.pages = pages < 0 ? PageCount(CountFailure{}) : PageCount(pages);
   return file;
 }
 

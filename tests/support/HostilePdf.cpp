@@ -60,6 +60,20 @@ std::string FlatTreeWithoutCount(int pages) {
          std::to_string(xref) + "\n%%EOF\n";
 }
 
+std::string WithoutCrossReference(const std::string& pdf) { return pdf.substr(0, pdf.rfind("\nxref") + 1); }
+
+std::string TinyObjects(int count) {
+  std::string out = "%PDF-1.7\n";
+  for (int i = 1; i <= count; ++i) out += std::to_string(i) + " 0 obj null endobj\n";
+  return out;
+}
+
+std::string HeadersOfUnendedStrings(int count) {
+  std::string out = "%PDF-1.7\n";
+  for (int i = 1; i <= count; ++i) out += std::to_string(i) + " 0 obj (\n";
+  return out;
+}
+
 std::string WithStartxref(const std::string& pdf, const std::string& offset) {
   const std::size_t keyword = pdf.rfind("startxref");
   return pdf.substr(0, keyword) + "startxref\n" + offset + "\n%%EOF\n";
@@ -146,6 +160,11 @@ std::vector<HostileCase> HostileSet() {
       {"junk-16m.pdf", [] { return Junk(16 << 20); }},
       {"junk-16m-header.pdf", [] { return "%PDF-1.7\n" + Junk(16 << 20); }},
       {"three-pages-cut.pdf", [] { return MakePdf(3).substr(0, 400); }},
+      // For the recovery, which scans a damaged file of up to 64 MiB whole: 61 MiB of
+      // objects, more objects than it holds, and headers whose objects never end.
+      {"600000-pages-no-xref.pdf", [] { return WithoutCrossReference(FlatTreeWithoutCount(600000)); }},
+      {"1100000-tiny-objects.pdf", [] { return TinyObjects(1100000); }},
+      {"1500000-unended-objects.pdf", [] { return HeadersOfUnendedStrings(1500000); }},
   };
   for (const std::int64_t size : {std::int64_t{1} << 10, std::int64_t{1} << 20, std::int64_t{32} << 20,
                                   std::int64_t{33} << 20, std::int64_t{256} << 20, std::int64_t{2} << 30}) {

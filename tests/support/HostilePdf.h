@@ -30,6 +30,12 @@ std::string PaddedObjectStream(std::size_t padding);
 std::string ExponentialPageTree(int levels);
 // `size` bytes of deterministic noise, with no PDF header.
 std::string Junk(std::size_t size);
+// `pdf` without its cross-reference data and trailer, so that only the recovery reads it.
+std::string WithoutCrossReference(const std::string& pdf);
+// A header and `count` objects of a few bytes each, with no cross-reference data.
+std::string TinyObjects(int count);
+// A header and `count` object headers, each opening a string that never ends.
+std::string HeadersOfUnendedStrings(int count);
 
 // Writes a file of `size` bytes that starts with `head` and is zeros after it, without
 // writing them (a sparse file where the file system has them); false on failure.

@@ -41,7 +41,7 @@ class PlainTextTest : public QObject {
   void PropertiesShowNameAndFolderAsTheyAre() {
     TempTree tree;
     const std::string path = tree.Write("<i>folder/<u>x.pdf", MakePdf(1));
-    FilePropertiesDialog properties(QString::fromStdString(path), "1");
+    FilePropertiesDialog properties(QString::fromStdString(path), PageCount(1));
     QStringList shown;
     for (const QLabel* label : properties.findChildren<QLabel*>())
       if (label->text().contains('<')) shown << label->text() + (ShownAsItIs(*label) ? "" : " as markup");

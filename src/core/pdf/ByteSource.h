@@ -15,6 +15,8 @@ class ByteSource {
   // Copies up to `length` bytes from `offset` into `buffer` and returns how many it copied;
   // fewer only at the end of the source or when reading fails.
   virtual std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t length) const = 0;
+  // The system's error number of a read that failed; 0 when none did.
+  virtual int ReadError() const { return 0; }
 };
 
 // A document held in memory.
@@ -41,6 +43,7 @@ class ShiftedByteSource : public ByteSource {
   std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t length) const override {
     return offset < 0 ? 0 : whole_.ReadAt(start_ + offset, buffer, length);
   }
+  int ReadError() const override { return whole_.ReadError(); }
 
  private:
   const ByteSource& whole_;
@@ -53,10 +56,12 @@ class FileByteSource : public ByteSource {
   FileByteSource(int descriptor, std::int64_t size) : fd_(descriptor), size_(size) {}
   std::int64_t Size() const override { return size_; }
   std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t length) const override;
+  int ReadError() const override { return error_; }
 
  private:
   int fd_;
   std::int64_t size_;
+  mutable int error_ = 0;
 };
 
 }  // namespace folidex

@@ -68,7 +68,7 @@ std::optional<std::int64_t> NamedSection(PdfFile& file) {
 std::int64_t LastSectionAtEnd(PdfFile& file) {
   const auto [end, endStart] = FileEnd(file);
   const std::optional<std::size_t> section = FindLastXrefSection(end);
-  if (!section) throw PdfReadFailure::NotUnderstood;
+  if (!section) throw Damaged();
   return endStart + static_cast<std::int64_t>(*section);
 }
 
@@ -105,8 +105,8 @@ CrossReference::CrossReference(PdfFile& file) : file_(file) {
     try {
       trailer_ = ReadSection(*named, newest);
       offset = *named;
-    } catch (const PdfReadFailure failure) {
-      if (failure != PdfReadFailure::NotUnderstood) throw;
+    } catch (const CountFailure& failure) {
+      if (!OtherReadersMayCount(failure)) throw;
       newest = {};
       capacity_ = 0;
       heldRows_ = 0;
@@ -122,10 +122,10 @@ CrossReference::CrossReference(PdfFile& file) : file_(file) {
   for (PdfObject previous = trailer_.Get("Prev");; previous = ReadOlderSection(previous.number).Get("Prev")) {
     if (previous.kind == PdfObject::Kind::Null) break;
     if (!previous.IsInteger() || previous.number < 0 || previous.number >= file.Size()) {
-      throw PdfReadFailure::NotUnderstood;
+      throw Damaged();
     }
     if (!visited.insert(previous.number).second) break;
-    if (sections_.size() == kMaxSections) throw PdfReadFailure::NotUnderstood;
+    if (sections_.size() == kMaxSections) throw Damaged();
   }
 }
 
@@ -151,7 +151,7 @@ PdfObject CrossReference::ReadSection(std::int64_t offset, Section& section) {
   const PdfObject& hybrid = trailer.Get("XRefStm");
   if (hybrid.kind != PdfObject::Kind::Null) {
     if (!hybrid.IsInteger() || hybrid.number < 0 || hybrid.number >= file_.Size()) {
-      throw PdfReadFailure::NotUnderstood;
+      throw Damaged();
     }
     section.stream.emplace();
     ReadStreamTable(hybrid.number, *section.stream);
@@ -170,7 +170,7 @@ PdfObject CrossReference::ReadTable(std::int64_t offset, Section& section) {
       }
       const std::optional<std::int64_t> first = parser.TakeUnsigned();
       const std::optional<std::int64_t> count = parser.TakeUnsigned();
-      if (!first || !count) throw PdfReadFailure::NotUnderstood;
+      if (!first || !count) throw Damaged();
       parser.SkipLineEnd();
       range = {*first, *count, at + static_cast<std::int64_t>(parser.Position())};
       return 0;
@@ -181,7 +181,7 @@ PdfObject CrossReference::ReadTable(std::int64_t offset, Section& section) {
     }
     if (trailer.kind != PdfObject::Kind::Null || !ValidRange(range.first, range.count) ||
         range.count > (file_.Size() - range.start) / kEntrySize) {
-      throw PdfReadFailure::NotUnderstood;
+      throw Damaged();
     }
     section.table.push_back(range);
     at = range.start + range.count * kEntrySize;
@@ -196,33 +196,33 @@ PdfObject CrossReference::ReadStreamTable(std::int64_t offset, StreamTable& tabl
   const PdfObject& size = dictionary.Get("Size");
   if (!dictionary.Get("Type").IsName("XRef") || !length.IsInteger() || !size.IsInteger() || !widths.IsArray() ||
       widths.items.size() != 3) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   int rowSize = 0;
   for (int i = 0; i < 3; ++i) {
     const PdfObject& width = widths.items[i];
-    if (!width.IsInteger() || width.number < 0 || width.number > 8) throw PdfReadFailure::NotUnderstood;
+    if (!width.IsInteger() || width.number < 0 || width.number > 8) throw Damaged();
     table.widths[i] = static_cast<int>(width.number);
     rowSize += table.widths[i];
   }
-  if (rowSize == 0) throw PdfReadFailure::NotUnderstood;
+  if (rowSize == 0) throw Damaged();
   StreamDecoder(file_, object, length.number).DecodeAll(table.rows, kMaxHeldRows - heldRows_);
   heldRows_ += table.rows.size();
 
   std::vector<std::int64_t> bounds{0, size.number};
   const PdfObject& index = dictionary.Get("Index");
   if (index.kind != PdfObject::Kind::Null) {
-    if (!index.IsArray() || index.items.size() % 2 != 0) throw PdfReadFailure::NotUnderstood;
+    if (!index.IsArray() || index.items.size() % 2 != 0) throw Damaged();
     bounds.clear();
     for (const PdfObject& bound : index.items) {
-      if (!bound.IsInteger()) throw PdfReadFailure::NotUnderstood;
+      if (!bound.IsInteger()) throw Damaged();
       bounds.push_back(bound.number);
     }
   }
   const std::int64_t rows = static_cast<std::int64_t>(table.rows.size()) / rowSize;
   std::int64_t row = 0;
   for (std::size_t i = 0; i < bounds.size(); i += 2) {
-    if (!ValidRange(bounds[i], bounds[i + 1]) || bounds[i + 1] > rows - row) throw PdfReadFailure::NotUnderstood;
+    if (!ValidRange(bounds[i], bounds[i + 1]) || bounds[i + 1] > rows - row) throw Damaged();
     table.ranges.push_back({bounds[i], bounds[i + 1], row});
     row += bounds[i + 1];
   }
@@ -235,7 +235,7 @@ void CrossReference::IndexRanges(std::vector<Range>& ranges) {
   std::sort(ranges.begin(), ranges.end(), [](const Range& a, const Range& b) { return a.first < b.first; });
   for (std::size_t i = 0; i < ranges.size(); ++i) {
     // A section that lists an object twice is damaged.
-    if (i > 0 && ranges[i].first < ranges[i - 1].first + ranges[i - 1].count) throw PdfReadFailure::NotUnderstood;
+    if (i > 0 && ranges[i].first < ranges[i - 1].first + ranges[i - 1].count) throw Damaged();
     capacity_ = std::max(capacity_, ranges[i].first + ranges[i].count);
   }
 }
@@ -266,11 +266,11 @@ std::optional<XrefEntry> CrossReference::FindInTable(const std::vector<Range>& t
   if (range == nullptr) return std::nullopt;
   const std::string_view entry = file_.Read(range->start + (number - range->first) * kEntrySize, kEntrySize);
   if (entry.size() < 18 || entry[10] != ' ' || entry[16] != ' ' || (entry[17] != 'n' && entry[17] != 'f')) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   const std::optional<std::int64_t> offset = Digits(entry.substr(0, 10));
   const std::optional<std::int64_t> generation = Digits(entry.substr(11, 5));
-  if (!offset || !generation) throw PdfReadFailure::NotUnderstood;
+  if (!offset || !generation) throw Damaged();
   if (entry[17] == 'f') return XrefEntry{};
   return XrefEntry{XrefEntry::Type::InFile, *offset, *generation};
 }
@@ -285,7 +285,7 @@ std::optional<XrefEntry> CrossReference::FindInStream(const StreamTable& stream,
   const std::uint64_t second = BigEndian(row + stream.widths[0], stream.widths[1]);
   const std::uint64_t third = BigEndian(row + stream.widths[0] + stream.widths[1], stream.widths[2]);
   if (second > static_cast<std::uint64_t>(kMaxObjectNumber) || third > static_cast<std::uint64_t>(kMaxObjectNumber)) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   const auto second64 = static_cast<std::int64_t>(second), third64 = static_cast<std::int64_t>(third);
   if (type == 1) return XrefEntry{XrefEntry::Type::InFile, second64, third64};

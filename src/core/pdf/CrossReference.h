@@ -5,18 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "core/pdf/ObjectIndex.h"
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
 
 namespace folidex::pdf {
-
-// Where the cross-reference data puts one object.
-struct XrefEntry {
-  enum class Type { Free, InFile, InObjectStream };
-  Type type = Type::Free;
-  std::int64_t offset = 0;      // InFile: where the object starts; InObjectStream: the stream's object number
-  std::int64_t generation = 0;  // InFile: its generation; InObjectStream: its index in the stream
-};
 
 // Objects `first` to `first + count - 1` of a cross-reference section.
 struct XrefRange {
@@ -37,16 +30,16 @@ struct XrefStreamTable {
 // following /Prev back through the incremental updates. A /Prev that leads back to a
 // section already read ends the chain. When "startxref" is missing, past the end of the
 // file or leads to no section, the last section at the end of the file is the newest.
-class CrossReference {
+class CrossReference : public ObjectIndex {
  public:
   explicit CrossReference(PdfFile& file);
 
   // The trailer dictionary of the newest section.
-  const PdfObject& Trailer() const { return trailer_; }
+  const PdfObject& Trailer() const override { return trailer_; }
   // The entry the newest section listing object `number` gives it; nothing when no section does.
-  std::optional<XrefEntry> Find(std::int64_t number) const;
-  // How many objects the cross-reference data can address: more pages than this do not fit.
-  std::int64_t ObjectCapacity() const { return capacity_; }
+  std::optional<XrefEntry> Find(std::int64_t number) const override;
+  // How many objects the cross-reference data can address.
+  std::int64_t ObjectCapacity() const override { return capacity_; }
 
  private:
   using Range = XrefRange;

@@ -13,7 +13,7 @@ namespace {
 constexpr std::size_t kAesBlock = 16;
 
 void Check(bool succeeded) {
-  if (!succeeded) throw PdfReadFailure::NotUnderstood;
+  if (!succeeded) throw Damaged("encrypted data that does not decrypt");
 }
 
 // The algorithms, fetched once for the process from a library context that holds OpenSSL's

@@ -9,7 +9,7 @@ namespace folidex::pdf::crypto {
 // The hashes and ciphers that encrypted PDF files use, from OpenSSL's libcrypto. RC4 comes
 // from OpenSSL's legacy provider, loaded into a library context of the reader's own, so
 // that the rest of the process keeps OpenSSL's defaults. Every failure of OpenSSL throws
-// PdfReadFailure::NotUnderstood.
+// Damaged().
 
 enum class Digest { Md5, Sha256, Sha384, Sha512 };
 enum class Cipher { Rc4, Aes128Cbc, Aes256Cbc };

@@ -11,7 +11,6 @@ namespace {
 
 using pdf::ArrayItems;
 using pdf::PdfObject;
-using pdf::PdfReadFailure;
 
 // The pages of the document, from the /Count of its page-tree root when that can be
 // trusted, else by walking the tree; nothing when the count is not to be trusted and
@@ -19,20 +18,21 @@ using pdf::PdfReadFailure;
 std::optional<int> CountFromRoot(pdf::PdfDocument& document, ArrayItems arrays) {
   PdfObject loadedCatalog, loadedPages, loadedKids, loadedCount;
   const PdfObject& catalog = document.Resolve(document.Trailer().Get("Root"), loadedCatalog, arrays);
-  if (!catalog.IsDictionary()) throw PdfReadFailure::NotUnderstood;
+  if (!catalog.IsDictionary()) throw pdf::Damaged();
   const PdfObject& pagesReference = catalog.Get("Pages");
   const PdfObject& pages = document.Resolve(pagesReference, loadedPages, arrays);
-  if (!pages.IsDictionary()) throw PdfReadFailure::NotUnderstood;
+  if (!pages.IsDictionary()) throw pdf::Damaged();
 
   const PdfObject& kids = document.Resolve(pages.Get("Kids"), loadedKids, arrays);
+  // A root without /Kids lost its pages: its /Count says nothing that can be checked.
+  if (!kids.IsArray()) throw pdf::Damaged("no page tree");
   const PdfObject& count = document.Resolve(pages.Get("Count"), loadedCount);
-  if (kids.IsArray() && count.IsInteger() && count.number >= 0 && count.number <= INT_MAX &&
-      count.number <= document.ObjectCapacity()) {
+  if (count.IsInteger() && count.number >= 0 && count.number <= INT_MAX && count.number <= document.ObjectCapacity()) {
     return static_cast<int>(count.number);
   }
   if (arrays == ArrayItems::Skip) return std::nullopt;
   const std::int64_t leaves = pdf::PageTree(document).CountLeaves(pagesReference, kids);
-  if (leaves > INT_MAX) throw PdfReadFailure::OverLimit;
+  if (leaves > INT_MAX) throw pdf::TooLarge(pdf::kTooManyPages);
   return static_cast<int>(leaves);
 }
 
@@ -45,10 +45,8 @@ int CountPagesOf(pdf::PdfDocument& document) {
 
 }  // namespace
 
-FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  const std::variant<int, PdfReadFailure> pages = pdf::ReadDocument<int>(source, cancelled, CountPagesOf);
-  if (const PdfReadFailure* failure = std::get_if<PdfReadFailure>(&pages)) return {-1, *failure};
-  return {std::get<int>(pages), std::nullopt};
+PageCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
+  return PageCount(pdf::ReadDocument<std::int32_t>(source, cancelled, CountPagesOf));
 }
 
 }  // namespace folidex

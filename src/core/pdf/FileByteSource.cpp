@@ -11,6 +11,7 @@ std::size_t FileByteSource::ReadAt(std::int64_t offset, char* buffer, std::size_
   while (done < length) {
     const ssize_t got = pread(fd_, buffer + done, length - done, static_cast<off_t>(offset + done));
     if (got < 0 && errno == EINTR) continue;
+    if (got < 0) error_ = errno;
     if (got <= 0) break;
     done += static_cast<std::size_t>(got);
   }

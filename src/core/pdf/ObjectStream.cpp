@@ -14,7 +14,7 @@ template <typename Parse>
 auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
   for (;;) {
     if (offset < data_.size() || !more_) {
-      if (offset > data_.size()) throw PdfReadFailure::NotUnderstood;
+      if (offset > data_.size()) throw Damaged();
       const std::string_view text = std::string_view(data_).substr(offset);
       try {
         PdfParser parser(text, !more_);
@@ -29,22 +29,24 @@ auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
     // decoding, but no more than that: the object sought is often the last one needed.
     const std::size_t wanted =
         offset + std::max<std::size_t>(4096, 2 * (data_.size() - std::min(offset, data_.size())));
-    if (wanted > kMaxHeld) throw PdfReadFailure::OverLimit;
+    if (wanted > kMaxHeld) throw TooLarge("an object stream over 16 MiB decompressed");
     more_ = decoder_.DecodeUntil(data_, wanted);
   }
 }
 
+// A stream that the end of the file cuts short yields what is left of it: the objects at
+// its start may still be whole, and one cut short does not parse.
 ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length,
                            std::unique_ptr<crypto::StreamDecryptor> decryptor)
-    : file_(file), decoder_(file, stream, length, std::move(decryptor)) {
+    : file_(file), decoder_(file, stream, std::min(length, file.Size() - stream.streamOffset), std::move(decryptor)) {
   const PdfObject& count = stream.value.Get("N");
   const PdfObject& first = stream.value.Get("First");
   if (!count.IsInteger() || !first.IsInteger() || count.number < 0 || first.number < 0) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   // Each head takes at least four bytes ("n o "), so a larger /N cannot be true.
   if (count.number > std::min<std::int64_t>(first.number / 4 + 1, kMaxObjectsInStream)) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   first_ = first.number;
   // The heads are kept as they are read, so their list never outgrows the data.
@@ -53,7 +55,7 @@ ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int
     for (std::int64_t i = 0; i < count.number; ++i) {
       const std::optional<std::int64_t> objectNumber = heads.TakeUnsigned();
       const std::optional<std::int64_t> offset = heads.TakeUnsigned();
-      if (!objectNumber || !offset) throw PdfReadFailure::NotUnderstood;
+      if (!objectNumber || !offset) throw Damaged();
       heads_.emplace_back(*objectNumber, *offset);
     }
     return 0;
@@ -65,12 +67,12 @@ PdfObject ObjectStream::Load(std::int64_t index, std::int64_t number, ArrayItems
   if (index < 0 || at >= heads_.size() || heads_[at].first != number) {
     for (at = 0; at < heads_.size() && heads_[at].first != number; ++at) {
     }
-    if (at == heads_.size()) throw PdfReadFailure::NotUnderstood;
+    if (at == heads_.size()) throw Damaged();
   }
   // Both are from the file: their sum may be beyond any offset.
   const std::int64_t relative = heads_[at].second;
   if (first_ > static_cast<std::int64_t>(kMaxHeld) || relative > static_cast<std::int64_t>(kMaxHeld)) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   return ParseDecoded(static_cast<std::size_t>(first_ + relative),
                       [arrays](PdfParser& parser) { return parser.TakeObject(arrays); });

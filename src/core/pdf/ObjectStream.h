@@ -28,6 +28,9 @@ class ObjectStream {
 
   // Object `number`, expected as the `index`-th of the stream.
   PdfObject Load(std::int64_t index, std::int64_t number, ArrayItems arrays);
+  // How many objects the stream holds, and the number of the `index`-th.
+  std::size_t ObjectCount() const { return heads_.size(); }
+  std::int64_t ObjectNumber(std::size_t index) const { return heads_.at(index).first; }
   // The memory the stream holds.
   std::size_t HeldBytes() const { return data_.size() + heads_.size() * sizeof(heads_[0]); }
 

@@ -7,7 +7,6 @@ namespace folidex {
 namespace {
 
 using pdf::PdfObject;
-using pdf::PdfReadFailure;
 
 // More different sizes than any real document has: each one takes memory.
 constexpr std::size_t kMaxSizes = 4096;
@@ -15,14 +14,14 @@ constexpr std::size_t kMaxSizes = 4096;
 PaperSizeTally TallyPages(pdf::PdfDocument& document) {
   PdfObject loadedCatalog, loadedPages;
   const PdfObject& catalog = document.Resolve(document.Trailer().Get("Root"), loadedCatalog, pdf::ArrayItems::Skip);
-  if (!catalog.IsDictionary()) throw PdfReadFailure::NotUnderstood;
+  if (!catalog.IsDictionary()) throw pdf::Damaged();
   const PdfObject& pagesReference = catalog.Get("Pages");
   const PdfObject& pages = document.Resolve(pagesReference, loadedPages);
-  if (!pages.IsDictionary()) throw PdfReadFailure::NotUnderstood;
+  if (!pages.IsDictionary()) throw pdf::Damaged();
   PaperSizeTally tally;
   pdf::PageTree(document).VisitPageSizes(pagesReference, pages, [&tally](double width, double height) {
     ++tally[PaperSizeOf(width, height)];
-    if (tally.size() > kMaxSizes) throw PdfReadFailure::OverLimit;
+    if (tally.size() > kMaxSizes) throw pdf::TooLarge("more than 4,096 paper sizes");
   });
   return tally;
 }
@@ -30,8 +29,8 @@ PaperSizeTally TallyPages(pdf::PdfDocument& document) {
 }  // namespace
 
 std::optional<PaperSizeTally> ReadPaperSizes(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  std::variant<PaperSizeTally, PdfReadFailure> tally = pdf::ReadDocument<PaperSizeTally>(source, cancelled, TallyPages);
-  if (std::holds_alternative<PdfReadFailure>(tally)) return std::nullopt;
+  std::variant<PaperSizeTally, CountFailure> tally = pdf::ReadDocument<PaperSizeTally>(source, cancelled, TallyPages);
+  if (std::holds_alternative<CountFailure>(tally)) return std::nullopt;
   return std::get<PaperSizeTally>(std::move(tally));
 }
 

@@ -6,7 +6,6 @@
 namespace folidex::pdf {
 namespace {
 
-constexpr int kMaxTreeDepth = 256;
 // The kids that the nodes on one path of the walk may list together: a flat tree of a
 // million pages lists them all in its root.
 constexpr std::size_t kMaxKidsHeld = std::size_t{1} << 21;
@@ -33,10 +32,10 @@ void PageTree::VisitPageSizes(const PdfObject& pagesReference, const PdfObject& 
 }
 
 std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited) {
-  if (depth > kMaxTreeDepth) throw PdfReadFailure::OverLimit;
+  if (depth > kMaxTreeDepth) throw TooLarge(kTreeTooDeep);
   if (!kids.IsArray()) return 0;
   kidsHeld_ += KidsIn(kids);
-  if (kidsHeld_ > kMaxKidsHeld) throw PdfReadFailure::OverLimit;
+  if (kidsHeld_ > kMaxKidsHeld) throw TooLarge("a page tree listing over 2,097,152 kids on one path");
   std::int64_t count = 0;
   for (std::size_t i = 0; i < kids.references.size() && count <= INT_MAX; ++i) {
     count += CountKid(PdfObject::Unpack(kids.references[i]), depth, inherited);
@@ -50,13 +49,20 @@ std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth, const PageBo
 
 std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxes* inherited) {
   const bool indirect = item.kind == PdfObject::Kind::Reference;
-  if (indirect && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
+  if (indirect && --visitsLeft_ < 0) throw TooSlow(kTreeSharedTooOften);
   // Kids are first read for their /Kids entry alone (and their boxes, for their sizes):
   // nearly all are pages, and the rest of a page (its resources, annotations) does not
   // matter here. Only a node is read again with its /Kids, and only that array stays in
   // memory while the walk goes below.
   PdfObject loadedKid;
-  const PdfObject& kid = document_.Resolve(item, loadedKid, inherited ? ArrayItems::PageBoxes : ArrayItems::KidsOnly);
+  const PdfObject* resolved = &item;
+  try {
+    resolved = &document_.Resolve(item, loadedKid, inherited ? ArrayItems::PageBoxes : ArrayItems::KidsOnly);
+  } catch (const CountFailure& failure) {
+    if (unreadableKids_ == UnreadableKid::Fails || failure.kind != CountFailure::Kind::Damaged) throw;
+    return 1;
+  }
+  const PdfObject& kid = *resolved;
   if (!kid.IsDictionary()) return 0;
   std::optional<PageBoxes> boxes;
   if (inherited) boxes = inherited->Below(kid, document_);

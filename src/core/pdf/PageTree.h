@@ -15,13 +15,19 @@ namespace folidex::pdf {
 // other dictionary a page. Kids that lead back to a node on the current path are skipped.
 // A tree deeper than a fixed bound, one that shares its nodes so much that the walk would
 // visit far more objects than the file holds, or one whose nodes on one path list more
-// kids than the reader holds, throws PdfReadFailure::OverLimit: its count is not known.
+// kids than the reader holds, throws TooLarge() or TooSlow(): its count is not known.
 class PageTree {
  public:
   // Takes the width and height in points of one page as it is shown.
   using PageSizeVisitor = std::function<void(double width, double height)>;
 
-  explicit PageTree(PdfDocument& document) : document_(document), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
+  // What a kid stands for whose object is there but cannot be read: a failure of the
+  // count, or a damaged page, as a /Count over the tree still counts it. A kid whose
+  // object is missing is no page.
+  enum class UnreadableKid { Fails, IsAPage };
+
+  explicit PageTree(PdfDocument& document, UnreadableKid unreadableKids = UnreadableKid::Fails)
+      : document_(document), unreadableKids_(unreadableKids), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
 
   // The leaves below the root node `pages` (stopping once past 2^31 - 1).
   std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids);
@@ -36,6 +42,7 @@ class PageTree {
   std::int64_t CountKid(const PdfObject& kid, int depth, const PageBoxes* inherited);
 
   PdfDocument& document_;
+  UnreadableKid unreadableKids_;
   std::int64_t visitsLeft_;
   std::size_t kidsHeld_ = 0;
   std::set<std::pair<std::int64_t, std::int64_t>> path_;

@@ -18,7 +18,7 @@ const PdfObject& PdfDocument::Resolve(const PdfObject& object, PdfObject& loaded
   if (object.kind != PdfObject::Kind::Reference) return object;
   loaded = Load(object.number, object.generation, arrays);
   for (int chain = 1; loaded.kind == PdfObject::Kind::Reference; ++chain) {
-    if (chain == kMaxReferenceChain) throw PdfReadFailure::NotUnderstood;
+    if (chain == kMaxReferenceChain) throw Damaged();
     loaded = Load(loaded.number, loaded.generation, arrays);
   }
   return loaded;
@@ -26,16 +26,16 @@ const PdfObject& PdfDocument::Resolve(const PdfObject& object, PdfObject& loaded
 
 PdfObject PdfDocument::Load(std::int64_t number, std::int64_t generation, ArrayItems arrays) {
   file_.Budget().SpendObject();
-  const std::optional<XrefEntry> entry = xref_.Find(number);
+  const std::optional<XrefEntry> entry = index_.Find(number);
   if (!entry || entry->type == XrefEntry::Type::Free) return PdfObject{};
   if (entry->type == XrefEntry::Type::InObjectStream) {
-    if (generation != 0) throw PdfReadFailure::NotUnderstood;
+    if (generation != 0) throw Damaged();
     return OpenObjectStream(entry->offset).Load(entry->generation, number, arrays);
   }
   // An object that is not where the cross-reference says means damaged data.
   IndirectObject object = file_.ReadObjectAt(entry->offset, arrays);
   if (entry->generation != generation || object.number != number || object.generation != generation) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   return std::move(object.value);
 }
@@ -48,15 +48,15 @@ ObjectStream& PdfDocument::OpenObjectStream(std::int64_t number) {
     return *open->stream;
   }
   // A stream whose /Length lives in itself (or in a stream that needs this one) can never open.
-  if (!objectStreamsOpening_.insert(number).second) throw PdfReadFailure::NotUnderstood;
+  if (!objectStreamsOpening_.insert(number).second) throw Damaged();
 
-  const std::optional<XrefEntry> entry = xref_.Find(number);
-  if (!entry || entry->type != XrefEntry::Type::InFile) throw PdfReadFailure::NotUnderstood;
+  const std::optional<XrefEntry> entry = index_.Find(number);
+  if (!entry || entry->type != XrefEntry::Type::InFile) throw Damaged();
   const IndirectObject object = file_.ReadObjectAt(entry->offset);
   PdfObject loadedLength;
   const PdfObject& length = Resolve(object.value.Get("Length"), loadedLength);
   if (object.number != number || !object.value.Get("Type").IsName("ObjStm") || !length.IsInteger()) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   CloseStreamsOverLimit();
   objectStreams_.push_back(
@@ -72,8 +72,9 @@ std::unique_ptr<crypto::StreamDecryptor> PdfDocument::DecryptorFor(std::int64_t 
   if (!security_) {
     // The encryption dictionary is never inside an object stream, whose data it decrypts.
     if (encrypt.kind == PdfObject::Kind::Reference) {
-      const std::optional<XrefEntry> entry = xref_.Find(encrypt.number);
-      if (!entry || entry->type != XrefEntry::Type::InFile) throw PdfReadFailure::NotUnderstood;
+      const std::optional<XrefEntry> entry = index_.Find(encrypt.number);
+      if (!entry || entry->type != XrefEntry::Type::InFile)
+        throw Encrypted("an encryption dictionary that cannot be read");
     }
     PdfObject loadedEncrypt, loadedId;
     const PdfObject& dictionary = Resolve(encrypt, loadedEncrypt);

@@ -6,8 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "core/pdf/ByteSource.h"
-#include "core/pdf/CrossReference.h"
+#include "core/pdf/ObjectIndex.h"
 #include "core/pdf/ObjectStream.h"
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
@@ -16,17 +15,20 @@
 
 namespace folidex::pdf {
 
-// A PDF file opened through its cross-reference data: objects are read one at a time
-// where the cross-reference puts them, in the file or inside an object stream.
+// A PDF file opened through an index of its objects: objects are read one at a time where
+// the index puts them, in the file or inside an object stream.
 class PdfDocument {
  public:
-  PdfDocument(const ByteSource& source, ReadBudget& budget) : file_(source, budget), xref_(file_) {}
+  PdfDocument(PdfFile& file, const ObjectIndex& index) : file_(file), index_(index) {}
 
-  const PdfObject& Trailer() const { return xref_.Trailer(); }
-  std::int64_t ObjectCapacity() const { return xref_.ObjectCapacity(); }
+  const PdfObject& Trailer() const { return index_.Trailer(); }
+  std::int64_t ObjectCapacity() const { return index_.ObjectCapacity(); }
   // `object` itself when it is no reference; otherwise the object it leads to, loaded into
   // `loaded` (null for a free or unlisted object), keeping or skipping its arrays' items.
   const PdfObject& Resolve(const PdfObject& object, PdfObject& loaded, ArrayItems arrays = ArrayItems::Keep);
+
+  // The object stream that object `number` is, opened (and decrypted) as far as its heads.
+  ObjectStream& OpenObjectStream(std::int64_t number);
 
  private:
   struct OpenStream {
@@ -36,15 +38,14 @@ class PdfDocument {
   };
 
   PdfObject Load(std::int64_t number, std::int64_t generation, ArrayItems arrays);
-  ObjectStream& OpenObjectStream(std::int64_t number);
   // What decrypts the data of stream object `number generation` in an encrypted document;
   // null when the document is not encrypted, or its streams are not.
   std::unique_ptr<crypto::StreamDecryptor> DecryptorFor(std::int64_t number, std::int64_t generation);
   // Closes the least recently used streams while too many are open or they hold too much.
   void CloseStreamsOverLimit();
 
-  PdfFile file_;
-  CrossReference xref_;
+  PdfFile& file_;
+  const ObjectIndex& index_;
   std::vector<OpenStream> objectStreams_;
   std::uint64_t streamUses_ = 0;
   std::set<std::int64_t> objectStreamsOpening_;

@@ -25,8 +25,10 @@ const PdfFile::Block& PdfFile::BlockAt(std::int64_t offset) {
     const std::int64_t start = index * kBlockSize;
     const std::size_t wanted = static_cast<std::size_t>(std::min(kBlockSize, Size() - start));
     block.index = -1;
-    // A file that shrank while it was read is damaged for this count.
-    if (source_.ReadAt(start, block.bytes.get(), wanted) != wanted) throw PdfReadFailure::NotUnderstood;
+    if (source_.ReadAt(start, block.bytes.get(), wanted) != wanted) {
+      if (const int error = source_.ReadError()) throw Unreadable(error);
+      throw Damaged("the file shrank while it was read");
+    }
     block.index = index;
     block.size = wanted;
   }
@@ -36,7 +38,7 @@ const PdfFile::Block& PdfFile::BlockAt(std::int64_t offset) {
 }
 
 std::string_view PdfFile::Read(std::int64_t offset, std::size_t length) {
-  if (offset < 0 || offset > Size()) throw PdfReadFailure::NotUnderstood;
+  if (offset < 0 || offset > Size()) throw Damaged();
   const std::int64_t end = offset + static_cast<std::int64_t>(std::min<std::uint64_t>(length, Size() - offset));
   if (end == offset) return {};
   if (offset / kBlockSize == (end - 1) / kBlockSize) {
@@ -59,7 +61,7 @@ IndirectObject PdfFile::ReadObjectAt(std::int64_t offset, ArrayItems arrays) {
     IndirectObject object;
     const auto number = parser.TakeUnsigned();
     const auto generation = parser.TakeUnsigned();
-    if (!number || !generation || !parser.TakeKeyword("obj")) throw PdfReadFailure::NotUnderstood;
+    if (!number || !generation || !parser.TakeKeyword("obj")) throw Damaged();
     object.number = *number;
     object.generation = *generation;
     object.value = parser.TakeObject(arrays);
@@ -67,6 +69,7 @@ IndirectObject PdfFile::ReadObjectAt(std::int64_t offset, ArrayItems arrays) {
       parser.SkipLineEnd();
       object.streamOffset = offset + static_cast<std::int64_t>(parser.Position());
     }
+    object.end = offset + static_cast<std::int64_t>(parser.Position());
     return object;
   });
 }

@@ -21,6 +21,7 @@ struct IndirectObject {
   std::int64_t generation = 0;
   PdfObject value;
   std::int64_t streamOffset = -1;  // where the stream data starts, when the value has some
+  std::int64_t end = 0;            // where the text parsed ends: after the value, or after "stream"
 };
 
 // Reads a document through a small cache of aligned blocks, so that neighbouring objects
@@ -56,8 +57,8 @@ class PdfFile {
         return result;
       } catch (const NeedMoreText&) {
         budget_.SpendWork(static_cast<std::int64_t>(text.size()));
-        if (complete) throw PdfReadFailure::NotUnderstood;
-        if (window == kMaxWindow) throw PdfReadFailure::OverLimit;
+        if (complete) throw Damaged();
+        if (window == kMaxWindow) throw TooLarge("an object over 16 MiB");
       }
     }
   }

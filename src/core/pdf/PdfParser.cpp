@@ -5,6 +5,7 @@
 #include <limits>
 #include <string>
 
+#include "core/pdf/PdfCharacters.h"
 #include "core/pdf/PdfReadFailure.h"
 
 namespace folidex::pdf {
@@ -15,28 +16,6 @@ constexpr int kMaxNesting = 100;
 // More values in one object than any real document needs for its page tree, and a bound
 // on the memory they take (references in arrays are packed and bounded by the text).
 constexpr std::size_t kMaxValues = std::size_t{1} << 17;
-
-bool IsWhiteSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
-
-bool IsDelimiter(char c) {
-  switch (c) {
-    case '(':
-    case ')':
-    case '<':
-    case '>':
-    case '[':
-    case ']':
-    case '{':
-    case '}':
-    case '/':
-    case '%':
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool IsRegular(char c) { return !IsWhiteSpace(c) && !IsDelimiter(c); }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -123,10 +102,10 @@ std::optional<std::int64_t> PdfParser::TakeUnsigned() {
 }
 
 PdfObject PdfParser::TakeObject(int depth) {
-  if (depth > kMaxNesting) throw PdfReadFailure::NotUnderstood;
-  if (++values_ > kMaxValues) throw PdfReadFailure::OverLimit;
+  if (depth > kMaxNesting) throw Damaged();
+  if (++values_ > kMaxValues) throw TooLarge("an object of over 131,072 values");
   SkipSpace();
-  if (!More()) throw PdfReadFailure::NotUnderstood;
+  if (!More()) throw Damaged();
   switch (Next()) {
     case '/':
       return TakeName();
@@ -140,7 +119,7 @@ PdfObject PdfParser::TakeObject(int depth) {
         return array;
       }
       for (SkipSpace(); More() && Next() != ']'; SkipSpace()) TakeArrayItem(array, depth + 1);
-      if (!More()) throw PdfReadFailure::NotUnderstood;
+      if (!More()) throw Damaged();
       ++pos_;
       return array;
     }
@@ -161,9 +140,9 @@ PdfObject PdfParser::TakeObject(int depth) {
         dictionary.keys.push_back(std::move(key));
         dictionary.items.push_back(TakeObject(depth + 1));
       }
-      if (!More() || Next() != '>') throw PdfReadFailure::NotUnderstood;
+      if (!More() || Next() != '>') throw Damaged();
       ++pos_;
-      if (!More() || Next() != '>') throw PdfReadFailure::NotUnderstood;
+      if (!More() || Next() != '>') throw Damaged();
       ++pos_;
       return dictionary;
     }
@@ -188,7 +167,7 @@ void PdfParser::TakeArrayItem(PdfObject& array, int depth) {
   }
   --values_;
   if (item.number > PdfObject::kMaxNumber || item.generation > PdfObject::kMaxGeneration) {
-    throw PdfReadFailure::NotUnderstood;
+    throw Damaged();
   }
   array.references.push_back(PdfObject::Pack(item.number, item.generation));
 }
@@ -221,7 +200,7 @@ PdfObject PdfParser::TakeNumberOrReference(std::string_view token) {
       (point == 0 || IsDigits(digits.substr(0, point)))) {
     return TakeReal(token);
   }
-  throw PdfReadFailure::NotUnderstood;
+  throw Damaged();
 }
 
 PdfObject PdfParser::TakeReal(std::string_view token) {
@@ -289,7 +268,7 @@ void PdfParser::SkipArrayItems(int depth) {
   }();
   for (int open = 1;;) {
     while (pos_ < text_.size() && !kCloserLook[static_cast<unsigned char>(text_[pos_])]) ++pos_;
-    if (!More()) throw PdfReadFailure::NotUnderstood;
+    if (!More()) throw Damaged();
     switch (Next()) {
       case '(':
         SkipLiteralString();
@@ -310,7 +289,7 @@ void PdfParser::SkipArrayItems(int depth) {
         }
         break;
       case '[':
-        if (depth + ++open > kMaxNesting) throw PdfReadFailure::NotUnderstood;
+        if (depth + ++open > kMaxNesting) throw Damaged();
         ++pos_;
         break;
       case ']':
@@ -318,10 +297,10 @@ void PdfParser::SkipArrayItems(int depth) {
         if (--open == 0) return;
         break;
       case ')':
-        throw PdfReadFailure::NotUnderstood;
+        throw Damaged();
       default:
         if (const std::string_view word = TakeRegularRun(); word != "true" && word != "false" && word != "null") {
-          throw PdfReadFailure::NotUnderstood;
+          throw Damaged();
         }
         break;
     }
@@ -350,7 +329,7 @@ PdfObject PdfParser::TakeLiteralString() {
     }
     bytes += c;
   }
-  throw PdfReadFailure::NotUnderstood;
+  throw Damaged();
 }
 
 void PdfParser::TakeEscape(std::string& bytes) {
@@ -413,7 +392,7 @@ PdfObject PdfParser::TakeHexString() {
       high = -1;
     }
   }
-  throw PdfReadFailure::NotUnderstood;
+  throw Damaged();
 }
 
 void PdfParser::SkipLiteralString() {
@@ -429,7 +408,7 @@ void PdfParser::SkipLiteralString() {
       return;
     }
   }
-  throw PdfReadFailure::NotUnderstood;
+  throw Damaged();
 }
 
 void PdfParser::SkipHexString() {
@@ -440,7 +419,7 @@ void PdfParser::SkipHexString() {
     }
     ++pos_;
   }
-  throw PdfReadFailure::NotUnderstood;
+  throw Damaged();
 }
 
 }  // namespace folidex::pdf

@@ -25,8 +25,7 @@ enum class ArrayItems { Keep, Skip, KidsOnly, PageBoxes };
 
 // Reads PDF tokens and objects from a window of a file. Nesting and the number of values
 // are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
-// PdfReadFailure::NotUnderstood on malformed text, PdfReadFailure::OverLimit on an object
-// with more values than the bound.
+// Damaged() on malformed text, TooLarge() on an object with more values than the bound.
 class PdfParser {
  public:
   // `complete` says that `text` runs to the end of the file.

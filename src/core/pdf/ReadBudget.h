@@ -29,16 +29,16 @@ class ReadBudget {
         cancelled_(cancelled) {}
 
   void SpendWork(std::int64_t bytes) {
-    if (cancelled_ != nullptr && cancelled_->load(std::memory_order_relaxed)) throw PdfReadFailure::Cancelled;
+    if (cancelled_ != nullptr && cancelled_->load(std::memory_order_relaxed)) throw Cancelled();
     workLeft_ -= bytes;
-    if (workLeft_ < 0) throw PdfReadFailure::OverLimit;
+    if (workLeft_ < 0) throw TooSlow(kMoreWorkThanItsSize);
   }
   void SpendObject() { SpendWork(kWorkPerObject); }
 
   // Decompressed data is also data to parse: it adds to the work allowed.
   void SpendInflated(std::int64_t bytes) {
     inflatedLeft_ -= bytes;
-    if (inflatedLeft_ < 0) throw PdfReadFailure::OverLimit;
+    if (inflatedLeft_ < 0) throw TooLarge("more decompressed data than a file of its size yields");
     workLeft_ += kWorkPerByte * bytes;
   }
 

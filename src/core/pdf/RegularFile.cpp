@@ -6,6 +6,8 @@
 
 #include <cerrno>
 
+#include "core/pdf/PdfReadFailure.h"
+
 namespace folidex {
 
 RegularFile::RegularFile(const std::string& path) {
@@ -15,9 +17,14 @@ RegularFile::RegularFile(const std::string& path) {
   constexpr int kFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
   int fd = open(path.c_str(), kFlags | O_NOATIME);
   if (fd < 0 && errno == EPERM) fd = open(path.c_str(), kFlags);
-  if (fd < 0) return;
+  if (fd < 0) {
+    error_ = errno;
+    return;
+  }
   struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  const bool statted = fstat(fd, &info) == 0;
+  if (!statted || !S_ISREG(info.st_mode)) {
+    error_ = !statted ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
     close(fd);
     return;
   }
@@ -27,6 +34,11 @@ RegularFile::RegularFile(const std::string& path) {
 
 RegularFile::~RegularFile() {
   if (fd_ >= 0) close(fd_);
+}
+
+CountFailure RegularFile::OpenFailure() const {
+  if (error_ == 0) return pdf::Unsupported("not a regular file");
+  return pdf::Unreadable(error_);
 }
 
 int RegularFile::Release() {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/pdf/PageCount.h"
+
 namespace folidex {
 
 // An open, read-only descriptor of a regular file, closed on destruction. Anything else
@@ -19,10 +21,13 @@ class RegularFile {
   // Hands the descriptor over to the caller, who then closes it.
   int Release();
   long long Size() const { return size_; }
+  // Why the file is not open: the system's error, or a file that is no regular file.
+  CountFailure OpenFailure() const;
 
  private:
   int fd_ = -1;
   long long size_ = 0;
+  int error_ = 0;  // the system's error number; 0 for a file refused as no regular file
 };
 
 }  // namespace folidex

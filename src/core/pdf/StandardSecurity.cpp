@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <deque>
 #include <mutex>
-#include <optional>
 #include <unordered_map>
+#include <variant>
 
 #include "core/pdf/PdfReadFailure.h"
 
@@ -20,19 +20,21 @@ constexpr char kPadding[] =
     "\x2E\x2E\x00\xB6\xD0\x68\x3E\x80\x2F\x0C\xA9\xFE\x64\x53\x69\x7A";
 constexpr std::string_view kEmptyPasswordPadded(kPadding, 32);
 
-[[noreturn]] void Unreadable() { throw PdfReadFailure::NotUnderstood; }
+[[noreturn]] void CannotDecrypt(const char* why) { throw Encrypted(why); }
+constexpr const char* kDictionaryUnreadable = "an encryption dictionary that cannot be read";
+constexpr const char* kUnknownMethod = "a way of encrypting the reader does not know";
 
 // A string entry of at least `size` bytes, cut to that size.
 std::string_view StringEntry(const PdfObject& dictionary, std::string_view key, std::size_t size) {
   const PdfObject& entry = dictionary.Get(key);
-  if (!entry.IsString() || entry.text.size() < size) Unreadable();
+  if (!entry.IsString() || entry.text.size() < size) CannotDecrypt(kDictionaryUnreadable);
   return std::string_view(entry.text).substr(0, size);
 }
 
 std::int64_t IntegerEntry(const PdfObject& dictionary, std::string_view key, std::int64_t fallback) {
   const PdfObject& entry = dictionary.Get(key);
   if (entry.kind == PdfObject::Kind::Null) return fallback;
-  if (!entry.IsInteger()) Unreadable();
+  if (!entry.IsInteger()) CannotDecrypt(kDictionaryUnreadable);
   return entry.number;
 }
 
@@ -116,7 +118,7 @@ std::string RevisionSixKey(const PdfObject& encrypt, std::int64_t revision) {
   std::string fileKey =
       crypto::Decrypt(Cipher::Aes256Cbc, intermediate, std::string(16, '\0'), StringEntry(encrypt, "UE", 32));
   if (!OpensPermissions(encrypt, fileKey) && PasswordHash(revision, user.substr(32, 8)) != user.substr(0, 32)) {
-    Unreadable();
+    CannotDecrypt(kNeedsPassword);
   }
   return fileKey;
 }
@@ -141,22 +143,23 @@ std::string KeyInputs(const PdfObject& encrypt, std::string_view fileId) {
 // dictionary's are not kept.
 class RecentKeys {
  public:
-  // The key computed from `inputs` by `compute`, which throws PdfReadFailure::NotUnderstood
-  // when the empty password opens nothing.
+  // The key computed from `inputs` by `compute`, which throws Encrypted() when the empty
+  // password opens nothing; the same failure again for the same inputs.
   template <typename Compute>
   std::string Find(const std::string& inputs, Compute compute) {
     {
       const std::lock_guard<std::mutex> lock(mutex_);
       if (const auto known = keys_.find(inputs); known != keys_.end()) {
-        if (!known->second) Unreadable();
-        return *known->second;
+        if (const CountFailure* failure = std::get_if<CountFailure>(&known->second)) throw *failure;
+        return std::get<std::string>(known->second);
       }
     }
-    std::optional<std::string> key;
+    std::variant<std::string, CountFailure> key;
     try {
       key = compute();
-    } catch (const PdfReadFailure failure) {
-      if (failure != PdfReadFailure::NotUnderstood) throw;
+    } catch (const CountFailure& failure) {
+      if (failure.kind != CountFailure::Kind::Encrypted) throw;
+      key = failure;
     }
     if (inputs.size() <= kLongestInputs) {
       const std::lock_guard<std::mutex> lock(mutex_);
@@ -166,15 +169,15 @@ class RecentKeys {
         order_.pop_front();
       }
     }
-    if (!key) Unreadable();
-    return *key;
+    if (const CountFailure* failure = std::get_if<CountFailure>(&key)) throw *failure;
+    return std::get<std::string>(key);
   }
 
  private:
   static constexpr std::size_t kKept = 4096;
   static constexpr std::size_t kLongestInputs = 1024;
   std::mutex mutex_;
-  std::unordered_map<std::string, std::optional<std::string>> keys_;
+  std::unordered_map<std::string, std::variant<std::string, CountFailure>> keys_;
   std::deque<std::string> order_;  // oldest first
 };
 
@@ -186,7 +189,8 @@ RecentKeys& KnownKeys() {
 }  // namespace
 
 StandardSecurity::StandardSecurity(const PdfObject& encrypt, std::string_view fileId) {
-  if (!encrypt.IsDictionary() || !encrypt.Get("Filter").IsName("Standard")) Unreadable();
+  if (!encrypt.IsDictionary()) CannotDecrypt(kDictionaryUnreadable);
+  if (!encrypt.Get("Filter").IsName("Standard")) CannotDecrypt("a security handler other than the standard one");
   const std::int64_t version = IntegerEntry(encrypt, "V", 0);
   const std::int64_t revision = IntegerEntry(encrypt, "R", 0);
 
@@ -197,7 +201,7 @@ StandardSecurity::StandardSecurity(const PdfObject& encrypt, std::string_view fi
     if (filterName.kind == PdfObject::Kind::Null || filterName.IsName("Identity")) {
       streams_ = Method::Identity;
     } else {
-      if (filterName.kind != PdfObject::Kind::Name) Unreadable();
+      if (filterName.kind != PdfObject::Kind::Name) CannotDecrypt(kDictionaryUnreadable);
       const PdfObject& method = encrypt.Get("CF").Get(filterName.text).Get("CFM");
       if (method.IsName("V2")) {
         streams_ = Method::Rc4;
@@ -206,26 +210,30 @@ StandardSecurity::StandardSecurity(const PdfObject& encrypt, std::string_view fi
       } else if (method.IsName("AESV3")) {
         streams_ = Method::Aes256;
       } else {
-        Unreadable();  // /None (the application decrypts) or a method this reader does not know
+        CannotDecrypt(kUnknownMethod);  // /None (the application decrypts) or a method this reader does not know
       }
     }
   } else if (version != 1 && version != 2) {
-    Unreadable();
+    CannotDecrypt(kUnknownMethod);
   }
   // Nothing to decrypt needs no key: the password is not checked either.
   if (streams_ == Method::Identity) return;
 
   if (version == 5) {
-    if ((revision != 5 && revision != 6) || streams_ != Method::Aes256) Unreadable();
+    if ((revision != 5 && revision != 6) || streams_ != Method::Aes256) CannotDecrypt(kUnknownMethod);
     fileKey_ = KnownKeys().Find(KeyInputs(encrypt, fileId), [&] { return RevisionSixKey(encrypt, revision); });
     return;
   }
-  if (revision < 2 || revision > 4 || streams_ == Method::Aes256) Unreadable();
+  if (revision < 2 || revision > 4 || streams_ == Method::Aes256) CannotDecrypt(kUnknownMethod);
   const std::int64_t bits = version == 1 ? 40 : IntegerEntry(encrypt, "Length", version == 4 ? 128 : 40);
-  if (bits < 40 || bits > 128 || bits % 8 != 0 || (streams_ == Method::Aes128 && bits != 128)) Unreadable();
+  if (bits < 40 || bits > 128 || bits % 8 != 0 || (streams_ == Method::Aes128 && bits != 128)) {
+    CannotDecrypt(kUnknownMethod);
+  }
   fileKey_ = KnownKeys().Find(KeyInputs(encrypt, fileId), [&] {
     std::string key = RevisionFourKey(encrypt, fileId, revision, static_cast<std::size_t>(bits / 8));
-    if (!OpensRevisionFour(key, StringEntry(encrypt, "U", revision == 2 ? 32 : 16), fileId, revision)) Unreadable();
+    if (!OpensRevisionFour(key, StringEntry(encrypt, "U", revision == 2 ? 32 : 16), fileId, revision)) {
+      CannotDecrypt(kNeedsPassword);
+    }
     return key;
   });
 }

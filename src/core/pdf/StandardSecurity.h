@@ -18,8 +18,8 @@ namespace folidex::pdf {
 class StandardSecurity {
  public:
   // `encrypt` is the encryption dictionary, `fileId` the first string of the trailer's /ID
-  // (empty without one). Throws PdfReadFailure::NotUnderstood for another handler, a
-  // revision or crypt filter it does not know, or a user password that is not empty.
+  // (empty without one). Throws Encrypted() for another handler, a revision or crypt
+  // filter it does not know, or a user password that is not empty ("needs a password").
   StandardSecurity(const PdfObject& encrypt, std::string_view fileId);
 
   // What decrypts the data of the stream in object `number generation`; null when streams

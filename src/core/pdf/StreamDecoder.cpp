@@ -25,7 +25,8 @@ int Paeth(int left, int up, int upLeft) {
 // for its parameters.
 const PdfObject& Single(const PdfObject& entry) {
   if (!entry.IsArray()) return entry;
-  if (entry.items.size() > 1 || !entry.references.empty()) throw PdfReadFailure::NotUnderstood;
+  if (entry.items.size() > 1) throw Unsupported("chains of filters");
+  if (!entry.references.empty()) throw Damaged();
   static const PdfObject kNull;
   return entry.items.empty() ? kNull : entry.items.front();
 }
@@ -33,13 +34,13 @@ const PdfObject& Single(const PdfObject& entry) {
 // Checks that "endstream" follows data of `length` bytes from `start`, unless the file
 // ends inside that keyword: then it was cut short just after complete data.
 void CheckStreamEnd(PdfFile& file, std::int64_t start, std::int64_t length) {
-  if (start < 0 || length < 0 || length > file.Size() - start) throw PdfReadFailure::NotUnderstood;
+  if (start < 0 || length < 0 || length > file.Size() - start) throw Damaged();
   constexpr std::string_view kEnd = "endstream";
   std::string_view rest = file.Read(start + length, 32);
   const bool atFileEnd = start + length + static_cast<std::int64_t>(rest.size()) == file.Size();
   rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n\f"), rest.size()));
   const bool cutInEnd = rest.size() < kEnd.size() && kEnd.starts_with(rest) && atFileEnd;
-  if (!rest.starts_with(kEnd) && !cutInEnd) throw PdfReadFailure::NotUnderstood;
+  if (!rest.starts_with(kEnd) && !cutInEnd) throw Damaged();
 }
 
 }  // namespace
@@ -56,7 +57,7 @@ struct StreamDecoder::Inflater {
   std::unique_ptr<char[]> output = std::make_unique_for_overwrite<char[]>(kChunk);
 
   Inflater() {
-    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw PdfReadFailure::NotUnderstood;
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw Damaged();
   }
   ~Inflater() { inflateEnd(&stream); }
 };
@@ -78,10 +79,10 @@ struct StreamDecoder::Predictor {
     const std::int64_t columns = value("Columns", 1), colors = value("Colors", 1), bits = value("BitsPerComponent", 8);
     if (columns < 1 || colors < 1 || colors > 32 || (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16) ||
         columns > (std::int64_t{1} << 24)) {
-      throw PdfReadFailure::NotUnderstood;
+      throw Damaged();
     }
     const std::int64_t bytes = (columns * colors * bits + 7) / 8;
-    if (bytes > kMaxRowSize) throw PdfReadFailure::OverLimit;
+    if (bytes > kMaxRowSize) throw TooLarge("predictor rows over 1 MiB");
     rowSize = static_cast<std::size_t>(bytes);
     step = static_cast<std::size_t>(std::max<std::int64_t>(1, colors * bits / 8));
   }
@@ -122,7 +123,7 @@ struct StreamDecoder::Predictor {
       case 4:
         return undo([&](std::size_t i) { return Paeth(left(i), above[i], upLeft(i)); });
       default:
-        throw PdfReadFailure::NotUnderstood;
+        throw Damaged();
     }
   }
 };
@@ -131,19 +132,23 @@ StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::i
                              std::unique_ptr<crypto::StreamDecryptor> decryptor)
     : file_(file), inputAt_(stream.streamOffset), decryptor_(std::move(decryptor)) {
   const PdfObject& dictionary = stream.value;
-  if (dictionary.Get("F").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;  // external data
+  if (dictionary.Get("F").kind != PdfObject::Kind::Null) throw Unsupported("stream data in another file");
   CheckStreamEnd(file, stream.streamOffset, length);
   inputEnd_ = stream.streamOffset + length;  // within the file: checked just above
   const PdfObject& filter = Single(dictionary.Get("Filter"));
   if (filter.kind == PdfObject::Kind::Null) return;
-  if (!filter.IsName("FlateDecode") && !filter.IsName("Fl")) throw PdfReadFailure::NotUnderstood;
+  if (!filter.IsName("FlateDecode") && !filter.IsName("Fl")) {
+    if (filter.kind == PdfObject::Kind::Name) throw Unsupported("the filter " + filter.text);
+    throw Damaged();
+  }
 
   const PdfObject& parameters = Single(dictionary.Get("DecodeParms"));
   if (parameters.kind != PdfObject::Kind::Null) {
-    if (!parameters.IsDictionary()) throw PdfReadFailure::NotUnderstood;
+    if (!parameters.IsDictionary()) throw Damaged();
     const PdfObject& predictor = parameters.Get("Predictor");
     if (predictor.kind != PdfObject::Kind::Null && !(predictor.IsInteger() && predictor.number == 1)) {
-      if (!predictor.IsInteger() || predictor.number < 10 || predictor.number > 15) throw PdfReadFailure::NotUnderstood;
+      if (predictor.IsInteger() && predictor.number == 2) throw Unsupported("the TIFF predictor");
+      if (!predictor.IsInteger() || predictor.number < 10 || predictor.number > 15) throw Damaged();
       predictor_ = std::make_unique<Predictor>(parameters);
     }
   }
@@ -183,7 +188,7 @@ std::string_view StreamDecoder::TakeZlibHeader(std::string_view data) {
     const unsigned method = static_cast<unsigned char>(header[0]), flags = static_cast<unsigned char>(header[1]);
     const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
     const bool presetDictionary = (flags & 0x20) != 0;
-    if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
+    if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw Damaged();
   }
   return data.substr(taken);
 }
@@ -221,7 +226,7 @@ void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
       ended_ = true;
       break;
     }
-    if (status != Z_OK && status != Z_BUF_ERROR) throw PdfReadFailure::NotUnderstood;
+    if (status != Z_OK && status != Z_BUF_ERROR) throw Damaged();
   }
 }
 
@@ -239,10 +244,11 @@ bool StreamDecoder::DecodeUntil(std::string& out, std::size_t wanted) {
 }
 
 void StreamDecoder::DecodeAll(std::string& out, std::size_t limit) {
-  while (DecodeUntil(out, out.size() + kChunk)) {
-    if (out.size() > limit) throw PdfReadFailure::OverLimit;
-  }
-  if (out.size() > limit) throw PdfReadFailure::OverLimit;
+  const auto checkLimit = [&out, limit] {
+    if (out.size() > limit) throw TooLarge("cross-reference streams over 16 MiB decompressed");
+  };
+  while (DecodeUntil(out, out.size() + kChunk)) checkLimit();
+  checkLimit();
 }
 
 }  // namespace folidex::pdf

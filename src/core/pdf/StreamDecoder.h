@@ -13,9 +13,8 @@ namespace folidex::pdf {
 // Decodes the data of one stream a piece at a time, reading it from the file as it goes,
 // so that only as much is inflated as the caller needs: decrypted when a decryptor is
 // given, then no filter, or Flate with an optional PNG predictor. Every decoded byte is
-// charged to the file's budget. Any other
-// filter or predictor throws PdfReadFailure::NotUnderstood, and so does data of `length`
-// bytes that is not followed by "endstream".
+// charged to the file's budget. Any other filter or predictor throws Unsupported(), and
+// data of `length` bytes that is not followed by "endstream" throws Damaged().
 class StreamDecoder {
  public:
   StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length,

@@ -12,4 +12,8 @@ namespace folidex::pdf {
 // by a few bytes does.
 std::optional<std::size_t> FindLastXrefSection(std::string_view text);
 
+// The start of the object header "number generation obj" whose keyword starts at `obj`,
+// read backwards; nothing when no such header ends there.
+std::optional<std::size_t> ObjectHeaderBefore(std::string_view text, std::size_t obj);
+
 }  // namespace folidex::pdf

@@ -45,6 +45,35 @@ std::string FormatModifiedDate(LocalTime time) {
 
 std::string FormatPages(const PageCount& pages) { return pages.Counted() ? std::to_string(pages.Pages()) : "Error"; }
 
+std::string FormatFailureReason(const PageCount& pages) {
+  const CountFailure* failure = pages.Failure();
+  if (failure == nullptr) return {};
+  const auto kind = [failure]() -> std::string_view {
+    switch (failure->kind) {
+      case CountFailure::Kind::NotPdf:
+        return "Not a PDF file";
+      case CountFailure::Kind::Empty:
+        return "Empty file";
+      case CountFailure::Kind::Damaged:
+        return "Damaged";
+      case CountFailure::Kind::Encrypted:
+        return "Encrypted";
+      case CountFailure::Kind::Unsupported:
+        return "Unsupported";
+      case CountFailure::Kind::TooLarge:
+        return "Too large";
+      case CountFailure::Kind::TooSlow:
+        return "Too slow";
+      case CountFailure::Kind::Unreadable:
+        return "Unreadable";
+      case CountFailure::Kind::Cancelled:
+        return "Cancelled";
+    }
+    return "Error";
+  }();
+  return failure->detail.empty() ? std::string(kind) : std::string(kind) + ": " + failure->detail;
+}
+
 std::string CellText(const FoundFile& file, Column column) {
   switch (column) {
     case kFileName:

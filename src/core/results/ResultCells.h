@@ -39,6 +39,11 @@ std::string FormatModifiedDate(LocalTime time);
 // Plain digits, or "Error" for a file that could not be counted.
 std::string FormatPages(const PageCount& pages);
 
+// Why a file could not be counted, as the tip of its "Error" cell, the properties window
+// and the command line's reasons show it: its kind, then what exactly ("Damaged: no
+// catalog"); empty for a counted file.
+std::string FormatFailureReason(const PageCount& pages);
+
 // The text a file shows in one column. Every text of a result row is made here.
 std::string CellText(const FoundFile& file, Column column);
 

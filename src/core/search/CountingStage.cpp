@@ -44,9 +44,9 @@ void CountingStage::Post(WalkEvent event) {
   if (workers_.empty()) {
     if (isFile) {
       FoundFile& file = std::get<FoundFile>(event);
-      const int pages = countPages_(file.facts.fullPath);
+      PageCount pages = countPages_(file.facts.fullPath);
       if (CutByCancel(pages)) return;
-      file.pages = PageCount::FromCounter(pages);
+      file.pages = std::move(pages);
     }
     sink_(std::move(event));
     return;
@@ -111,16 +111,16 @@ void CountingStage::CountNext(std::unique_lock<std::mutex>& lock) {
     FoundFile& file = std::get<FoundFile>(job->event);
     const std::string path = file.facts.fullPath;
     lock.unlock();
-    const int pages = countPages_(path);
+    PageCount pages = countPages_(path);
     lock.lock();
-    file.pages = PageCount::FromCounter(pages);
     job->skipped = CutByCancel(pages);
+    file.pages = std::move(pages);
   }
   job->counted = true;
 }
 
-bool CountingStage::CutByCancel(int pages) const {
-  return pages < 0 && cancelRequested_.load(std::memory_order_relaxed);
+bool CountingStage::CutByCancel(const PageCount& pages) const {
+  return !pages.Counted() && cancelRequested_.load(std::memory_order_relaxed);
 }
 
 void CountingStage::Work() {

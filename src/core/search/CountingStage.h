@@ -13,8 +13,8 @@
 
 namespace folidex {
 
-// A full path in, a page count or a negative value out.
-using PageCountFunction = std::function<int(const std::string& path)>;
+// A full path in, its pages or why they could not be counted out.
+using PageCountFunction = std::function<PageCount(const std::string& path)>;
 
 // Counts the pages of the files a walk lists on a pool of threads and hands every event
 // on to the sink in walk order, on the walk's own thread. `jobs` threads count: the walk's
@@ -51,7 +51,7 @@ class CountingStage {
   void Work();
   // True for a failed count when the search was cancelled: the count was stopped, not the
   // file found unreadable, so the file is left out like those whose count never started.
-  bool CutByCancel(int pages) const;
+  bool CutByCancel(const PageCount& pages) const;
 
   WalkEventSink sink_;
   PageCountFunction countPages_;

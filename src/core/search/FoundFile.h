@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/pdf/PageCount.h"
 #include "core/search/FileFacts.h"
-#include "core/search/PageCount.h"
 
 namespace folidex {
 

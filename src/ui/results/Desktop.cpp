@@ -41,7 +41,7 @@ void FreedesktopDesktop::ShowContainingFolder(const QString& path) {
   CallFileManager("ShowItems", path, [folder] { QDesktopServices::openUrl(QUrl::fromLocalFile(folder)); });
 }
 
-void FreedesktopDesktop::ShowFileProperties(const QString& path, const QString& pages, QWidget* owner) {
+void FreedesktopDesktop::ShowFileProperties(const QString& path, const PageCount& pages, QWidget* owner) {
   // The owner may be gone by the time the file manager has declined.
   CallFileManager("ShowItemProperties", path, [path, pages, owner = QPointer<QWidget>(owner)] {
     auto* window = new FilePropertiesDialog(path, pages, owner);

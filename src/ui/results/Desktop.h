@@ -3,6 +3,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "core/pdf/PageCount.h"
+
 namespace folidex {
 
 // What the desktop does with a listed file. None of it waits for the program or window
@@ -15,8 +17,8 @@ class Desktop {
   virtual void OpenFile(const QString& path) = 0;
   // Opens the folder that holds the file, with the file selected where the file manager can.
   virtual void ShowContainingFolder(const QString& path) = 0;
-  // Shows the file's properties; `pages` is its Pages cell, for our own properties window.
-  virtual void ShowFileProperties(const QString& path, const QString& pages, QWidget* owner) = 0;
+  // Shows the file's properties; `pages` is its page count, for our own properties window.
+  virtual void ShowFileProperties(const QString& path, const PageCount& pages, QWidget* owner) = 0;
 };
 
 // The freedesktop.org services: QDesktopServices for opening, and the file manager's
@@ -26,7 +28,7 @@ class FreedesktopDesktop : public Desktop {
  public:
   void OpenFile(const QString& path) override;
   void ShowContainingFolder(const QString& path) override;
-  void ShowFileProperties(const QString& path, const QString& pages, QWidget* owner) override;
+  void ShowFileProperties(const QString& path, const PageCount& pages, QWidget* owner) override;
 };
 
 }  // namespace folidex

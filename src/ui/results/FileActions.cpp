@@ -26,8 +26,7 @@ void FileActions::mnuFileShowContainingFolder_Click() {
 
 void FileActions::mnuFileProperties_Click() {
   if (const FoundFile* file = CursorFile())
-    desktop_->ShowFileProperties(QString::fromStdString(file->facts.fullPath),
-                                 QString::fromStdString(FormatPages(file->pages)), grid_.window());
+    desktop_->ShowFileProperties(QString::fromStdString(file->facts.fullPath), file->pages, grid_.window());
 }
 
 void FileActions::mnuFileDelete_Click() {

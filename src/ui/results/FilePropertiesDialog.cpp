@@ -64,7 +64,7 @@ QLabel* Value(const QString& text, bool wrap = false) {
 
 }  // namespace
 
-FilePropertiesDialog::FilePropertiesDialog(const QString& path, const QString& pages, QWidget* parent)
+FilePropertiesDialog::FilePropertiesDialog(const QString& path, const PageCount& pages, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   const QFileInfo file(path);
   setObjectName("dlgFileProperties");
@@ -78,7 +78,8 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const QString& p
   facts->addRow("Accessed:", Value(TimeText(file.lastRead())));
   facts->addRow("Permissions:", Value(PermissionText(file)));
   facts->addRow("Owner:", Value(file.exists() ? file.owner() : kUnknown));
-  facts->addRow("Pages:", Value(pages));
+  facts->addRow("Pages:", Value(QString::fromStdString(FormatPages(pages))));
+  if (!pages.Counted()) facts->addRow("Reason:", Value(QString::fromStdString(FormatFailureReason(pages)), true));
   facts->addRow("Paper sizes:", Value(PaperSizesText(path)));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

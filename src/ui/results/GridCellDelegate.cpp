@@ -46,13 +46,16 @@ bool GridCellDelegate::TextIsCut(const QStyleOptionViewItem& option, const QMode
 bool GridCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
                                  const QModelIndex& index) {
   if (event->type() != QEvent::ToolTip) return QStyledItemDelegate::helpEvent(event, view, option, index);
-  if (!index.isValid() || !TextIsCut(option, index)) {
+  // A cell's own tip, else its whole text when the cell cuts it.
+  const QString tip = index.isValid() ? index.data(Qt::ToolTipRole).toString() : QString();
+  if (!index.isValid() || (tip.isEmpty() && !TextIsCut(option, index))) {
     QToolTip::hideText();
     return true;
   }
-  // Rich text that shows the text exactly as it is: a name is never read as markup.
-  const QString text = index.data(Qt::DisplayRole).toString();
-  QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap), view->viewport(),
+  // Rich text that shows the text exactly as it is, on one line (its spaces do not break):
+  // a name is never read as markup.
+  const QString text = tip.isEmpty() ? index.data(Qt::DisplayRole).toString() : tip;
+  QToolTip::showText(event->globalPos(), Qt::convertFromPlainText(text, Qt::WhiteSpacePre), view->viewport(),
                      option.rect);
   return true;
 }

@@ -10,7 +10,8 @@ namespace folidex {
 // selected rows, the plain background only when no background picture shows through,
 // and the grid lines of the chosen style. A text never wraps: one too wide for its cell
 // is cut short with "…", a location in its middle (its end tells folders apart) and any
-// other text at its end, and hovering the cell shows the whole text.
+// other text at its end, and hovering the cell shows the whole text. A cell with a tip of
+// its own (why an "Error" cell has no count) shows that tip instead.
 class GridCellDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;

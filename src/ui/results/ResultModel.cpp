@@ -126,6 +126,9 @@ QVariant ResultModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return QString::fromStdString(CellText(table_.Row(row).file, column));
+    case Qt::ToolTipRole:
+      if (column == kPages) return QString::fromStdString(FormatFailureReason(table_.Row(row).file.pages));
+      return {};
     case Qt::DecorationRole:
       if (column == kFileName) return icons_[row];
       return {};

@@ -4,20 +4,22 @@
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
+#include "support/PageCounts.h"
 #include "support/StreamPdf.h"
 #include "support/TestPdf.h"
 
 namespace folidex {
 namespace {
 
-using pdf::PdfReadFailure;
+using Kind = CountFailure::Kind;
 using test::Deflated;
 using test::DeflatedZeros;
+using test::FailureKind;
 using test::MakePdf;
 using test::PdfBuilder;
 using test::StreamPdf;
 
-FastCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
+PageCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
 
 // A catalog (1), a page-tree root (2) with `pages` page objects (3, 4, ...) and `count` as its /Count.
 std::map<int, std::string> SmallTree(int pages, const std::string& count) {
@@ -60,17 +62,17 @@ std::string AppendUpdate(const std::string& pdf, const std::map<int, std::string
 }
 
 TEST(FastPageCounter, ReadsEachFormOfCrossReference) {
-  EXPECT_EQ(Count(MakePdf(12)).pages, 12);
-  EXPECT_EQ(Count(MakePdf(300, 5)).pages, 300);
+  EXPECT_EQ(Count(MakePdf(12)), PageCount(12));
+  EXPECT_EQ(Count(MakePdf(300, 5)), PageCount(300));
 
   StreamPdf packed;
   packed.loose = SmallTree(3, "3");
   packed.packed = {{2, packed.loose[2]}, {4, packed.loose[4]}};
   packed.loose.erase(2);
   packed.loose.erase(4);
-  EXPECT_EQ(Count(packed.Build(1)).pages, 3) << "cross-reference stream with an object stream";
+  EXPECT_EQ(Count(packed.Build(1)), PageCount(3)) << "cross-reference stream with an object stream";
   packed.hybrid = true;
-  EXPECT_EQ(Count(packed.Build(1)).pages, 3) << "hybrid file";
+  EXPECT_EQ(Count(packed.Build(1)), PageCount(3)) << "hybrid file";
 }
 
 TEST(FastPageCounter, TakesTheNewestUpdateOfAnObject) {
@@ -78,9 +80,9 @@ TEST(FastPageCounter, TakesTheNewestUpdateOfAnObject) {
   const std::string updated = AppendUpdate(
       original,
       {{2, "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"}, {6, "<< /Type /Page /Parent 2 0 R >>"}}, 7);
-  EXPECT_EQ(Count(updated).pages, 4);
+  EXPECT_EQ(Count(updated), PageCount(4));
   const std::string again = AppendUpdate(updated, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 7);
-  EXPECT_EQ(Count(again).pages, 1);
+  EXPECT_EQ(Count(again), PageCount(1));
 }
 
 TEST(FastPageCounter, EndsAPrevChainThatLoops) {
@@ -88,25 +90,25 @@ TEST(FastPageCounter, EndsAPrevChainThatLoops) {
   std::string self = ClassicPdf(SmallTree(2, "2"), "/Prev 0000000000 ");
   const std::string offset = std::to_string(StartXref(self));
   self.replace(self.find("/Prev ") + 6 + 10 - offset.size(), offset.size(), offset);
-  EXPECT_EQ(Count(self).pages, 2);
+  EXPECT_EQ(Count(self), PageCount(2));
 
   std::string base = ClassicPdf(SmallTree(2, "2"), "/Prev 0000000000 ");
   const std::string updated = AppendUpdate(base, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 5);
   const std::string newest = std::to_string(StartXref(updated));
   std::string looped = updated;
   looped.replace(looped.find("/Prev ") + 6 + 10 - newest.size(), newest.size(), newest);
-  EXPECT_EQ(Count(looped).pages, 1);
+  EXPECT_EQ(Count(looped), PageCount(1));
 }
 
 TEST(FastPageCounter, CountsTheLeavesWhenCountIsNoCountTheFileCanHold) {
   for (const char* count : {"9999999999", "-1", "2.5", "1000", "(3)", "99999999999999999999999"}) {
-    EXPECT_EQ(Count(ClassicPdf(SmallTree(3, count))).pages, 3) << count;
+    EXPECT_EQ(Count(ClassicPdf(SmallTree(3, count))), PageCount(3)) << count;
   }
   // Kids that lead back up the tree are skipped, as qpdf's count skips them.
   auto loop = SmallTree(2, "9999999999");
   loop[5] = "<< /Type /Pages /Kids [2 0 R 4 0 R] /Count 1 >>";
   loop[2] = "<< /Type /Pages /Kids [3 0 R 5 0 R 2 0 R] /Count 9999999999 >>";
-  EXPECT_EQ(Count(ClassicPdf(loop)).pages, 2);
+  EXPECT_EQ(Count(ClassicPdf(loop)), PageCount(2));
 }
 
 TEST(FastPageCounter, StopsOnATreeThatSharesItsNodesExponentially) {
@@ -118,7 +120,7 @@ TEST(FastPageCounter, StopsOnATreeThatSharesItsNodesExponentially) {
     objects[2 + level] = "<< /Type /Pages /Kids [" + next + next + "] /Count 9999999999 >>";
   }
   objects[2 + levels] = "<< /Type /Page >>";
-  EXPECT_EQ(Count(ClassicPdf(objects)).failure, PdfReadFailure::OverLimit);
+  EXPECT_EQ(FailureKind(Count(ClassicPdf(objects))), Kind::TooSlow);
 }
 
 TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
@@ -128,12 +130,12 @@ TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
   inObjectStream.packed = {{2, inObjectStream.loose[2]}};
   inObjectStream.loose.erase(2);
   inObjectStream.objectStreamFlate = bomb;
-  EXPECT_EQ(Count(inObjectStream.Build(1)).failure, PdfReadFailure::OverLimit);
+  EXPECT_EQ(FailureKind(Count(inObjectStream.Build(1))), Kind::TooLarge);
 
   StreamPdf inXrefStream;
   inXrefStream.loose = SmallTree(1, "1");
   inXrefStream.xrefStreamFlate = bomb;
-  EXPECT_EQ(Count(inXrefStream.Build(1)).failure, PdfReadFailure::OverLimit);
+  EXPECT_EQ(FailureKind(Count(inXrefStream.Build(1))), Kind::TooLarge);
 }
 
 TEST(FastPageCounter, InflatesFlateDataWhateverItsChecksumButOnlyPlainZlibData) {
@@ -143,33 +145,33 @@ TEST(FastPageCounter, InflatesFlateDataWhateverItsChecksumButOnlyPlainZlibData) 
   packed.loose.erase(2);
   const std::string flate = Deflated("2 0 " + packed.packed[2] + "\n");
   packed.objectStreamFlate = flate;
-  EXPECT_EQ(Count(packed.Build(1)).pages, 2);
+  EXPECT_EQ(Count(packed.Build(1)), PageCount(2));
 
   packed.objectStreamFlate.back() ^= 0x55;
-  EXPECT_EQ(Count(packed.Build(1)).pages, 2) << "the checksum damaged";
+  EXPECT_EQ(Count(packed.Build(1)), PageCount(2)) << "the checksum damaged";
   // 0x78 0xBB asks for a preset dictionary, which no PDF stream has; 0x79 names no known method.
   for (const std::string header : {"\x78\xBB", "\x79\x18"}) {
     packed.objectStreamFlate = header + flate.substr(2);
-    EXPECT_EQ(Count(packed.Build(1)).failure, PdfReadFailure::NotUnderstood) << header;
+    EXPECT_EQ(FailureKind(Count(packed.Build(1))), Kind::Damaged) << header;
   }
 }
 
 TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
   const auto cut = [](const std::string& pdf) { return pdf.substr(0, pdf.rfind("startxref")); };
-  EXPECT_EQ(Count(cut(MakePdf(4))).pages, 4) << "classic table";
+  EXPECT_EQ(Count(cut(MakePdf(4))), PageCount(4)) << "classic table";
   StreamPdf packed;
   packed.loose = SmallTree(3, "3");
   packed.packed = {{2, packed.loose[2]}};
   packed.loose.erase(2);
-  EXPECT_EQ(Count(cut(packed.Build(1))).pages, 3) << "cross-reference stream";
+  EXPECT_EQ(Count(cut(packed.Build(1))), PageCount(3)) << "cross-reference stream";
   const std::string whole = packed.Build(1);
-  EXPECT_EQ(Count(whole.substr(0, whole.rfind("endstream") + 3)).pages, 3) << "cut inside the stream's end";
+  EXPECT_EQ(Count(whole.substr(0, whole.rfind("endstream") + 3)), PageCount(3)) << "cut inside the stream's end";
   packed.hybrid = true;
-  EXPECT_EQ(Count(cut(packed.Build(1))).pages, 3) << "hybrid file";
+  EXPECT_EQ(Count(cut(packed.Build(1))), PageCount(3)) << "hybrid file";
   // Without the newest section, the update before it is what the file holds.
   const std::string original = ClassicPdf(SmallTree(3, "3"));
   const std::string updated = AppendUpdate(original, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 6);
-  EXPECT_EQ(Count(cut(updated)).pages, 1);
+  EXPECT_EQ(Count(cut(updated)), PageCount(1));
 }
 
 TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {
@@ -185,7 +187,7 @@ TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {
       {"offsets moved", good.substr(0, good.find("1 0 obj")) + "0000000000\n" + good.substr(good.find("1 0 obj"))},
   };
   for (const auto& [what, bytes] : cases) {
-    EXPECT_EQ(Count(bytes).failure, PdfReadFailure::NotUnderstood) << what;
+    EXPECT_EQ(FailureKind(Count(bytes)), Kind::Damaged) << what;
   }
 
   StreamPdf encrypted;
@@ -194,7 +196,7 @@ TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {
   encrypted.loose.erase(2);
   std::string bytes = encrypted.Build(1);
   bytes.replace(bytes.find("/Type /XRef"), 11, "/Type /XRef /Encrypt << >>");
-  EXPECT_EQ(Count(bytes).failure, PdfReadFailure::NotUnderstood) << "encrypted object stream";
+  EXPECT_EQ(FailureKind(Count(bytes)), Kind::Encrypted) << "encrypted object stream";
 }
 
 }  // namespace

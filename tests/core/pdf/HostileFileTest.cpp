@@ -8,10 +8,12 @@
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
 #include "core/pdf/PageCounter.h"
+#include "core/pdf/PdfReadFailure.h"
 #include "core/pdf/QpdfCandidate.h"
 #include "core/pdf/QpdfPageCounter.h"
 #include "support/BusyMachine.h"
 #include "support/HostilePdf.h"
+#include "support/PageCounts.h"
 #include "support/PeakMemory.h"
 #include "support/StreamPdf.h"
 #include "support/TempTree.h"
@@ -20,10 +22,11 @@
 namespace folidex {
 namespace {
 
-using pdf::PdfReadFailure;
+using Kind = CountFailure::Kind;
+using test::FailureKind;
 using test::TempTree;
 
-FastCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
+PageCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
 
 constexpr long long kMiB = 1 << 20;
 
@@ -31,7 +34,7 @@ TEST(HostileFile, PredictorRowsAreAllocatedOnlyForDataThatIsThere) {
   // A 500-byte file asks for two rows of 1 GiB.
   const std::string bytes = test::HugePredictorRows();
   ASSERT_LT(bytes.size(), 600u);
-  EXPECT_EQ(Count(bytes).failure, PdfReadFailure::OverLimit);
+  EXPECT_EQ(FailureKind(Count(bytes)), Kind::TooLarge);
   const long long growth = test::PeakMemoryGrowthOf([&bytes] { Count(bytes); });
   ASSERT_GE(growth, 0);
   EXPECT_LT(growth, 64 * kMiB);
@@ -54,20 +57,20 @@ TEST(HostileFile, PredictorRowsAreAllocatedOnlyForDataThatIsThere) {
   }
   pdf.xrefStreamFlate = test::Deflated(predicted);
   pdf.xrefStreamExtra = "/DecodeParms << /Predictor 12 /Columns 7 >>";
-  EXPECT_EQ(Count(pdf.Build(1)).pages, 2);
+  EXPECT_EQ(Count(pdf.Build(1)), PageCount(2));
 }
 
 TEST(HostileFile, LargeTreesWithoutAUsableCountAreCountedByTheFastReader) {
   // The root's /Kids takes about 3 MB: more than one window of text before the last.
-  EXPECT_EQ(Count(test::FlatTreeWithoutCount(300000)).pages, 300000);
+  EXPECT_EQ(Count(test::FlatTreeWithoutCount(300000)), PageCount(300000));
   // A deep tree whose nodes lie far apart in the file.
-  EXPECT_EQ(Count(test::MakePdf(20000, 7)).pages, 20000);
+  EXPECT_EQ(Count(test::MakePdf(20000, 7)), PageCount(20000));
 }
 
 TEST(HostileFile, ObjectsAreReadUpToTheLargestWindowAndNoFurther) {
   // A catalog that carries an array of 12 MB, then one of 20 MB: beyond the reader's bound.
   for (const auto& [megabytes, failure] :
-       {std::pair{12, std::optional<PdfReadFailure>()}, std::pair{20, std::optional(PdfReadFailure::OverLimit)}}) {
+       {std::pair{12, std::optional<Kind>()}, std::pair{20, std::optional(Kind::TooLarge)}}) {
     test::PdfBuilder pdf;
     const int catalog = pdf.Reserve();
     const int root = pdf.Add("<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
@@ -75,7 +78,7 @@ TEST(HostileFile, ObjectsAreReadUpToTheLargestWindowAndNoFurther) {
     std::string junk;
     for (int i = 0; i < megabytes << 19; ++i) junk += "0 ";
     pdf.Set(catalog, "<< /Type /Catalog /Junk [" + junk + "] /Pages " + std::to_string(root) + " 0 R >>");
-    EXPECT_EQ(Count(pdf.Build(catalog)).failure, failure) << megabytes;
+    EXPECT_EQ(FailureKind(Count(pdf.Build(catalog))), failure) << megabytes;
   }
 }
 
@@ -83,55 +86,57 @@ TEST(HostileFile, StartxrefThatLeadsNowhereFallsBackToTheLastSection) {
   const std::string classic = test::MakePdf(5000);
   const std::size_t object = classic.find("2 0 obj");
   for (const std::string& offset : {std::string("99999999999"), std::to_string(object + 3), std::string("x")}) {
-    EXPECT_EQ(Count(test::WithStartxref(classic, offset)).pages, 5000) << offset;
+    EXPECT_EQ(Count(test::WithStartxref(classic, offset)), PageCount(5000)) << offset;
   }
   test::StreamPdf packed;
   packed.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {3, "<< /Type /Page >>"}};
   packed.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}};
-  EXPECT_EQ(Count(test::WithStartxref(packed.Build(1), "17")).pages, 1) << "cross-reference stream";
+  EXPECT_EQ(Count(test::WithStartxref(packed.Build(1), "17")), PageCount(1)) << "cross-reference stream";
 }
 
 TEST(HostileFile, ObjectStreamOffsetsCannotOverflow) {
-  EXPECT_EQ(Count(test::ObjectStreamWithHugeFirst()).failure, PdfReadFailure::NotUnderstood);
+  EXPECT_EQ(FailureKind(Count(test::ObjectStreamWithHugeFirst())), Kind::Damaged);
 }
 
 TEST(HostileFile, ATreePastTheDepthBoundIsAFailureInBothReaders) {
   TempTree tree;
   const std::string deep = tree.Write("deep.pdf", test::PageChain(300));
-  EXPECT_EQ(CountPagesWith(PageEngine::Fast, deep), -1);
-  EXPECT_LT(CountPagesWithQpdf(deep), 0);
-  EXPECT_LT(CountPages(deep), 0);
+  EXPECT_FALSE(CountPagesWith(PageEngine::Fast, deep).Counted());
+  EXPECT_FALSE(CountPagesWithQpdf(deep).Counted());
+  EXPECT_FALSE(CountPages(deep).Counted());
   // Within the bound the same chain is counted.
-  EXPECT_EQ(CountPages(tree.Write("chain.pdf", test::PageChain(200))), 1);
+  EXPECT_EQ(CountPages(tree.Write("chain.pdf", test::PageChain(200))), PageCount(1));
 }
 
 TEST(HostileFile, AnObjectStreamIsDecodedOnlyAsFarAsTheObjectsSought) {
   // 200 MiB decoded, about 200 KB on disk: the page-tree objects are at its start.
   const std::string padded = test::PaddedObjectStream(std::size_t{200} << 20);
   ASSERT_LT(padded.size(), 300000u);
-  EXPECT_EQ(Count(padded).pages, 1);
+  EXPECT_EQ(Count(padded), PageCount(1));
 }
 
 TEST(HostileFile, WhatTheReaderStopsOnItsBoundsIsNotHandedToQpdf) {
   TempTree tree;
   // 2^40 paths through 42 objects: the fast reader stops, and qpdf's walk is bounded too.
   const std::string exponential = tree.Write("exponential.pdf", test::ExponentialPageTree(40));
-  EXPECT_EQ(Count(test::ExponentialPageTree(40)).failure, PdfReadFailure::OverLimit);
-  EXPECT_LT(CountPages(exponential), 0);
-  EXPECT_LT(CountPagesWithQpdf(exponential), 0);
+  EXPECT_EQ(FailureKind(Count(test::ExponentialPageTree(40))), Kind::TooSlow);
+  EXPECT_FALSE(CountPages(exponential).Counted());
+  EXPECT_FALSE(CountPagesWithQpdf(exponential).Counted());
 }
 
-TEST(HostileFile, HopelessFilesAreNeverHandedToQpdf) {
+TEST(HostileFile, HopelessFilesAreNeverHandedToQpdfNorRecovered) {
   TempTree tree;
   // Large files: without a header they fail at once; with one, qpdf reads them only when
-  // "startxref" ends them, and never rebuilds them.
+  // "startxref" ends them, and neither qpdf nor the recovery rebuilds them.
   const std::string header = "%PDF-1.7\n";
   const std::int64_t big = std::int64_t{2} << 30;
-  for (const auto& [name, head] : {std::pair{"zeros.pdf", std::string()}, std::pair{"header.pdf", header},
-                                   std::pair{"three-pages.pdf", test::MakePdf(3)}}) {
+  const CountFailure tooLargeToRebuild{Kind::Damaged, "over 64 MiB, too large to rebuild"};
+  for (const auto& [name, head, failure] : {std::tuple{"zeros.pdf", std::string(), CountFailure{Kind::NotPdf, {}}},
+                                            std::tuple{"header.pdf", header, tooLargeToRebuild},
+                                            std::tuple{"three-pages.pdf", test::MakePdf(3), tooLargeToRebuild}}) {
     const std::string path = tree.Path(name);
     ASSERT_TRUE(test::WriteSparse(path, big, head)) << name;
-    EXPECT_LT(CountPages(path), 0) << name;
+    EXPECT_EQ(CountPages(path), PageCount(failure)) << name;
   }
   // Small files: qpdf may rebuild them only when they hold an object and a trailer.
   const std::string junk = test::Junk(std::size_t{4} << 20);
@@ -149,10 +154,10 @@ TEST(HostileFile, QpdfStoppedOnItsBoundGivesNoPartialCount) {
   TempTree tree;
   const std::string path = tree.Write("nested.pdf", test::MakePdf(300, 4));
   for (std::int64_t allowance = 0; allowance < 60000; allowance += 1500) {
-    const int pages = CountPagesWithQpdf(path, true, nullptr, allowance);
-    EXPECT_TRUE(pages == -1 || pages == 300) << allowance << ": " << pages;
+    const PageCount pages = CountPagesWithQpdf(path, true, nullptr, allowance);
+    EXPECT_TRUE(pages == PageCount(300) || FailureKind(pages) == Kind::TooSlow) << allowance << ": " << pages.Pages();
   }
-  EXPECT_EQ(CountPagesWithQpdf(path, true, nullptr, 1 << 20), 300);
+  EXPECT_EQ(CountPagesWithQpdf(path, true, nullptr, 1 << 20), PageCount(300));
 }
 
 TEST(HostileFile, CancellingStopsACountInEitherReader) {
@@ -160,10 +165,10 @@ TEST(HostileFile, CancellingStopsACountInEitherReader) {
   const std::string path = tree.Write("pages.pdf", test::MakePdf(40));
   const std::atomic<bool> cancelled{true};
   const std::string bytes = test::MakePdf(40);
-  EXPECT_EQ(CountPagesFast(MemoryByteSource(bytes), &cancelled).failure, PdfReadFailure::Cancelled);
-  EXPECT_LT(CountPagesWithQpdf(path, true, &cancelled), 0);
-  EXPECT_LT(CountPages(path, cancelled), 0);
-  EXPECT_EQ(CountPagesWithQpdf(path), 40);
+  EXPECT_EQ(FailureKind(CountPagesFast(MemoryByteSource(bytes), &cancelled)), Kind::Cancelled);
+  EXPECT_FALSE(CountPagesWithQpdf(path, true, &cancelled).Counted());
+  EXPECT_FALSE(CountPages(path, cancelled).Counted());
+  EXPECT_EQ(CountPagesWithQpdf(path), PageCount(40));
 }
 
 TEST(HostileFile, TheSameFileGetsTheSameAnswerOnABusyMachine) {
@@ -174,9 +179,10 @@ TEST(HostileFile, TheSameFileGetsTheSameAnswerOnABusyMachine) {
   const std::string exponential = tree.Write("exponential.pdf", test::ExponentialPageTree(40));
   const std::vector<std::pair<PageEngine, std::string>> cases = {
       {PageEngine::Auto, many}, {PageEngine::Qpdf, many}, {PageEngine::Auto, exponential}};
-  std::vector<int> idle;
+  std::vector<PageCount> idle;
   for (const auto& [engine, path] : cases) idle.push_back(CountPagesWith(engine, path));
-  EXPECT_EQ(idle, (std::vector<int>{100000, 100000, -1}));
+  EXPECT_EQ(idle,
+            (std::vector<PageCount>{PageCount(100000), PageCount(100000), pdf::TooSlow(pdf::kTreeSharedTooOften)}));
   const test::BusyMachine busy(2);
   for (std::size_t i = 0; i < cases.size(); ++i) {
     EXPECT_EQ(CountPagesWith(cases[i].first, cases[i].second), idle[i]) << cases[i].second;

@@ -7,10 +7,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/pdf/ByteSource.h"
+#include "core/pdf/FastPageCounter.h"
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/QpdfPageCounter.h"
 #include "support/AccessTime.h"
 #include "support/OrdinaryUser.h"
+#include "support/PageCounts.h"
 #include "support/SampleCorpus.h"
 #include "support/StreamPdf.h"
 #include "support/TempTree.h"
@@ -19,17 +22,20 @@
 namespace folidex {
 namespace {
 
+using Kind = CountFailure::Kind;
+using test::FailureKind;
 using test::MakePdf;
 using test::PdfBuilder;
 using test::QpdfRewrite;
+using test::StreamPdf;
 using test::TempTree;
 
 TEST(PageCounter, CountsFlatAndNestedPageTrees) {
   TempTree tree;
-  EXPECT_EQ(CountPages(tree.Write("one.pdf", MakePdf(1))), 1);
-  EXPECT_EQ(CountPages(tree.Write("flat.pdf", MakePdf(37))), 37);
-  EXPECT_EQ(CountPages(tree.Write("deep.pdf", MakePdf(300, 3))), 300);
-  EXPECT_EQ(CountPages(tree.Write("none.pdf", MakePdf(0))), 0);
+  EXPECT_EQ(CountPages(tree.Write("one.pdf", MakePdf(1))), PageCount(1));
+  EXPECT_EQ(CountPages(tree.Write("flat.pdf", MakePdf(37))), PageCount(37));
+  EXPECT_EQ(CountPages(tree.Write("deep.pdf", MakePdf(300, 3))), PageCount(300));
+  EXPECT_EQ(CountPages(tree.Write("none.pdf", MakePdf(0))), PageCount(0));
 }
 
 TEST(PageCounter, CountsTheFilesQpdfRewrites) {
@@ -47,7 +53,7 @@ TEST(PageCounter, CountsTheFilesQpdfRewrites) {
   for (const auto& variant : variants) {
     const std::string path = tree.Path(variant.name);
     ASSERT_TRUE(QpdfRewrite(plain, path, variant.options)) << variant.name;
-    EXPECT_EQ(CountPages(path), 25) << variant.name;
+    EXPECT_EQ(CountPages(path), PageCount(25)) << variant.name;
   }
 }
 
@@ -57,8 +63,8 @@ TEST(PageCounter, EachEngineCountsAloneWhenAskedTo) {
   const std::string encrypted = tree.Path("encrypted-objstm.pdf");
   ASSERT_TRUE(QpdfRewrite(plain, encrypted, "--object-streams=generate --encrypt '' owner 256 --"));
   for (const PageEngine engine : {PageEngine::Auto, PageEngine::Fast, PageEngine::Qpdf}) {
-    EXPECT_EQ(CountPagesWith(engine, plain), 9);
-    EXPECT_EQ(CountPagesWith(engine, encrypted), 9);
+    EXPECT_EQ(CountPagesWith(engine, plain), PageCount(9));
+    EXPECT_EQ(CountPagesWith(engine, encrypted), PageCount(9));
   }
 }
 
@@ -67,13 +73,13 @@ TEST(PageCounter, AgreesWithQpdfOnWellFormedFiles) {
   const std::vector<std::string> corpus = test::WriteSampleCorpus(tree);
   ASSERT_GE(corpus.size(), 50u);
   for (const std::string& path : corpus) {
-    const int qpdf = CountPagesWith(PageEngine::Qpdf, path);
-    ASSERT_GE(qpdf, 0) << path;
+    const PageCount qpdf = CountPagesWith(PageEngine::Qpdf, path);
+    ASSERT_TRUE(qpdf.Counted()) << path;
     EXPECT_EQ(CountPagesWith(PageEngine::Fast, path), qpdf) << path;
   }
 }
 
-TEST(PageCounter, CountsDamagedFilesThatQpdfRepairs) {
+TEST(PageCounter, CountsDamagedFilesByRecoveryAndByQpdfAlike) {
   TempTree tree;
   const std::string good = MakePdf(6, 2);
   const std::size_t firstObject = good.find("1 0 obj");
@@ -85,8 +91,10 @@ TEST(PageCounter, CountsDamagedFilesThatQpdfRepairs) {
   for (const auto& [name, bytes] :
        {std::pair{"moved.pdf", moved}, std::pair{"no-table.pdf", noTable}, std::pair{"no-header.pdf", noHeader}}) {
     const std::string path = tree.Write(name, bytes);
-    EXPECT_LT(CountPagesWith(PageEngine::Fast, path), 0) << name;
-    EXPECT_EQ(CountPages(path), 6) << name;
+    EXPECT_FALSE(CountPagesFast(MemoryByteSource(bytes)).Counted()) << name;
+    for (const PageEngine engine : {PageEngine::Auto, PageEngine::Fast, PageEngine::Qpdf}) {
+      EXPECT_EQ(CountPagesWith(engine, path), PageCount(6)) << name;
+    }
   }
 }
 
@@ -95,11 +103,11 @@ TEST(PageCounter, FindsTheEndOfAFileThatJunkWasAppendedTo) {
   std::string padded = MakePdf(5, 2);
   for (int line = 0; line < 150000; ++line) padded += "% appended by a scanner, line after line\n";
   const std::string path = tree.Write("padded.pdf", padded);
-  EXPECT_EQ(CountPagesWith(PageEngine::Fast, path), 5);
+  EXPECT_EQ(CountPagesWith(PageEngine::Fast, path), PageCount(5));
   // qpdf rebuilds such a file by reading it whole; its bound on reading ends that with a
   // count or a failure, never a wrong number.
-  const int viaQpdf = CountPagesWithQpdf(path);
-  EXPECT_TRUE(viaQpdf == 5 || viaQpdf < 0) << viaQpdf;
+  const PageCount viaQpdf = CountPagesWithQpdf(path);
+  EXPECT_TRUE(viaQpdf == PageCount(5) || !viaQpdf.Counted()) << viaQpdf.Pages();
 }
 
 TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
@@ -110,7 +118,7 @@ TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
   ASSERT_GE(fd, 0);
   ASSERT_EQ(ftruncate(fd, off_t{4} << 30), 0);
   close(fd);
-  EXPECT_LT(CountPages(sparse), 0);
+  EXPECT_FALSE(CountPages(sparse).Counted());
 
   // Decompression bombs are not handed to qpdf either.
   test::StreamPdf bomb;
@@ -118,7 +126,7 @@ TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
                 {2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"},
                 {3, "<< /Type /Page /Parent 2 0 R >>"}};
   bomb.xrefStreamFlate = test::DeflatedZeros(std::size_t{80} << 20);
-  EXPECT_LT(CountPages(tree.Write("bomb.pdf", bomb.Build(1))), 0);
+  EXPECT_FALSE(CountPages(tree.Write("bomb.pdf", bomb.Build(1))).Counted());
 
   // A page-tree root whose /Count is far beyond what the file holds is counted leaf by leaf.
   PdfBuilder pdf;
@@ -127,25 +135,56 @@ TEST(PageCounter, EndsHostileFilesWithACountOrANegativeValue) {
   const int page = pdf.Add("<< /Type /Page >>");
   pdf.Set(root, "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R] /Count 9999999999 >>");
   pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
-  EXPECT_EQ(CountPages(tree.Write("huge-count.pdf", pdf.Build(catalog))), 1);
+  EXPECT_EQ(CountPages(tree.Write("huge-count.pdf", pdf.Build(catalog))), PageCount(1));
 }
 
-TEST(PageCounter, GivesANegativeCountForWhatIsNoReadablePdf) {
+CountFailure Failure(Kind kind, const std::string& detail = {}) { return {kind, detail}; }
+
+TEST(PageCounter, SaysWhyAFileCannotBeCounted) {
   TempTree tree;
   const std::string good = MakePdf(3);
-  EXPECT_LT(CountPages(tree.Write("empty.pdf", "")), 0);
-  EXPECT_LT(CountPages(tree.Write("text.pdf", "This is no PDF at all.\n")), 0);
-  EXPECT_LT(CountPages(tree.Write("truncated.pdf", good.substr(0, good.size() / 3))), 0);
-  EXPECT_LT(CountPages(tree.MakeFolder("folder.pdf")), 0);
-  EXPECT_LT(CountPages(tree.Path("missing.pdf")), 0);
+  EXPECT_EQ(CountPages(tree.Write("empty.pdf", "")), PageCount(Failure(Kind::Empty)));
+  EXPECT_EQ(CountPages(tree.Write("text.pdf", "This is no PDF at all.\n")), PageCount(Failure(Kind::NotPdf)));
+  EXPECT_EQ(CountPages(tree.Write("header.pdf", "%PDF-1.7\n" + std::string(5000, 'x'))),
+            PageCount(Failure(Kind::Damaged, "no objects")));
+  const PageCount truncated = CountPages(tree.Write("truncated.pdf", good.substr(0, good.size() / 3)));
+  EXPECT_EQ(FailureKind(truncated), Kind::Damaged);
+  EXPECT_FALSE(truncated.Failure()->detail.empty());
+
+  // A user password on a file whose page tree is in object streams: only qpdf could
+  // decrypt them, and it needs the password.
+  const std::string locked = tree.Path("locked.pdf");
+  ASSERT_TRUE(
+      QpdfRewrite(tree.Write("plain.pdf", good), locked, "--object-streams=generate --encrypt secret owner 256 --"));
+  EXPECT_EQ(CountPages(locked), PageCount(Failure(Kind::Encrypted, "needs a password")));
+
+  // An object stream compressed with a filter that no reader decodes for it.
+  StreamPdf jpeg;
+  jpeg.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {3, "<< /Type /Page >>"}};
+  jpeg.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}};
+  jpeg.objectStreamExtra = "/Filter /JPXDecode";
+  EXPECT_EQ(CountPages(tree.Write("jpeg.pdf", jpeg.Build(1))),
+            PageCount(Failure(Kind::Unsupported, "the filter JPXDecode")));
+
   const std::string fifo = tree.Path("pipe.pdf");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  EXPECT_LT(CountPages(fifo), 0);  // returns at once instead of waiting for a writer
+  EXPECT_EQ(CountPages(fifo), PageCount(Failure(Kind::Unsupported, "not a regular file")));  // at once, no wait
   // Links named .pdf to a FIFO or a device are refused the same way.
   std::filesystem::create_symlink(fifo, tree.Path("link-to-pipe.pdf"));
   std::filesystem::create_symlink("/dev/zero", tree.Path("link-to-device.pdf"));
-  EXPECT_LT(CountPages(tree.Path("link-to-pipe.pdf")), 0);
-  EXPECT_LT(CountPages(tree.Path("link-to-device.pdf")), 0);
+  EXPECT_EQ(FailureKind(CountPages(tree.Path("link-to-pipe.pdf"))), Kind::Unsupported);
+  EXPECT_EQ(FailureKind(CountPages(tree.Path("link-to-device.pdf"))), Kind::Unsupported);
+
+  EXPECT_EQ(CountPages(tree.MakeFolder("folder.pdf")), PageCount(Failure(Kind::Unreadable, "Is a directory")));
+  EXPECT_EQ(CountPages(tree.Path("missing.pdf")), PageCount(Failure(Kind::Unreadable, "No such file or directory")));
+  const std::string secret = tree.Write("secret.pdf", good);
+  std::filesystem::permissions(secret, std::filesystem::perms::owner_read);
+  std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+  EXPECT_TRUE(test::RunAsOrdinaryUser(
+      [&secret] { return CountPages(secret) == PageCount(Failure(Kind::Unreadable, "Permission denied")); }));
+
+  const std::atomic<bool> cancelled{true};
+  EXPECT_EQ(CountPages(tree.Write("cancelled.pdf", good), cancelled), PageCount(Failure(Kind::Cancelled)));
 }
 
 TEST(PageCounter, CountingLeavesTheAccessTimeAsItWas) {
@@ -155,12 +194,12 @@ TEST(PageCounter, CountingLeavesTheAccessTimeAsItWas) {
   const std::string path = tree.Write("dated.pdf", MakePdf(2));
   for (const PageEngine engine : {PageEngine::Auto, PageEngine::Qpdf}) {
     const std::time_t old = test::AgeAccessTime(path);
-    EXPECT_EQ(CountPagesWith(engine, path), 2);
+    EXPECT_EQ(CountPagesWith(engine, path), PageCount(2));
     EXPECT_EQ(test::AccessTime(path), old);
   }
   // A user who does not own the file may not keep its access time; the file is counted all the same.
   std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
-  EXPECT_TRUE(test::RunAsOrdinaryUser([&path] { return CountPages(path) == 2; }));
+  EXPECT_TRUE(test::RunAsOrdinaryUser([&path] { return CountPages(path) == PageCount(2); }));
 }
 
 TEST(PageCounter, IgnoresKidsThatLeadBackUpThePageTree) {
@@ -175,7 +214,7 @@ TEST(PageCounter, IgnoresKidsThatLeadBackUpThePageTree) {
           "<< /Type /Pages /Kids [" + std::to_string(inner) + " 0 R " + std::to_string(page) + " 0 R] /Count 3 >>");
   pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
   TempTree tree;
-  EXPECT_EQ(CountPagesWithQpdf(tree.Write("loop.pdf", pdf.Build(catalog))), 2);
+  EXPECT_EQ(CountPagesWithQpdf(tree.Write("loop.pdf", pdf.Build(catalog))), PageCount(2));
 }
 
 }  // namespace

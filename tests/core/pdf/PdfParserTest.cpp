@@ -49,7 +49,7 @@ TEST(PdfParser, SkippingAnArrayRefusesWhatKeepingItRefuses) {
   };
   for (const ArrayItems arrays : {ArrayItems::Keep, ArrayItems::Skip}) {
     for (const std::string& text : broken) {
-      EXPECT_THROW(Parse(text, arrays), PdfReadFailure) << text;
+      EXPECT_THROW(Parse(text, arrays), CountFailure) << text;
     }
   }
 }

@@ -41,5 +41,12 @@ TEST(ResultCells, EveryColumnHasItsText) {
             (std::array<std::string, kColumnCount>{"File Name", "Location", "Size", "Modified Date", "Pages"}));
 }
 
+TEST(ResultCells, AFailureReadsAsItsKindThenWhatExactly) {
+  EXPECT_EQ(FormatFailureReason(CountFailure{CountFailure::Kind::TooSlow, "a page tree whose nodes are shared"}),
+            "Too slow: a page tree whose nodes are shared");
+  EXPECT_EQ(FormatFailureReason(CountFailure{CountFailure::Kind::NotPdf, {}}), "Not a PDF file");
+  EXPECT_EQ(FormatFailureReason(PageCount(0)), "");
+}
+
 }  // namespace
 }  // namespace folidex

@@ -58,9 +58,9 @@ class EventLog {
 };
 
 // Pages from the file's size, so tests need no real PDFs.
-int PagesFromSize(const std::string& path) {
+PageCount PagesFromSize(const std::string& path) {
   const auto size = std::filesystem::file_size(path);
-  return size == 0 ? -1 : static_cast<int>(size);
+  return size == 0 ? PageCount(CountFailure{}) : PageCount(static_cast<std::int32_t>(size));
 }
 
 struct Walk {
@@ -157,9 +157,9 @@ TEST(FolderWalk, AFolderThatCannotBeReadEndsThatFolderOnly) {
   Walk walk(tree);
   walk.criteria.Set(WithSubfolders());
   WalkSettings settings;
-  settings.countPages = [&](const std::string& path) {
+  settings.countPages = [&](const std::string& path) -> PageCount {
     if (path.ends_with("one.pdf")) std::filesystem::remove_all(tree.Path("d"));
-    return 1;
+    return PageCount(1);
   };
   walk.Run(tree.Path(), settings);
   std::vector<std::string> expected{"a/one.pdf", "c/three.pdf"};
@@ -209,9 +209,9 @@ TEST(FolderWalk, CancelStopsBeforeTheNextFileAndEveryPendingFolder) {
   Walk walk(tree);
   walk.criteria.Set(WithSubfolders());
   WalkSettings settings;
-  settings.countPages = [&](const std::string& path) {
+  settings.countPages = [&](const std::string& path) -> PageCount {
     if (path.ends_with("b.pdf")) walk.cancel = true;
-    return 1;
+    return PageCount(1);
   };
   walk.Run(tree.Path(), settings);
   EXPECT_EQ(walk.log.Files(), (std::vector<std::string>{"a.pdf", "b.pdf"}));
@@ -225,10 +225,10 @@ TEST(FolderWalk, ACountThatTheCancelStoppedIsNotReported) {
     Walk walk(tree);
     WalkSettings settings;
     settings.jobs = jobs;
-    settings.countPages = [&](const std::string& path) {
-      if (!path.ends_with("b.pdf")) return path.ends_with("a.pdf") ? -1 : 1;
+    settings.countPages = [&](const std::string& path) -> PageCount {
+      if (!path.ends_with("b.pdf")) return path.ends_with("a.pdf") ? PageCount(CountFailure{}) : PageCount(1);
       walk.cancel = true;
-      return -1;  // stopped by the cancel: not a file that could not be counted
+      return CountFailure{CountFailure::Kind::Cancelled, {}};  // not a file that could not be counted
     };
     walk.Run(tree.Path(), settings);
     const std::vector<std::string> files = walk.log.Files();
@@ -244,7 +244,7 @@ TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {
   tree.Write("sub/d.pdf", "x");
   Walk walk(tree);
   WalkSettings settings;
-  settings.countPages = [&](const std::string& path) {
+  settings.countPages = [&](const std::string& path) -> PageCount {
     if (path.ends_with("a.pdf")) {
       SearchCriteria criteria;
       criteria.sizeEnabled = true;
@@ -253,7 +253,7 @@ TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {
       criteria.includeSubfolders = true;
       walk.criteria.Set(criteria);
     }
-    return 1;
+    return PageCount(1);
   };
   walk.Run(tree.Path(), settings);
   EXPECT_EQ(walk.log.Files(), std::vector<std::string>{"a.pdf"});
@@ -296,7 +296,7 @@ TEST(FolderWalk, CountingInParallelKeepsTheWalkOrder) {
   WalkSettings settings;
   settings.jobs = 4;
   std::atomic<int> calls{0};
-  settings.countPages = [&](const std::string& path) {
+  settings.countPages = [&](const std::string& path) -> PageCount {
     // Later files finish first now and then, so order comes from the stage, not from luck.
     std::this_thread::sleep_for(std::chrono::microseconds(200 * (3 - calls++ % 4)));
     return PagesFromSize(path);
@@ -313,11 +313,11 @@ TEST(FolderWalk, CancelStopsWithinOneFilePerWorker) {
   WalkSettings settings;
   settings.jobs = 3;
   std::atomic<int> calls{0};
-  settings.countPages = [&](const std::string&) {
+  settings.countPages = [&](const std::string&) -> PageCount {
     ++calls;
     walk.cancel = true;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    return 1;
+    return PageCount(1);
   };
   walk.Run(tree.Path(), settings);
   EXPECT_GE(calls, 1);

@@ -59,7 +59,7 @@ class Gate {
     settings.countPages = [this](const std::string&) {
       std::unique_lock lock(mutex_);
       opened_.wait(lock, [this] { return open_; });
-      return 1;
+      return PageCount(1);
     };
     return settings;
   }
@@ -171,7 +171,8 @@ class FolderDropTest : public QObject {
     QVERIFY(Drag(probe.grid->viewport(), {FileUrl(dropped.Path())}).Drop() == Qt::CopyAction);
     QTest::qWait(50);
     gate.Open();
-    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.statusBar->Text(StatusPanel::Message) == "Done"; },
+                            30000));
     QCOMPARE(probe.grid->model()->index(0, 0).data().toString(), QString("d.pdf"));
     QCOMPARE(window.findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(dropped.Path() + "/"));
   }

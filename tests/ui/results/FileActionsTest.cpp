@@ -19,8 +19,8 @@ namespace {
 struct RecordingDesktop : Desktop {
   void OpenFile(const QString& path) override { calls << "open " + path; }
   void ShowContainingFolder(const QString& path) override { calls << "folder " + path; }
-  void ShowFileProperties(const QString& path, const QString& pages, QWidget*) override {
-    calls << "properties " + path + " " + pages;
+  void ShowFileProperties(const QString& path, const PageCount& pages, QWidget*) override {
+    calls << "properties " + path + " " + QString::fromStdString(FormatPages(pages));
   }
   QStringList calls;
 };
@@ -63,7 +63,7 @@ void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages =
     file.facts.fullPath = path;
     file.facts.name = std::filesystem::path(path).filename();
     file.facts.folder = std::filesystem::path(path).parent_path();
-    file.pages = PageCount::FromCounter(pages);
+    file.pages = pages < 0 ? PageCount(CountFailure{}) : PageCount(pages);
   }
   model.AppendFiles(std::move(files), {});
 }

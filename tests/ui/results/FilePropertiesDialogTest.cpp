@@ -7,7 +7,8 @@
 
 namespace folidex::test {
 
-// Our own properties window lists the file's pages by paper size.
+// Our own properties window lists the file's pages by paper size, and for a file without a
+// count, why.
 class FilePropertiesDialogTest : public QObject {
   Q_OBJECT
 
@@ -21,10 +22,23 @@ class FilePropertiesDialogTest : public QObject {
     QCOMPARE(SizesShown(tree.Write("broken.pdf", "%PDF-1.4\nnothing more\n")), QString("Unknown"));
   }
 
+  void ShowsWhyAFileHasNoCount() {
+    const auto texts = [](const PageCount& pages) {
+      FilePropertiesDialog properties("x.pdf", pages);
+      QStringList shown;
+      for (const QLabel* label : properties.findChildren<QLabel*>()) shown << label->text();
+      return shown;
+    };
+    const QStringList failed = texts(CountFailure{CountFailure::Kind::Damaged, "no catalog"});
+    QVERIFY(failed.contains("Error") && failed.contains("Reason:") && failed.contains("Damaged: no catalog"));
+    const QStringList counted = texts(PageCount(12));
+    QVERIFY(counted.contains("12") && !counted.contains("Reason:"));
+  }
+
  private:
   // The text of the row "Paper sizes:".
   static QString SizesShown(const std::string& path) {
-    FilePropertiesDialog properties(QString::fromStdString(path), "5");
+    FilePropertiesDialog properties(QString::fromStdString(path), PageCount(5));
     const QList<QLabel*> labels = properties.findChildren<QLabel*>();
     for (qsizetype i = 0; i + 1 < labels.size(); ++i) {
       if (labels[i]->text() == "Paper sizes:") return labels[i + 1]->text();

@@ -22,6 +22,7 @@ class GridCellTextTest : public QObject {
                              "<b>bold-name-much-too-long-for-its-column.pdf"})
       files_.Write(deep + "client-a/" + name, MakePdf(1));
     files_.Write(deep + "client-b/report.pdf", MakePdf(1));
+    files_.Write(deep + "client-b/scan.pdf", "%PDF-1.4\nthe rest of it was lost\n");
     settings_.StartupFolder = files_.Path();
     window_ = std::make_unique<MainWindow>(settings_);
     window_->show();
@@ -31,7 +32,7 @@ class GridCellTextTest : public QObject {
     window_->findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
     probe.searchButton->click();
     QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.Rows(), 5);
+    QCOMPARE(probe.Rows(), 6);
     grid_ = probe.grid;
     grid_->clearSelection();
   }
@@ -54,6 +55,13 @@ class GridCellTextTest : public QObject {
     QCOMPARE(TipOver(location.row(), kLocation), location.data().toString());
   }
 
+  // An "Error" cell tells why the file has no count; a count has no tip.
+  void HoveringAnErrorCellShowsWhy() {
+    QCOMPARE(grid_->model()->index(Row("scan.pdf"), kPages).data().toString(), QString("Error"));
+    QCOMPARE(TipOver(Row("scan.pdf"), kPages), QString("Damaged: no objects"));
+    QCOMPARE(TipOver(Row("report.pdf"), kPages), QString());
+  }
+
  private:
   int Row(const QString& name) const {
     const QAbstractItemModel& model = *grid_->model();
@@ -68,6 +76,9 @@ class GridCellTextTest : public QObject {
 
   // The text of the tip shown over a cell, as the tip shows it.
   QString TipOver(int row, int column) const {
+    // A tip shown before fades out over a moment: it must be gone first.
+    QToolTip::hideText();
+    if (!QTest::qWaitFor([] { return !QToolTip::isVisible(); })) return "a tip that stays";
     const QPoint at = grid_->visualRect(grid_->model()->index(row, column)).center();
     QHelpEvent hover(QEvent::ToolTip, at, grid_->viewport()->mapToGlobal(at));
     QApplication::sendEvent(grid_->viewport(), &hover);

@@ -33,7 +33,7 @@ WalkSettings HeldCounter(const std::atomic<bool>& released) {
   WalkSettings settings;
   settings.countPages = [&released](const std::string&) {
     while (!released) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return 5;
+    return PageCount(5);
   };
   return settings;
 }

@@ -19,7 +19,7 @@ WalkSettings SlowCounter(std::chrono::milliseconds perFile, int pages, std::atom
   settings.countPages = [=](const std::string&) {
     if (listed) ++*listed;
     std::this_thread::sleep_for(perFile);
-    return pages;
+    return PageCount(pages);
   };
   return settings;
 }

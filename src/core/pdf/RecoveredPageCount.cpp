@@ -1,0 +1,138 @@
+#include "core/pdf/RecoveredPageCount.h"
+
+#include <algorithm>
+#include <climits>
+#include <optional>
+#include <vector>
+
+#include "core/pdf/DocumentReading.h"
+#include "core/pdf/PageTree.h"
+#include "core/pdf/PdfDocument.h"
+#include "core/pdf/QpdfCandidate.h"
+#include "core/pdf/RecoveredIndex.h"
+
+namespace folidex {
+namespace {
+
+using pdf::PdfDocument;
+using pdf::PdfObject;
+using pdf::RecoveredIndex;
+using Role = RecoveredIndex::Role;
+
+// The kids that the page-tree nodes found may list together.
+constexpr std::size_t kMaxKidsListed = std::size_t{1} << 21;
+
+const PdfObject* ResolveOrNull(PdfDocument& document, const PdfObject& reference, PdfObject& loaded) {
+  try {
+    return &document.Resolve(reference, loaded);
+  } catch (const CountFailure& failure) {
+    if (!pdf::OtherReadersMayCount(failure)) throw;
+    return nullptr;
+  }
+}
+
+// The catalog: the first of the roots the trailers name, newest first, that leads to a
+// catalog (a dictionary typed /Catalog or with /Pages), else the newest object typed /Catalog.
+std::optional<PdfObject> FindCatalog(PdfDocument& document, const RecoveredIndex& index) {
+  std::vector<PdfObject> candidates = index.Roots();
+  for (PdfObject& catalog : index.ObjectsWithRole(Role::Catalog)) candidates.push_back(std::move(catalog));
+  for (PdfObject& candidate : candidates) {
+    PdfObject loaded;
+    const PdfObject* catalog = ResolveOrNull(document, candidate, loaded);
+    if (catalog != nullptr && (catalog->Get("Type").IsName("Catalog") || catalog->Get("Pages").IsDictionary() ||
+                               catalog->Get("Pages").kind == PdfObject::Kind::Reference)) {
+      return *catalog;
+    }
+  }
+  return std::nullopt;
+}
+
+// The leaves of the tree below `node` (reached through `reference`) when its /Count says
+// the same; nothing when the node has no /Kids or another /Count.
+std::optional<int> SureTreeCount(PdfDocument& document, const PdfObject& reference, const PdfObject& node) {
+  PdfObject loadedKids, loadedCount;
+  const PdfObject* kids = ResolveOrNull(document, node.Get("Kids"), loadedKids);
+  const PdfObject* count = ResolveOrNull(document, node.Get("Count"), loadedCount);
+  if (kids == nullptr || !kids->IsArray() || count == nullptr || !count->IsInteger()) return std::nullopt;
+  std::int64_t leaves = 0;
+  try {
+    leaves = pdf::PageTree(document, pdf::PageTree::UnreadableKid::IsAPage).CountLeaves(reference, *kids);
+  } catch (const CountFailure& failure) {
+    if (!pdf::OtherReadersMayCount(failure)) throw;
+    return std::nullopt;
+  }
+  if (leaves != count->number) return std::nullopt;
+  if (leaves > INT_MAX) throw pdf::TooLarge(pdf::kTooManyPages);
+  return static_cast<int>(leaves);
+}
+
+// The pages that the page-tree nodes found list, when exactly one node has no /Parent and
+// is listed by no other, and its /Count says the same.
+std::optional<int> CountPagesOfNodes(PdfDocument& document, const RecoveredIndex& index) {
+  const std::vector<PdfObject> nodes = index.ObjectsWithRole(Role::PageTreeNode);
+  std::vector<std::uint64_t> kidsListed;
+  std::vector<std::uint64_t> pages;
+  for (const PdfObject& node : nodes) {
+    PdfObject loaded, loadedKids;
+    const PdfObject* dictionary = ResolveOrNull(document, node, loaded);
+    const PdfObject* kids =
+        dictionary == nullptr ? nullptr : ResolveOrNull(document, dictionary->Get("Kids"), loadedKids);
+    if (kids == nullptr || !kids->IsArray()) continue;
+    for (const std::uint64_t kid : kids->references) {
+      if (kidsListed.size() == kMaxKidsListed) throw pdf::TooLarge("page-tree nodes listing over 2,097,152 kids");
+      kidsListed.push_back(kid);
+      if (index.RoleOf(PdfObject::Unpack(kid)) == Role::Page) pages.push_back(kid);
+    }
+  }
+  std::sort(kidsListed.begin(), kidsListed.end());
+  std::sort(pages.begin(), pages.end());
+  pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+  // The root: the one node without a /Parent that no other lists.
+  std::optional<PdfObject> root;
+  for (const PdfObject& node : nodes) {
+    PdfObject loaded;
+    const PdfObject* dictionary = ResolveOrNull(document, node, loaded);
+    if (dictionary == nullptr || dictionary->Get("Parent").kind != PdfObject::Kind::Null ||
+        std::binary_search(kidsListed.begin(), kidsListed.end(), PdfObject::Pack(node.number, node.generation))) {
+      continue;
+    }
+    if (root) return std::nullopt;
+    root = std::move(loaded);
+  }
+  PdfObject loadedCount;
+  const PdfObject* count = root ? ResolveOrNull(document, root->Get("Count"), loadedCount) : nullptr;
+  if (count == nullptr || !count->IsInteger() || count->number != static_cast<std::int64_t>(pages.size())) {
+    return std::nullopt;
+  }
+  return static_cast<int>(pages.size());
+}
+
+std::int32_t CountRecovered(pdf::PdfFile& file, const ByteSource& source) {
+  const RecoveredIndex index(file);
+  if (index.ObjectCapacity() == 0) {
+    if (!StartsLikePdf(source)) throw CountFailure{CountFailure::Kind::NotPdf, {}};
+    throw pdf::Damaged("no objects");
+  }
+  PdfDocument document(file, index);
+  const std::optional<PdfObject> catalog = FindCatalog(document, index);
+  if (catalog) {
+    PdfObject loadedPages;
+    const PdfObject& pagesReference = catalog->Get("Pages");
+    const PdfObject* pages = ResolveOrNull(document, pagesReference, loadedPages);
+    if (pages != nullptr && pages->IsDictionary() && pages->Get("Kids").kind != PdfObject::Kind::Null) {
+      if (const std::optional<int> count = SureTreeCount(document, pagesReference, *pages)) return *count;
+      throw pdf::Damaged("page tree incomplete");
+    }
+  }
+  if (const std::optional<int> count = CountPagesOfNodes(document, index)) return *count;
+  throw pdf::Damaged(catalog ? "no page tree" : "no catalog");
+}
+
+}  // namespace
+
+PageCount CountPagesRecovered(const ByteSource& source, const std::atomic<bool>* cancelled) {
+  return PageCount(pdf::ReadWithBounds<std::int32_t>(
+      source, cancelled, [&source](pdf::PdfFile& file) { return CountRecovered(file, source); }));
+}
+
+}  // namespace folidex
