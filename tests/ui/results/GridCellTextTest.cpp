@@ -22,15 +22,10 @@ class GridCellTextTest : public QObject {
                              "<b>bold-name-much-too-long-for-its-column.pdf"})
       files_.Write(deep + "client-a/" + name, MakePdf(1));
     files_.Write(deep + "client-b/report.pdf", MakePdf(1));
-    settings_.StartupFolder = files_.Path();
-    window_ = std::make_unique<MainWindow>(settings_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    MainWindowProbe probe(*window_);
-    QVERIFY(probe.WaitForSearchEnd());
-    window_->findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
-    probe.searchButton->click();
-    QVERIFY(probe.WaitForSearchEnd());
+    shown_ = std::make_unique<ShownMainWindow>(files_.Path());
+    const MainWindowProbe& probe = shown_->probe;
+    probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
+    QVERIFY(probe.Search(files_.Path()));
     QCOMPARE(probe.Rows(), 5);
     grid_ = probe.grid;
     grid_->clearSelection();
@@ -80,8 +75,7 @@ class GridCellTextTest : public QObject {
   }
 
   TempTree files_;
-  AppSettings settings_;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<ShownMainWindow> shown_;
   ResultGrid* grid_ = nullptr;
 };
 
