@@ -20,16 +20,6 @@ TEST(ResultTable, SumsThePagesOfCountedFilesOnly) {
   EXPECT_EQ(table.SumPages(), 0);
 }
 
-TEST(ResultTable, ReorderingMovesWholeRowsWithTheirFlags) {
-  ResultTable table;
-  for (const char* name : {"a.pdf", "b.pdf", "c.pdf"}) table.Append(Found(name));
-  table.SetRowHidden(0, true);
-  table.Reorder({2, 0, 1});
-  EXPECT_EQ(table.Row(0).file.facts.name, "c.pdf");
-  EXPECT_TRUE(table.Row(1).hidden);
-  EXPECT_FALSE(table.Row(0).hidden);
-}
-
 // A selection counts its shown rows: a deleted file's row (hidden) adds nothing, and a file
 // of no pages is no error.
 TEST(ResultTable, ASelectionSumsItsShownRows) {

@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <tuple>
@@ -7,8 +6,6 @@
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
-#include "ui/about/AboutBox.h"
-#include "ui/about/ProductPicture.h"
 #include "ui/app/FolderTree.h"
 #include "ui/app/Startup.h"
 
@@ -132,19 +129,6 @@ class StartupTest : public QObject {
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith("Error occured while reading setting parameters.\r\n\r\n"), qPrintable(shown[0]));
     for (const QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
-  }
-
-  // The splash shows the product's picture, and the website and support address as the
-  // about box has them.
-  void SplashShowsTheProductAndTheMakersAddresses() {
-    SplashWindow splash(60000);
-    AboutBox about(AboutActions{});
-    QStringList texts;
-    for (const QLabel* label : splash.findChildren<QLabel*>()) texts << label->text();
-    for (const char* link : {"Label3", "Label5"}) QVERIFY(texts.contains(about.findChild<QLabel*>(link)->text()));
-    const QPixmap picture = splash.findChild<QLabel*>("picture")->pixmap();
-    QVERIFY(!picture.isNull());
-    QCOMPARE(picture.toImage(), ProductIcon().pixmap(picture.deviceIndependentSize().toSize()).toImage());
   }
 };
 
