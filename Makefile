@@ -7,15 +7,18 @@ JOBS ?= $(shell nproc)
 # WERROR=ON makes warnings in our code errors (continuous integration sets it).
 WERROR ?=
 
-# clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs.
-PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libqpdf-dev qpdf \
+# clang and its sanitizer and libFuzzer runtimes build the fuzz targets that `make test` runs;
+# pdfinfo (poppler-utils) checks the pages' paper sizes in a test.
+PACKAGES := cmake ninja-build g++ pkg-config zlib1g-dev libssl-dev libqpdf-dev qpdf poppler-utils \
             googletest libgtest-dev libbenchmark-dev help2man dpkg-dev python3 desktop-file-utils \
             qt6-base-dev qt6-qpa-plugins libgl-dev fontconfig fonts-dejavu-core fonts-liberation2 fonts-noto-core \
             lintian appstream xvfb xauth dbus-daemon at-spi2-core python3-pyatspi libglib2.0-bin \
             clang libclang-rt-14-dev zsh
 
-# Only the benchmarks need these: the peers they compare against and the tools that time them.
-BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl
+# Only the benchmarks need these: the peers they compare against, the tools that time them,
+# and the documentation PDFs that the real-document tree is made of.
+BENCH_PACKAGES := time bc python3 poppler-utils mupdf-tools libimage-exiftool-perl \
+                  texlive-latex-recommended-doc texlive-humanities-doc texlive-science-doc docbook-xsl-doc-pdf
 
 .PHONY: all deps bench-deps configure build test run bench screenshots install package clean
 

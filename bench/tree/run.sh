@@ -1,24 +1,35 @@
 #!/usr/bin/env bash
-# Times folidex-count over a generated tree of PDF files, beside its peers, in one run.
+# Times folidex-count over two trees of PDF files, beside its peers, in one run: a generated
+# tree, and a tree of real documents (the documentation PDFs of the Debian packages
+# texlive-latex-recommended-doc, texlive-humanities-doc, texlive-science-doc and
+# docbook-xsl-doc-pdf, with encrypted and linearized copies made by qpdf, see
+# make_real_tree.py). `make bench-deps` installs those packages and the peers.
 #   bench/tree/run.sh [BUILD_DIR]        (default: build)
-# Environment: BENCH_TREE (where the tree lives, default /tmp/folidex-bench-tree),
-# BENCH_FILES (default 20000), SLOW_OPEN_US (latency of the slow-share run, default 2000).
+# Environment: BENCH_TREE and BENCH_REAL_TREE (where the trees live, default
+# /tmp/folidex-bench-tree and /tmp/folidex-bench-real-tree), BENCH_FILES (files in each,
+# default 20000), SLOW_OPEN_US (latency of the slow-share run, default 2000).
 set -euo pipefail
 
 build=${1:-build}
 tree=${BENCH_TREE:-/tmp/folidex-bench-tree}
+real=${BENCH_REAL_TREE:-/tmp/folidex-bench-real-tree}
 files=${BENCH_FILES:-20000}
 count="$build/bin/folidex-count"
 tools="$build/bench/tree"
 
-for tool in /usr/bin/time exiftool; do
-  command -v "$tool" >/dev/null || { echo "missing $tool: apt-get install time libimage-exiftool-perl" >&2; exit 1; }
+for tool in /usr/bin/time exiftool qpdf pdfinfo mutool; do
+  command -v "$tool" >/dev/null || { echo "missing $tool: make bench-deps installs it" >&2; exit 1; }
 done
 if [ ! -d "$tree" ]; then
   echo "Building $files files in $tree ..."
   "$tools/make_bench_tree" "$tree" "$files"
 fi
+if [ ! -d "$real" ]; then
+  echo "Building $files real documents in $real ..."
+  "$(dirname "$0")/make_real_tree.py" "$real" "$files"
+fi
 listed=$(find "$tree" -name '*.pdf' | wc -l)
+real_listed=$(find "$real" -name '*.pdf' | wc -l)
 
 # Runs a command and prints its seconds and peak memory (KB).
 measure() {
@@ -40,7 +51,7 @@ declare -A perfile
 ratio() { echo "scale=2; $1 / $2" | bc -l; }
 
 # Everything below reads from the page cache: read every file once first.
-find "$tree" -name '*.pdf' -exec cat {} + >/dev/null
+find "$tree" "$real" -name '*.pdf' -exec cat {} + >/dev/null
 
 echo "$listed PDF files in $tree, $(nproc) processor threads"
 run floor "$listed" "$tools/read_floor" "$tree"
@@ -63,6 +74,18 @@ echo "--engine qpdf / --jobs 1:    $(ratio "${perfile[qpdf-sample]}" "${perfile[
 echo "--jobs 1 / --jobs 2:         $(ratio "${seconds[jobs1]}" "${seconds[jobs2]}")x (goal: at least 1.6x on two cores)"
 echo "exiftool / --jobs 1:         $(ratio "${perfile[exiftool-sample]}" "${perfile[jobs1]}")x per file"
 echo "peak memory of the default:  $(echo "${memory[default]} / 1024" | bc -l | cut -c1-5) MB (goal: under 100 MB)"
+
+# The real documents, qpdf over the whole tree: the total is what a user waits for.
+echo
+echo "$real_listed real documents in $real ($(cat "$real.pages") pages, as pdfinfo, qpdf and mutool count them)"
+run real-floor "$real_listed" "$tools/read_floor" "$real"
+run real-jobs1 "$real_listed" "$count" -r -q --jobs 1 "$real"
+run real-qpdf "$real_listed" "$count" -r -q --jobs 1 --engine qpdf "$real"
+counted=$("$count" -r -q --jobs 1 "$real" 2>&1 | sed -n 's/^Total Pages : //p')
+echo
+echo "--jobs 1 / floor:            $(ratio "${seconds[real-jobs1]}" "${seconds[real-floor]}")x in total (goal: within 3x)"
+echo "--engine qpdf / --jobs 1:    $(ratio "${seconds[real-qpdf]}" "${seconds[real-jobs1]}")x in total (goal: at least 15x)"
+echo "pages counted:               $counted (the peers: $(cat "$real.pages"))"
 
 # A slow share: every open of a .pdf waits SLOW_OPEN_US microseconds.
 slow=$(find "$tree" -mindepth 2 -maxdepth 2 -type d | sort | head -n 3)

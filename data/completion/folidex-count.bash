@@ -38,7 +38,7 @@ _folidex_count() {
   if [[ $cur == -* ]]; then
     COMPREPLY=($(compgen -W '-r --recursive -a --hidden --date-kind --in-last --between --size-at-least
       --size-at-most --size-between --files-from -0 --null --engine -j --jobs --format -q --quiet --by-folder
-      --export --separator -h --help --version' -- "$cur"))
+      --page-sizes --export --separator -h --help --version' -- "$cur"))
     return
   fi
   COMPREPLY=($(compgen -f -- "$cur"))

@@ -27,6 +27,7 @@ enum LongOnly : int {
   kEngine,
   kFormat,
   kByFolder,
+  kPageSizes,
   kExport,
   kSeparator,
 };
@@ -47,6 +48,7 @@ constexpr option kLongOptions[] = {
     {"format", required_argument, nullptr, kFormat},
     {"quiet", no_argument, nullptr, 'q'},
     {"by-folder", no_argument, nullptr, kByFolder},
+    {"page-sizes", no_argument, nullptr, kPageSizes},
     {"export", required_argument, nullptr, kExport},
     {"separator", required_argument, nullptr, kSeparator},
     {"help", no_argument, nullptr, 'h'},
@@ -267,6 +269,9 @@ CliOptions ParseCliOptions(const std::vector<std::string>& args) {
       case kByFolder:
         options.byFolder = true;
         break;
+      case kPageSizes:
+        options.pageSizes = true;
+        break;
       case kExport:
         options.exportPath = optarg;
         if (options.exportPath.empty()) throw UsageError("--export needs a file name");
@@ -355,6 +360,11 @@ Output:
   -q, --quiet                print the summary only
       --by-folder            after the list, a line for each folder met: the files
                              listed in it, their pages and how many show "Error"
+      --page-sizes           also count each file's pages by paper size: A0 to A6,
+                             B4, B5, Letter, Legal, Tabloid/Ledger and Executive in
+                             either orientation (within 2 mm), others as width x
+                             height in mm; a last column (page_sizes in json), and
+                             their sum over all files after the total
       --export FILE          also write the list to FILE as delimited text with
                              CR LF line ends: TAB-separated for .xls and .csv,
                              separated by --separator for .txt, .doc and others

@@ -20,7 +20,8 @@ struct CliOptions {
   std::string separator;  // for ".txt" and ".doc" exports; empty: ","
   unsigned jobs = 0;      // 0: one per hardware thread
   bool quiet = false;
-  bool byFolder = false;  // subtotals per folder after the list
+  bool byFolder = false;   // subtotals per folder after the list
+  bool pageSizes = false;  // pages by paper size, for each file and in all
   bool showHelp = false;
   bool showVersion = false;
   std::vector<std::string> paths;

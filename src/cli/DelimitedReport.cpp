@@ -4,13 +4,14 @@
 
 namespace folidex::cli {
 
-DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet)
+DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet,
+                                 bool withPaperSizes)
     : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet) {
-  if (!quiet_) out_ << line_(FileColumns().captions) << '\n';
+  if (!quiet_) out_ << line_(FileColumns(withPaperSizes).captions) << '\n';
 }
 
-void DelimitedReport::File(const FoundFile& file) {
-  if (!quiet_) out_ << line_(FileCells(file)) << '\n';
+void DelimitedReport::File(const ListedFile& listed) {
+  if (!quiet_) out_ << line_(FileCells(listed)) << '\n';
 }
 
 void DelimitedReport::Finish(const Report& report) {

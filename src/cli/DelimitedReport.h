@@ -14,8 +14,8 @@ class DelimitedReport : public ReportPrinter {
  public:
   using LineWriter = std::string (*)(std::span<const std::string> cells);
 
-  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet);
-  void File(const FoundFile& file) override;
+  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet, bool withPaperSizes);
+  void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:

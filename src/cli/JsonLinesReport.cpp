@@ -4,10 +4,10 @@
 
 namespace folidex::cli {
 
-void JsonLinesReport::File(const FoundFile& file) {
+void JsonLinesReport::File(const ListedFile& listed) {
   if (quiet_) return;
   JsonObject object;
-  AddFileMembers(object.Text("type", "file"), file);
+  AddFileMembers(object.Text("type", "file"), listed);
   out_ << object.Json() << '\n';
 }
 

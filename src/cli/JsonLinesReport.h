@@ -10,7 +10,7 @@ namespace folidex::cli {
 class JsonLinesReport : public ReportPrinter {
  public:
   JsonLinesReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {}
-  void File(const FoundFile& file) override;
+  void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:

@@ -2,7 +2,19 @@
 
 namespace folidex::cli {
 
-void AddFileMembers(JsonObject& object, const FoundFile& file) {
+namespace {
+
+// {"A4": 10, "210×99 mm": 1}, the sizes in their order.
+std::string PaperSizesJson(const PaperSizeTally& sizes) {
+  JsonObject object;
+  for (const auto& [size, pages] : sizes) object.Number(PaperSizeText(size), pages);
+  return object.Json();
+}
+
+}  // namespace
+
+void AddFileMembers(JsonObject& object, const ListedFile& listed) {
+  const FoundFile& file = listed.file;
   object.Text("path", file.facts.fullPath)
       .Text("name", file.facts.name)
       .Text("folder", file.facts.folder)
@@ -12,6 +24,13 @@ void AddFileMembers(JsonObject& object, const FoundFile& file) {
     object.Number("pages", file.pages.Pages()).Bool("error", false);
   } else {
     object.Null("pages").Bool("error", true);
+  }
+  if (listed.withPaperSizes) {
+    if (listed.paperSizes != nullptr) {
+      object.Raw("page_sizes", PaperSizesJson(*listed.paperSizes));
+    } else {
+      object.Null("page_sizes");
+    }
   }
 }
 
@@ -27,6 +46,7 @@ void AddSummaryMembers(JsonObject& object, const Report& report) {
       .Number("errorCount", report.summary.errors)
       .Number("totalPages", report.summary.totalPages)
       .Bool("cancelled", report.cancelled);
+  if (report.summary.paperSizes) object.Raw("page_sizes", PaperSizesJson(*report.summary.paperSizes));
 }
 
 }  // namespace folidex::cli

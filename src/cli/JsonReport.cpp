@@ -9,10 +9,10 @@ JsonReport::JsonReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet)
   if (!quiet_) out_ << "\"files\":[";
 }
 
-void JsonReport::File(const FoundFile& file) {
+void JsonReport::File(const ListedFile& listed) {
   if (quiet_) return;
   JsonObject object;
-  AddFileMembers(object, file);
+  AddFileMembers(object, listed);
   out_ << (firstFile_ ? "\n" : ",\n") << object.Json();
   firstFile_ = false;
 }

@@ -9,7 +9,7 @@ namespace folidex::cli {
 class JsonReport : public ReportPrinter {
  public:
   JsonReport(std::ostream& out, bool quiet);
-  void File(const FoundFile& file) override;
+  void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:

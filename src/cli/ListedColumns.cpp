@@ -4,18 +4,32 @@
 
 namespace folidex::cli {
 
-ListedColumns FileColumns() {
+ListedColumns FileColumns(bool withPaperSizes) {
   ListedColumns columns;
   for (int column = 0; column < kColumnCount; ++column) {
     columns.captions.emplace_back(ColumnCaption(static_cast<Column>(column)));
     columns.numeric.push_back(column == kSize || column == kPages);
   }
+  if (withPaperSizes) {
+    columns.captions.emplace_back("Page Sizes");
+    columns.numeric.push_back(false);
+  }
   return columns;
 }
 
-std::vector<std::string> FileCells(const FoundFile& file) {
-  const auto texts = RowTexts(file);
-  return {texts.begin(), texts.end()};
+std::vector<std::string> FileCells(const ListedFile& listed) {
+  const auto texts = RowTexts(listed.file);
+  std::vector<std::string> cells(texts.begin(), texts.end());
+  if (listed.withPaperSizes) cells.push_back(listed.paperSizes ? PaperSizesText(*listed.paperSizes) : "");
+  return cells;
+}
+
+std::string PaperSizesText(const PaperSizeTally& sizes) {
+  std::string text;
+  for (const auto& [size, pages] : sizes) {
+    text += (text.empty() ? "" : ", ") + PaperSizeText(size) + ": " + std::to_string(pages);
+  }
+  return text;
 }
 
 ListedColumns FolderColumns() { return {{"Location", "Files", "Pages", "Errors"}, {false, true, true, true}}; }

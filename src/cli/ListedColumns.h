@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/FolderTotals.h"
+#include "cli/ReportPrinter.h"
 #include "core/search/FoundFile.h"
 
 namespace folidex::cli {
@@ -15,9 +16,13 @@ struct ListedColumns {
   std::vector<bool> numeric;
 };
 
-// The file list: the result columns, as the grid shows them.
-ListedColumns FileColumns();
-std::vector<std::string> FileCells(const FoundFile& file);
+// The file list: the result columns, as the grid shows them, and with --page-sizes a last
+// column of the pages by paper size ("A4: 10, A3: 2"; empty when they could not be read).
+ListedColumns FileColumns(bool withPaperSizes);
+std::vector<std::string> FileCells(const ListedFile& listed);
+
+// "A4: 4100, A3: 110, 210×99 mm: 1".
+std::string PaperSizesText(const PaperSizeTally& sizes);
 
 // The subtotals of --by-folder.
 ListedColumns FolderColumns();

@@ -4,16 +4,21 @@
 #include <thread>
 
 #include "core/common/LocalTime.h"
+#include "core/pdf/PageSizes.h"
 #include "core/search/DateSizeTest.h"
 #include "core/search/FolderListing.h"
 
 namespace folidex::cli {
 
-PathSearch::PathSearch(const CliOptions& options, SearchReport& report, const std::atomic<bool>& stop)
+PathSearch::PathSearch(const CliOptions& options, SearchReport& report, const std::atomic<bool>& stop,
+                       PaperSizeStore* paperSizes)
     : options_(options), report_(report), stop_(stop), criteria_(options.criteria) {
   settings_.jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
-  settings_.countPages = [engine = options.engine, &stop](const std::string& file) {
-    return CountPagesWith(engine, file, stop);
+  settings_.countPages = [engine = options.engine, &stop, paperSizes](const std::string& file) {
+    const int pages = CountPagesWith(engine, file, stop);
+    // The sizes come from the fast reader, on the counting thread, from the file just read.
+    if (paperSizes != nullptr) paperSizes->Put(file, ReadPaperSizes(file, stop));
+    return pages;
   };
 }
 

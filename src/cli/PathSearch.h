@@ -5,6 +5,7 @@
 #include <string>
 
 #include "cli/CliOptions.h"
+#include "cli/PaperSizeStore.h"
 #include "cli/SearchReport.h"
 #include "core/search/CountingStage.h"
 #include "core/search/FolderWalk.h"
@@ -18,7 +19,9 @@ namespace folidex::cli {
 // pool of threads and reported in the order given.
 class PathSearch {
  public:
-  PathSearch(const CliOptions& options, SearchReport& report, const std::atomic<bool>& stop);
+  // `paperSizes`, with --page-sizes, takes each file's pages by paper size.
+  PathSearch(const CliOptions& options, SearchReport& report, const std::atomic<bool>& stop,
+             PaperSizeStore* paperSizes = nullptr);
 
   void Search(const std::string& path);
   // Reports the files named whose counts are still under way.

@@ -3,6 +3,7 @@
 #include "cli/DelimitedReport.h"
 #include "cli/JsonLinesReport.h"
 #include "cli/JsonReport.h"
+#include "cli/ListedColumns.h"
 #include "cli/TableReport.h"
 #include "cli/TsvLine.h"
 #include "core/export/DelimitedField.h"
@@ -21,6 +22,7 @@ void PrintSummaryLines(std::ostream& stream, const Summary& summary) {
     stream << "No file found\n";
   }
   stream << "Total Pages : " << summary.totalPages << '\n';
+  if (summary.paperSizes) stream << "Page Sizes : " << PaperSizesText(*summary.paperSizes) << '\n';
 }
 
 std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std::ostream& out, std::ostream& err) {
@@ -30,9 +32,9 @@ std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std:
     case OutputFormat::JsonLines:
       return std::make_unique<JsonLinesReport>(out, options.quiet);
     case OutputFormat::Tsv:
-      return std::make_unique<DelimitedReport>(out, err, TsvLine, options.quiet);
+      return std::make_unique<DelimitedReport>(out, err, TsvLine, options.quiet, options.pageSizes);
     case OutputFormat::Csv:
-      return std::make_unique<DelimitedReport>(out, err, CsvLine, options.quiet);
+      return std::make_unique<DelimitedReport>(out, err, CsvLine, options.quiet, options.pageSizes);
     case OutputFormat::Table:
       break;
   }

@@ -2,11 +2,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <vector>
 
 #include "cli/CliOptions.h"
 #include "cli/FolderTotals.h"
+#include "core/pdf/PaperSize.h"
 #include "core/search/FoundFile.h"
 
 namespace folidex::cli {
@@ -15,6 +17,14 @@ struct Summary {
   std::int64_t files = 0;
   std::int64_t errors = 0;  // files whose pages could not be counted
   std::int64_t totalPages = 0;
+  std::optional<PaperSizeTally> paperSizes;  // with --page-sizes: the pages of every file read
+};
+
+// A file as a report lists it, and with --page-sizes its pages by paper size.
+struct ListedFile {
+  const FoundFile& file;
+  bool withPaperSizes = false;
+  const PaperSizeTally* paperSizes = nullptr;  // null when they could not be read
 };
 
 // What a run found, for the end of its report.
@@ -28,14 +38,15 @@ struct Report {
 class ReportPrinter {
  public:
   virtual ~ReportPrinter() = default;
-  virtual void File(const FoundFile& file) = 0;
+  virtual void File(const ListedFile& listed) = 0;
   virtual void Finish(const Report& report) = 0;
 };
 
 // `out` takes the listing; `err` the summary where the listing must stay a clean table.
 std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std::ostream& out, std::ostream& err);
 
-// "37 file(s) found" or "No file found", then "Total Pages : 4210", one a line.
+// "37 file(s) found" or "No file found", then "Total Pages : 4210", one a line, and with
+// --page-sizes "Page Sizes : A4: 4100, A3: 110".
 void PrintSummaryLines(std::ostream& stream, const Summary& summary);
 
 }  // namespace folidex::cli

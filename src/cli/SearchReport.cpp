@@ -8,14 +8,17 @@
 namespace folidex::cli {
 
 SearchReport::SearchReport(const CliOptions& options, ReportPrinter& printer, DescriptorStream& output,
-                           ProgressLine& progress, std::atomic<bool>& stop, bool flushEachFile)
+                           ProgressLine& progress, std::atomic<bool>& stop, bool flushEachFile,
+                           PaperSizeStore* paperSizes)
     : printer_(printer),
       output_(output),
       progress_(progress),
       stop_(stop),
       flushEachFile_(flushEachFile),
-      exporting_(!options.exportPath.empty()) {
+      exporting_(!options.exportPath.empty()),
+      paperSizes_(paperSizes) {
   if (options.byFolder) folders_.emplace();
+  if (paperSizes_ != nullptr) summary_.paperSizes.emplace();
 }
 
 void SearchReport::operator()(const WalkEvent& event) {
@@ -41,7 +44,10 @@ void SearchReport::FileFound(const FoundFile& file) {
   summary_.totalPages += file.pages.Pages();
   if (folders_) folders_->Add(file);
   if (exporting_) exported_.Append(file);
-  printer_.File(file);
+  std::optional<PaperSizeTally> sizes;
+  if (paperSizes_ != nullptr) sizes = paperSizes_->Take(file.facts.fullPath);
+  if (sizes) AddPaperSizes(*summary_.paperSizes, *sizes);
+  printer_.File({file, paperSizes_ != nullptr, sizes ? &*sizes : nullptr});
   if (flushEachFile_) output_.flush();
   if (output_.WriteError() != 0) stop_.store(true);
   progress_.Update(folder_, summary_.files, summary_.totalPages);

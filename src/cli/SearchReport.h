@@ -7,6 +7,7 @@
 #include "cli/CliOptions.h"
 #include "cli/DescriptorStream.h"
 #include "cli/FolderTotals.h"
+#include "cli/PaperSizeStore.h"
 #include "cli/ProgressLine.h"
 #include "cli/ReportPrinter.h"
 #include "core/results/ResultTable.h"
@@ -21,8 +22,9 @@ namespace folidex::cli {
 // as it is printed, for a reader at the other end of a pipe (who may also go away).
 class SearchReport {
  public:
+  // `paperSizes`, with --page-sizes, holds the sizes read beside the counts.
   SearchReport(const CliOptions& options, ReportPrinter& printer, DescriptorStream& output, ProgressLine& progress,
-               std::atomic<bool>& stop, bool flushEachFile);
+               std::atomic<bool>& stop, bool flushEachFile, PaperSizeStore* paperSizes = nullptr);
 
   void operator()(const WalkEvent& event);
   // Names a path given, a folder met or a list that could not be read, with the reason.
@@ -46,6 +48,7 @@ class SearchReport {
   bool exporting_;
   ResultTable exported_;
   std::optional<FolderTotals> folders_;
+  PaperSizeStore* paperSizes_;
   Summary summary_;
   std::string folder_;
   bool readFailed_ = false;

@@ -46,12 +46,12 @@ void PrintTable(std::ostream& out, const ListedColumns& columns, const std::vect
 
 }  // namespace
 
-void TableReport::File(const FoundFile& file) {
-  if (!quiet_) lines_.push_back(Shown(FileCells(file)));
+void TableReport::File(const ListedFile& listed) {
+  if (!quiet_) lines_.push_back(Shown(FileCells(listed)));
 }
 
 void TableReport::Finish(const Report& report) {
-  if (!quiet_) PrintTable(out_, FileColumns(), lines_);
+  if (!quiet_) PrintTable(out_, FileColumns(report.summary.paperSizes.has_value()), lines_);
   if (report.folders != nullptr) {
     Lines folders;
     for (const FolderTotal& folder : *report.folders) folders.push_back(Shown(FolderCells(folder)));

@@ -13,7 +13,7 @@ namespace folidex::cli {
 class TableReport : public ReportPrinter {
  public:
   TableReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {}
-  void File(const FoundFile& file) override;
+  void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:

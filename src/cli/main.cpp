@@ -59,8 +59,8 @@ void TellWriteError(int error) {
   if (error != 0 && error != EPIPE) std::cerr << "folidex-count: write error: " << std::strerror(error) << '\n';
 }
 
-void SearchEveryPath(const CliOptions& options, SearchReport& report) {
-  PathSearch search(options, report, stopRequested);
+void SearchEveryPath(const CliOptions& options, SearchReport& report, PaperSizeStore* paperSizes) {
+  PathSearch search(options, report, stopRequested, paperSizes);
   for (const std::string& path : options.paths) search.Search(path);
   if (!options.filesFrom.empty()) {
     PathList list(options.filesFrom, options.nullSeparated ? '\0' : '\n');
@@ -93,8 +93,10 @@ int Run(const std::vector<std::string>& args) {
   // a line at a time, so that a closed pipe or a full device stops the search at once.
   struct stat target {};
   const bool intoFile = fstat(STDOUT_FILENO, &target) == 0 && S_ISREG(target.st_mode);
-  SearchReport report(options, *printer, output, progress, stopRequested, !intoFile);
-  SearchEveryPath(options, report);
+  PaperSizeStore paperSizes;
+  PaperSizeStore* const sizes = options.pageSizes ? &paperSizes : nullptr;
+  SearchReport report(options, *printer, output, progress, stopRequested, !intoFile, sizes);
+  SearchEveryPath(options, report, sizes);
   report.Finish(stopSignal.load() != 0);
 
   RunOutcome outcome;

@@ -142,5 +142,40 @@ TEST(CliOutput, ByFolderAddsEachFoldersSubtotalInEveryFormat) {
       << lines.out;
 }
 
+TEST(CliOutput, PageSizesAddAColumnAndTheirSumInEveryFormat) {
+  TempTree tree;
+  tree.Write("box/a.pdf", test::MakePdfWithBoxes({"0 0 595.28 841.89", "0 0 841.89 595.28", "0 0 612 792"}));
+  tree.Write("box/b.pdf", test::MakePdfWithBoxes({"0 0 1190.55 841.89", "0 0 595.28 280.63"}));
+  tree.Write("box/broken.pdf", "%PDF-1.4 nothing");
+
+  const Outcome tsv = RunCount(tree, "--page-sizes box");
+  EXPECT_TRUE(tsv.out.starts_with("File Name\tLocation\tSize\tModified Date\tPages\tPage Sizes\n")) << tsv.out;
+  EXPECT_NE(tsv.out.find("\t3\tA4: 2, Letter: 1\n"), std::string::npos) << tsv.out;
+  EXPECT_NE(tsv.out.find("\t2\tA3: 1, 210\u00D799 mm: 1\n"), std::string::npos) << tsv.out;
+  EXPECT_NE(tsv.out.find("\tError\t\n"), std::string::npos) << "no sizes for a file not read: " << tsv.out;
+  EXPECT_EQ(tsv.err, "3 file(s) found\nTotal Pages : 5\nPage Sizes : A3: 1, A4: 2, Letter: 1, 210\u00D799 mm: 1\n");
+
+  const Outcome json = RunCount(tree, "--page-sizes --format json box");
+  EXPECT_NE(json.out.find("\"pages\":3,\"error\":false,\"page_sizes\":{\"A4\":2,\"Letter\":1}}"), std::string::npos)
+      << json.out;
+  EXPECT_NE(json.out.find("\"error\":true,\"page_sizes\":null}"), std::string::npos) << json.out;
+  EXPECT_TRUE(
+      json.out.ends_with("\"cancelled\":false,\"page_sizes\":{\"A3\":1,\"A4\":2,\"Letter\":1,"
+                         "\"210\u00D799 mm\":1}}\n"))
+      << json.out;
+  tree.Write("sizes.json", json.out);
+  EXPECT_TRUE(PythonAccepts(tree,
+                            "d = json.load(open(sys.argv[1], encoding='utf-8'))\n"
+                            "assert d['page_sizes'] == {'A3': 1, 'A4': 2, 'Letter': 1, '210\u00D799 mm': 1}\n"
+                            "assert [f['page_sizes'] for f in d['files']] == "
+                            "[{'A4': 2, 'Letter': 1}, {'A3': 1, '210\u00D799 mm': 1}, None]\n",
+                            tree.Path("sizes.json")));
+
+  const Outcome table = RunCount(tree, "-q --page-sizes --format table box/a.pdf");
+  EXPECT_EQ(table.out, "1 file(s) found\nTotal Pages : 3\nPage Sizes : A4: 2, Letter: 1\n");
+  // Without the option nothing changes.
+  EXPECT_EQ(RunCount(tree, "--format jsonl -q box").out.find("page_sizes"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace folidex

@@ -69,6 +69,21 @@ std::string MakePdf(int pages, int fanout) {
   return pdf.Build(catalog);
 }
 
+std::string MakePdfWithBoxes(const std::vector<std::string>& mediaBoxes) {
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  const int root = pdf.Reserve();
+  std::string kids;
+  for (const std::string& box : mediaBoxes) {
+    kids +=
+        std::to_string(pdf.Add("<< /Type /Page /Parent " + std::to_string(root) + " 0 R /MediaBox [" + box + "] >>")) +
+        " 0 R ";
+  }
+  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(mediaBoxes.size()) + " >>");
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+  return pdf.Build(catalog);
+}
+
 bool QpdfRewrite(const std::string& input, const std::string& output, const std::string& options) {
   // Exit status 3 means success with warnings.
   const std::string command =

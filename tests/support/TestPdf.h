@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 namespace folidex::test {
 
@@ -25,6 +26,9 @@ class PdfBuilder {
 // A PDF of `pages` empty pages. With `fanout` above 0 the page tree is balanced with at
 // most that many kids per node, so several levels deep; otherwise all pages hang from the root.
 std::string MakePdf(int pages, int fanout = 0);
+
+// A PDF with one page for each media box given (as "0 0 595.28 841.89"), all under the root.
+std::string MakePdfWithBoxes(const std::vector<std::string>& mediaBoxes);
 
 // The qpdf command line tool rewrites `input` into `output` with the given options
 // (for example "--object-streams=generate" or "--linearize"); true when it succeeded.

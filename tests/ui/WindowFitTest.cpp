@@ -32,6 +32,10 @@ class WindowFitTest : public QObject {
                                                   {"a.pdf", 1234},
                                                   {"<u>x.pdf", 7}})
       files_.Write("a folder with a rather long name/and a subfolder/" + name, MakePdf(pages));
+    // The file the properties window shows: pages of four sizes, the longest a custom one.
+    files_.Write("a folder with a rather long name/and a subfolder/<u>x.pdf",
+                 MakePdfWithBoxes({"0 0 595.28 841.89", "0 0 595.28 841.89", "0 0 841.89 1190.55", "0 0 612 792",
+                                   "0 0 2834.65 1417.32", "0 0 595.28 841.89", "0 0 612 792"}));
   }
 
   void MainWindowAfterASearch_data() { Fonts(); }

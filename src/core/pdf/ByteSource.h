@@ -33,6 +33,20 @@ class MemoryByteSource : public ByteSource {
   std::string_view bytes_;
 };
 
+// The bytes of another source from `start` on.
+class ShiftedByteSource : public ByteSource {
+ public:
+  ShiftedByteSource(const ByteSource& whole, std::int64_t start) : whole_(whole), start_(start) {}
+  std::int64_t Size() const override { return whole_.Size() - start_; }
+  std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t length) const override {
+    return offset < 0 ? 0 : whole_.ReadAt(start_ + offset, buffer, length);
+  }
+
+ private:
+  const ByteSource& whole_;
+  std::int64_t start_;
+};
+
 // An open file descriptor read with pread; the caller keeps it open.
 class FileByteSource : public ByteSource {
  public:

@@ -1,11 +1,10 @@
 #include "core/pdf/FastPageCounter.h"
 
 #include <climits>
-#include <new>
 #include <optional>
 
+#include "core/pdf/DocumentReading.h"
 #include "core/pdf/PageTree.h"
-#include "core/pdf/PdfDocument.h"
 
 namespace folidex {
 namespace {
@@ -47,17 +46,9 @@ int CountPagesOf(pdf::PdfDocument& document) {
 }  // namespace
 
 FastCount CountPagesFast(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  try {
-    pdf::ReadBudget budget(source.Size(), cancelled);
-    pdf::PdfDocument document(source, budget);
-    return {CountPagesOf(document), std::nullopt};
-  } catch (const PdfReadFailure failure) {
-    return {-1, failure};
-  } catch (const std::bad_alloc&) {
-    return {-1, PdfReadFailure::OverLimit};
-  } catch (...) {
-    return {-1, PdfReadFailure::NotUnderstood};
-  }
+  const std::variant<int, PdfReadFailure> pages = pdf::ReadDocument<int>(source, cancelled, CountPagesOf);
+  if (const PdfReadFailure* failure = std::get_if<PdfReadFailure>(&pages)) return {-1, *failure};
+  return {std::get<int>(pages), std::nullopt};
 }
 
 }  // namespace folidex

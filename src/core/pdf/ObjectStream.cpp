@@ -25,15 +25,18 @@ auto ObjectStream::ParseDecoded(std::size_t offset, Parse parse) {
         file_.Budget().SpendWork(static_cast<std::int64_t>(text.size()));
       }
     }
-    // Twice the data each time, so that parsing again costs no more than decoding.
-    const std::size_t wanted = std::max(offset + 4096, 2 * data_.size());
+    // Twice the text from `offset` each time, so that parsing again costs no more than
+    // decoding, but no more than that: the object sought is often the last one needed.
+    const std::size_t wanted =
+        offset + std::max<std::size_t>(4096, 2 * (data_.size() - std::min(offset, data_.size())));
     if (wanted > kMaxHeld) throw PdfReadFailure::OverLimit;
     more_ = decoder_.DecodeUntil(data_, wanted);
   }
 }
 
-ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length)
-    : file_(file), decoder_(file, stream, length) {
+ObjectStream::ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length,
+                           std::unique_ptr<crypto::StreamDecryptor> decryptor)
+    : file_(file), decoder_(file, stream, length, std::move(decryptor)) {
   const PdfObject& count = stream.value.Get("N");
   const PdfObject& first = stream.value.Get("First");
   if (!count.IsInteger() || !first.IsInteger() || count.number < 0 || first.number < 0) {

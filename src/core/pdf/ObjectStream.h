@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -20,8 +21,10 @@ class ObjectStream {
   // reader's bounds.
   static constexpr std::size_t kMaxHeld = std::size_t{16} << 20;
 
-  // `stream` is the stream object (/Type /ObjStm) and `length` its resolved /Length.
-  ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length);
+  // `stream` is the stream object (/Type /ObjStm), `length` its resolved /Length and
+  // `decryptor`, in an encrypted document, what decrypts its data.
+  ObjectStream(PdfFile& file, const IndirectObject& stream, std::int64_t length,
+               std::unique_ptr<crypto::StreamDecryptor> decryptor);
 
   // Object `number`, expected as the `index`-th of the stream.
   PdfObject Load(std::int64_t index, std::int64_t number, ArrayItems arrays);

@@ -1,6 +1,7 @@
 #include "core/pdf/PageTree.h"
 
 #include <climits>
+#include <optional>
 
 namespace folidex::pdf {
 namespace {
@@ -18,32 +19,47 @@ std::int64_t PageTree::CountLeaves(const PdfObject& pagesReference, const PdfObj
   if (pagesReference.kind == PdfObject::Kind::Reference) {
     path_.emplace(pagesReference.number, pagesReference.generation);
   }
-  return CountBelow(kids, 0);
+  return CountBelow(kids, 0, nullptr);
 }
 
-std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth) {
+void PageTree::VisitPageSizes(const PdfObject& pagesReference, const PdfObject& pages, const PageSizeVisitor& visit) {
+  if (pagesReference.kind == PdfObject::Kind::Reference) {
+    path_.emplace(pagesReference.number, pagesReference.generation);
+  }
+  visit_ = visit;
+  const PageBoxes boxes = PageBoxes{}.Below(pages, document_);
+  PdfObject loadedKids;
+  CountBelow(document_.Resolve(pages.Get("Kids"), loadedKids), 0, &boxes);
+}
+
+std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited) {
   if (depth > kMaxTreeDepth) throw PdfReadFailure::OverLimit;
   if (!kids.IsArray()) return 0;
   kidsHeld_ += KidsIn(kids);
   if (kidsHeld_ > kMaxKidsHeld) throw PdfReadFailure::OverLimit;
   std::int64_t count = 0;
   for (std::size_t i = 0; i < kids.references.size() && count <= INT_MAX; ++i) {
-    count += CountKid(PdfObject::Unpack(kids.references[i]), depth);
+    count += CountKid(PdfObject::Unpack(kids.references[i]), depth, inherited);
   }
-  for (std::size_t i = 0; i < kids.items.size() && count <= INT_MAX; ++i) count += CountKid(kids.items[i], depth);
+  for (std::size_t i = 0; i < kids.items.size() && count <= INT_MAX; ++i) {
+    count += CountKid(kids.items[i], depth, inherited);
+  }
   kidsHeld_ -= KidsIn(kids);
   return count;
 }
 
-std::int64_t PageTree::CountKid(const PdfObject& item, int depth) {
+std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxes* inherited) {
   const bool indirect = item.kind == PdfObject::Kind::Reference;
   if (indirect && --visitsLeft_ < 0) throw PdfReadFailure::OverLimit;
-  // Kids are first read for their /Kids entry alone: nearly all are pages, and the rest of
-  // a page (its boxes, resources, annotations) does not matter here. Only a node is read
-  // again with its /Kids, and only that array stays in memory while the walk goes below.
+  // Kids are first read for their /Kids entry alone (and their boxes, for their sizes):
+  // nearly all are pages, and the rest of a page (its resources, annotations) does not
+  // matter here. Only a node is read again with its /Kids, and only that array stays in
+  // memory while the walk goes below.
   PdfObject loadedKid;
-  const PdfObject& kid = document_.Resolve(item, loadedKid, ArrayItems::KidsOnly);
+  const PdfObject& kid = document_.Resolve(item, loadedKid, inherited ? ArrayItems::PageBoxes : ArrayItems::KidsOnly);
   if (!kid.IsDictionary()) return 0;
+  std::optional<PageBoxes> boxes;
+  if (inherited) boxes = inherited->Below(kid, document_);
   const PdfObject& kidsEntry = kid.Get("Kids");
   PdfObject nodeKids;
   if (kidsEntry.IsArray() && !indirect) {
@@ -54,11 +70,17 @@ std::int64_t PageTree::CountKid(const PdfObject& item, int depth) {
   } else if (kidsEntry.kind == PdfObject::Kind::Reference) {
     document_.Resolve(kidsEntry, nodeKids);  // a reference always loads into `nodeKids`
   }
+  if (!nodeKids.IsArray()) {
+    if (boxes) {
+      const auto [width, height] = boxes->ShownSize(kid, document_);
+      visit_(width, height);
+    }
+    return 1;
+  }
   loadedKid = {};
-  if (!nodeKids.IsArray()) return 1;
   const std::pair<std::int64_t, std::int64_t> id{item.number, item.generation};
   if (indirect && !path_.insert(id).second) return 0;
-  const std::int64_t count = CountBelow(nodeKids, depth + 1);
+  const std::int64_t count = CountBelow(nodeKids, depth + 1, boxes ? &*boxes : nullptr);
   if (indirect) path_.erase(id);
   return count;
 }

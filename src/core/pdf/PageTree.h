@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <utility>
 
+#include "core/pdf/PageBoxes.h"
 #include "core/pdf/PdfDocument.h"
 #include "core/pdf/PdfObject.h"
 
@@ -16,20 +18,28 @@ namespace folidex::pdf {
 // kids than the reader holds, throws PdfReadFailure::OverLimit: its count is not known.
 class PageTree {
  public:
+  // Takes the width and height in points of one page as it is shown.
+  using PageSizeVisitor = std::function<void(double width, double height)>;
+
   explicit PageTree(PdfDocument& document) : document_(document), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
 
   // The leaves below the root node `pages` (stopping once past 2^31 - 1).
   std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids);
+  // Hands `visit` the size of every page leaf below the root node `pages`, read whole, with
+  // the boxes and rotation it inherits, in the order of the tree.
+  void VisitPageSizes(const PdfObject& pagesReference, const PdfObject& pages, const PageSizeVisitor& visit);
 
  private:
-  std::int64_t CountBelow(const PdfObject& kids, int depth);
+  // `inherited` is null while the walk only counts.
+  std::int64_t CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited);
   // The leaves that `kid`, an item of a /Kids array, stands for.
-  std::int64_t CountKid(const PdfObject& kid, int depth);
+  std::int64_t CountKid(const PdfObject& kid, int depth, const PageBoxes* inherited);
 
   PdfDocument& document_;
   std::int64_t visitsLeft_;
   std::size_t kidsHeld_ = 0;
   std::set<std::pair<std::int64_t, std::int64_t>> path_;
+  PageSizeVisitor visit_;
 };
 
 }  // namespace folidex::pdf

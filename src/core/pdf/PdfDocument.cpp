@@ -47,8 +47,6 @@ ObjectStream& PdfDocument::OpenObjectStream(std::int64_t number) {
     open->lastUse = ++streamUses_;
     return *open->stream;
   }
-  // Object streams are encrypted with the rest of the document; qpdf decrypts them.
-  if (Trailer().Get("Encrypt").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;
   // A stream whose /Length lives in itself (or in a stream that needs this one) can never open.
   if (!objectStreamsOpening_.insert(number).second) throw PdfReadFailure::NotUnderstood;
 
@@ -61,9 +59,30 @@ ObjectStream& PdfDocument::OpenObjectStream(std::int64_t number) {
     throw PdfReadFailure::NotUnderstood;
   }
   CloseStreamsOverLimit();
-  objectStreams_.push_back({number, ++streamUses_, std::make_unique<ObjectStream>(file_, object, length.number)});
+  objectStreams_.push_back(
+      {number, ++streamUses_,
+       std::make_unique<ObjectStream>(file_, object, length.number, DecryptorFor(object.number, object.generation))});
   objectStreamsOpening_.erase(number);
   return *objectStreams_.back().stream;
+}
+
+std::unique_ptr<crypto::StreamDecryptor> PdfDocument::DecryptorFor(std::int64_t number, std::int64_t generation) {
+  const PdfObject& encrypt = Trailer().Get("Encrypt");
+  if (encrypt.kind == PdfObject::Kind::Null) return nullptr;
+  if (!security_) {
+    // The encryption dictionary is never inside an object stream, whose data it decrypts.
+    if (encrypt.kind == PdfObject::Kind::Reference) {
+      const std::optional<XrefEntry> entry = xref_.Find(encrypt.number);
+      if (!entry || entry->type != XrefEntry::Type::InFile) throw PdfReadFailure::NotUnderstood;
+    }
+    PdfObject loadedEncrypt, loadedId;
+    const PdfObject& dictionary = Resolve(encrypt, loadedEncrypt);
+    // The first string of the file identifier; a file without one is encrypted with an empty one.
+    const PdfObject& ids = Trailer().Get("ID");
+    const PdfObject& id = ids.IsArray() && !ids.items.empty() ? ids.items.front() : loadedId;
+    security_.emplace(dictionary, id.text);
+  }
+  return security_->ForStream(number, generation);
 }
 
 void PdfDocument::CloseStreamsOverLimit() {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
 #include "core/pdf/ReadBudget.h"
+#include "core/pdf/StandardSecurity.h"
 
 namespace folidex::pdf {
 
@@ -35,6 +37,9 @@ class PdfDocument {
 
   PdfObject Load(std::int64_t number, std::int64_t generation, ArrayItems arrays);
   ObjectStream& OpenObjectStream(std::int64_t number);
+  // What decrypts the data of stream object `number generation` in an encrypted document;
+  // null when the document is not encrypted, or its streams are not.
+  std::unique_ptr<crypto::StreamDecryptor> DecryptorFor(std::int64_t number, std::int64_t generation);
   // Closes the least recently used streams while too many are open or they hold too much.
   void CloseStreamsOverLimit();
 
@@ -43,6 +48,7 @@ class PdfDocument {
   std::vector<OpenStream> objectStreams_;
   std::uint64_t streamUses_ = 0;
   std::set<std::int64_t> objectStreamsOpening_;
+  std::optional<StandardSecurity> security_;  // set up when the first encrypted stream is read
 };
 
 }  // namespace folidex::pdf

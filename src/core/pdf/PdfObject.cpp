@@ -20,6 +20,12 @@ const PdfObject& PdfObject::Get(std::string_view key) const {
   return at < keys.size() ? items[at] : kNull;
 }
 
+std::optional<double> PdfObject::Number() const {
+  if (kind == Kind::Integer) return static_cast<double>(number);
+  if (kind == Kind::Real) return real;
+  return std::nullopt;
+}
+
 PdfObject PdfObject::Take(std::string_view key) {
   const std::size_t at = Find(*this, key);
   return at < keys.size() ? std::move(items[at]) : PdfObject{};

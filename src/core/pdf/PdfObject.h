@@ -1,14 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace folidex::pdf {
 
-// One parsed PDF value. Strings and real numbers keep only their kind: counting pages
-// never needs their contents.
+// One parsed PDF value.
 struct PdfObject {
   enum class Kind { Null, Boolean, Integer, Real, String, Name, Array, Dictionary, Reference };
 
@@ -17,9 +17,10 @@ struct PdfObject {
   static constexpr std::int64_t kMaxGeneration = (std::int64_t{1} << 24) - 1;
 
   Kind kind = Kind::Null;
-  std::int64_t number = 0;        // an Integer's value, a Reference's object number
+  std::int64_t number = 0;        // an Integer's value, a Boolean's (1 for true), a Reference's object number
   std::int64_t generation = 0;    // a Reference's generation
-  std::string name;               // a Name, without its slash
+  double real = 0;                // a Real's value
+  std::string text;               // a Name, without its slash, or a String's bytes
   std::vector<PdfObject> items;   // an Array's items other than references, a Dictionary's values
   std::vector<std::string> keys;  // a Dictionary's keys, one for each value
   // An Array's references, packed into 8 bytes each: the /Kids of a large document list
@@ -29,7 +30,10 @@ struct PdfObject {
   bool IsDictionary() const { return kind == Kind::Dictionary; }
   bool IsArray() const { return kind == Kind::Array; }
   bool IsInteger() const { return kind == Kind::Integer; }
-  bool IsName(std::string_view text) const { return kind == Kind::Name && name == text; }
+  bool IsName(std::string_view wanted) const { return kind == Kind::Name && text == wanted; }
+  bool IsString() const { return kind == Kind::String; }
+  // An Integer's or a Real's value; nothing for any other kind.
+  std::optional<double> Number() const;
 
   // The value of a dictionary entry; a null object when absent (the last one wins when a
   // key appears twice).

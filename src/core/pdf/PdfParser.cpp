@@ -2,6 +2,8 @@
 
 #include <array>
 #include <charconv>
+#include <limits>
+#include <string>
 
 #include "core/pdf/PdfReadFailure.h"
 
@@ -41,6 +43,13 @@ int HexValue(char c) {
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   return -1;
+}
+
+// Whether a dictionary read for a page's kids or boxes keeps the entry `key`.
+bool KeepsEntry(ArrayItems arrays, std::string_view key) {
+  if (key == "Kids") return true;
+  return arrays == ArrayItems::PageBoxes &&
+         (key == "MediaBox" || key == "CropBox" || key == "Rotate" || key == "UserUnit");
 }
 
 bool IsDigits(std::string_view text) {
@@ -122,12 +131,11 @@ PdfObject PdfParser::TakeObject(int depth) {
     case '/':
       return TakeName();
     case '(':
-      SkipLiteralString();
-      return OfKind(PdfObject::Kind::String);
+      return TakeLiteralString();
     case '[': {
       ++pos_;
       PdfObject array = OfKind(PdfObject::Kind::Array);
-      if (arrays_ != ArrayItems::Keep) {
+      if (skipArrays_) {
         SkipArrayItems(depth);
         return array;
       }
@@ -138,17 +146,17 @@ PdfObject PdfParser::TakeObject(int depth) {
     }
     case '<': {
       ++pos_;
-      if (!More() || Next() != '<') {
-        SkipHexString();
-        return OfKind(PdfObject::Kind::String);
-      }
+      if (!More() || Next() != '<') return TakeHexString();
       ++pos_;
       PdfObject dictionary = OfKind(PdfObject::Kind::Dictionary);
       for (SkipSpace(); More() && Next() == '/'; SkipSpace()) {
-        std::string key = TakeName().name;
-        if (arrays_ == ArrayItems::KidsOnly && depth == 0 && key != "Kids") {
-          SkipValue(depth + 1);
-          continue;
+        std::string key = TakeName().text;
+        if (depth == 0 && (arrays_ == ArrayItems::KidsOnly || arrays_ == ArrayItems::PageBoxes)) {
+          if (!KeepsEntry(arrays_, key)) {
+            SkipValue(depth + 1);
+            continue;
+          }
+          skipArrays_ = key == "Kids";
         }
         dictionary.keys.push_back(std::move(key));
         dictionary.items.push_back(TakeObject(depth + 1));
@@ -163,7 +171,11 @@ PdfObject PdfParser::TakeObject(int depth) {
       break;
   }
   const std::string_view token = TakeRegularRun();
-  if (token == "true" || token == "false") return OfKind(PdfObject::Kind::Boolean);
+  if (token == "true" || token == "false") {
+    PdfObject boolean = OfKind(PdfObject::Kind::Boolean);
+    boolean.number = token == "true" ? 1 : 0;
+    return boolean;
+  }
   if (token == "null") return OfKind(PdfObject::Kind::Null);
   return TakeNumberOrReference(token);
 }
@@ -187,7 +199,7 @@ PdfObject PdfParser::TakeNumberOrReference(std::string_view token) {
     PdfObject integer = OfKind(PdfObject::Kind::Integer);
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), integer.number);
     // A value beyond 64 bits is no usable integer; it counts as a real number.
-    if (error != std::errc{}) return OfKind(PdfObject::Kind::Real);
+    if (error != std::errc{}) return TakeReal(token);
     if (token[0] == '-') integer.number = -integer.number;
     if (digits.size() != token.size()) return integer;
     // "number generation R" is a reference.
@@ -207,9 +219,22 @@ PdfObject PdfParser::TakeNumberOrReference(std::string_view token) {
   if (point != std::string_view::npos && digits.size() > 1 &&
       digits.find_first_not_of("0123456789", point + 1) == std::string_view::npos &&
       (point == 0 || IsDigits(digits.substr(0, point)))) {
-    return OfKind(PdfObject::Kind::Real);
+    return TakeReal(token);
   }
   throw PdfReadFailure::NotUnderstood;
+}
+
+PdfObject PdfParser::TakeReal(std::string_view token) {
+  const bool negative = token[0] == '-';
+  const std::string_view digits = token.substr(negative || token[0] == '+' ? 1 : 0);
+  PdfObject real = OfKind(PdfObject::Kind::Real);
+  // A value beyond a double's range is taken as the largest one.
+  if (const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), real.real);
+      error == std::errc::result_out_of_range) {
+    real.real = std::numeric_limits<double>::max();
+  }
+  if (negative) real.real = -real.real;
+  return real;
 }
 
 PdfObject PdfParser::TakeName() {
@@ -217,16 +242,16 @@ PdfObject PdfParser::TakeName() {
   const std::string_view raw = TakeRegularRun();
   PdfObject name = OfKind(PdfObject::Kind::Name);
   if (raw.find('#') == std::string_view::npos) {
-    name.name = raw;
+    name.text = raw;
     return name;
   }
-  name.name.reserve(raw.size());
+  name.text.reserve(raw.size());
   for (std::size_t i = 0; i < raw.size(); ++i) {
     if (raw[i] == '#' && i + 2 < raw.size() && HexValue(raw[i + 1]) >= 0 && HexValue(raw[i + 2]) >= 0) {
-      name.name += static_cast<char>(HexValue(raw[i + 1]) * 16 + HexValue(raw[i + 2]));
+      name.text += static_cast<char>(HexValue(raw[i + 1]) * 16 + HexValue(raw[i + 2]));
       i += 2;
     } else {
-      name.name += raw[i];
+      name.text += raw[i];
     }
   }
   return name;
@@ -240,6 +265,11 @@ void PdfParser::SkipValue(int depth) {
   } else if (More() && Next() == '/') {
     ++pos_;
     TakeRegularRun();
+  } else if (More() && Next() == '(') {
+    SkipLiteralString();
+  } else if (More() && Next() == '<' && (pos_ + 1 >= text_.size() || text_[pos_ + 1] != '<')) {
+    ++pos_;
+    SkipHexString();
   } else {
     TakeObject(depth);
   }
@@ -296,6 +326,94 @@ void PdfParser::SkipArrayItems(int depth) {
         break;
     }
   }
+}
+
+PdfObject PdfParser::TakeLiteralString() {
+  PdfObject string = OfKind(PdfObject::Kind::String);
+  std::string& bytes = string.text;
+  ++pos_;  // the opening parenthesis
+  for (int open = 1; More();) {
+    const char c = Next();
+    ++pos_;
+    if (c == '(') {
+      ++open;
+    } else if (c == ')' && --open == 0) {
+      return string;
+    } else if (c == '\\') {
+      TakeEscape(bytes);
+      continue;
+    } else if (c == '\r') {
+      // An end of line in a string, of any kind, stands for a line feed.
+      if (More() && Next() == '\n') ++pos_;
+      bytes += '\n';
+      continue;
+    }
+    bytes += c;
+  }
+  throw PdfReadFailure::NotUnderstood;
+}
+
+void PdfParser::TakeEscape(std::string& bytes) {
+  if (!More()) return;
+  const char c = Next();
+  ++pos_;
+  switch (c) {
+    case 'n':
+      bytes += '\n';
+      return;
+    case 'r':
+      bytes += '\r';
+      return;
+    case 't':
+      bytes += '\t';
+      return;
+    case 'b':
+      bytes += '\b';
+      return;
+    case 'f':
+      bytes += '\f';
+      return;
+    case '\r':  // a line continued: the end of line is dropped
+      if (More() && Next() == '\n') ++pos_;
+      return;
+    case '\n':
+      return;
+    default:
+      break;
+  }
+  if (c < '0' || c > '7') {
+    bytes += c;  // \( \) \\ and an unknown escape stand for the character itself
+    return;
+  }
+  int value = c - '0';
+  for (int digits = 1; digits < 3 && More() && Next() >= '0' && Next() <= '7'; ++digits) {
+    value = value * 8 + (Next() - '0');
+    ++pos_;
+  }
+  bytes += static_cast<char>(value & 0xFF);
+}
+
+PdfObject PdfParser::TakeHexString() {
+  PdfObject string = OfKind(PdfObject::Kind::String);
+  int high = -1;
+  for (; More(); ++pos_) {
+    const char c = Next();
+    if (c == '>') {
+      ++pos_;
+      // An odd last digit stands for its high half.
+      if (high >= 0) string.text += static_cast<char>(high * 16);
+      return string;
+    }
+    const int digit = HexValue(c);
+    if (digit < 0) continue;  // white space; anything else is ignored as well
+    if (high < 0) {
+      high = digit;
+    } else {
+      string.text += static_cast<char>(high * 16 + digit);
+      high = -1;
+    }
+  }
+  throw PdfReadFailure::NotUnderstood;
 }
 
 void PdfParser::SkipLiteralString() {

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/pdf/PdfObject.h"
@@ -17,8 +18,10 @@ struct NeedMoreText {};
 // through to their end, but come back empty: counting pages mostly needs to know only that
 // a /Kids array is there, and in a large document it lists thousands of pages. KidsOnly
 // skips arrays too, and of a dictionary keeps only the /Kids entry: what telling a page
-// from a page-tree node needs, at a fraction of the cost of the whole page.
-enum class ArrayItems { Keep, Skip, KidsOnly };
+// from a page-tree node needs, at a fraction of the cost of the whole page. PageBoxes keeps
+// the entries that a page's size needs as well (/MediaBox, /CropBox, /Rotate, /UserUnit),
+// with their arrays, but still skips the items of /Kids.
+enum class ArrayItems { Keep, Skip, KidsOnly, PageBoxes };
 
 // Reads PDF tokens and objects from a window of a file. Nesting and the number of values
 // are bounded, so hostile input can exhaust neither the stack nor the memory. Throws
@@ -40,6 +43,7 @@ class PdfParser {
   std::optional<std::int64_t> TakeUnsigned();
   PdfObject TakeObject(ArrayItems arrays = ArrayItems::Keep) {
     arrays_ = arrays;
+    skipArrays_ = arrays != ArrayItems::Keep;
     return TakeObject(0);
   }
 
@@ -53,6 +57,13 @@ class PdfParser {
   void TakeArrayItem(PdfObject& array, int depth);
   PdfObject TakeNumberOrReference(std::string_view token);
   PdfObject TakeName();
+  PdfObject TakeReal(std::string_view token);
+  // A literal string, from its opening parenthesis, with its escapes resolved.
+  PdfObject TakeLiteralString();
+  // Appends what the escape after a backslash stands for.
+  void TakeEscape(std::string& bytes);
+  // A hexadecimal string, after its "<".
+  PdfObject TakeHexString();
   // Moves past the next value, building no object for an array or a name.
   void SkipValue(int depth);
   void SkipArrayItems(int depth);
@@ -64,6 +75,7 @@ class PdfParser {
   std::size_t pos_ = 0;
   std::size_t values_ = 0;
   ArrayItems arrays_ = ArrayItems::Keep;
+  bool skipArrays_ = false;  // within the value being parsed
 };
 
 }  // namespace folidex::pdf

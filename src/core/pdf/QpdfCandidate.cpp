@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/pdf/PdfHeader.h"
+
 namespace folidex {
 namespace {
 
@@ -38,11 +40,7 @@ unsigned FindWords(const ByteSource& source, std::int64_t start, std::initialize
 
 }  // namespace
 
-bool StartsLikePdf(const ByteSource& source) {
-  char head[1024];
-  const std::size_t size = source.ReadAt(0, head, sizeof head);
-  return std::string_view(head, size).find("%PDF-") != std::string_view::npos;
-}
+bool StartsLikePdf(const ByteSource& source) { return FindPdfHeader(source).has_value(); }
 
 bool WorthHandingToQpdf(const ByteSource& source, bool repair) {
   if (!repair) return FindWords(source, std::max<std::int64_t>(0, source.Size() - kEndSearch), {"startxref"}) == 1;

@@ -49,7 +49,11 @@ void CheckStreamEnd(PdfFile& file, std::int64_t start, std::int64_t length) {
 // than the data the stream yields.
 struct StreamDecoder::Inflater {
   z_stream stream{};
-  std::string input;  // the compressed chunk being inflated, a copy: the file's cache moves on
+  std::string input;   // the compressed chunk being inflated, a copy: the file's cache moves on
+  std::string header;  // the zlib header, while it is being read
+  // Where a piece of the data is inflated before it is appended: a string would be filled
+  // with zeros first, as far as the caller might want.
+  std::unique_ptr<char[]> output = std::make_unique_for_overwrite<char[]>(kChunk);
 
   Inflater() {
     if (inflateInit2(&stream, -MAX_WBITS) != Z_OK) throw PdfReadFailure::NotUnderstood;
@@ -90,45 +94,42 @@ struct StreamDecoder::Predictor {
         previous.assign(rowSize, '\0');
         row.assign(rowSize, '\0');
       }
-      UndoRow(static_cast<unsigned char>(raw[at]), raw.data() + at + 1);
+      UndoRow(static_cast<unsigned char>(raw[at]), reinterpret_cast<const unsigned char*>(raw.data() + at + 1));
       out += row;
       previous.swap(row);
     }
     raw.erase(0, at);
   }
 
-  void UndoRow(int filter, const char* data) {
-    for (std::size_t i = 0; i < rowSize; ++i) {
-      const int value = static_cast<unsigned char>(data[i]);
-      const int left = i >= step ? static_cast<unsigned char>(row[i - step]) : 0;
-      const int up = static_cast<unsigned char>(previous[i]);
-      const int upLeft = i >= step ? static_cast<unsigned char>(previous[i - step]) : 0;
-      int predicted = 0;
-      switch (filter) {
-        case 0:
-          break;
-        case 1:
-          predicted = left;
-          break;
-        case 2:
-          predicted = up;
-          break;
-        case 3:
-          predicted = (left + up) / 2;
-          break;
-        case 4:
-          predicted = Paeth(left, up, upLeft);
-          break;
-        default:
-          throw PdfReadFailure::NotUnderstood;
-      }
-      row[i] = static_cast<char>((value + predicted) & 0xFF);
+  // One loop for each filter: cross-reference streams take the Up filter on every row.
+  void UndoRow(int filter, const unsigned char* data) {
+    auto* current = reinterpret_cast<unsigned char*>(row.data());
+    const auto* above = reinterpret_cast<const unsigned char*>(previous.data());
+    const auto undo = [&](auto predict) {
+      for (std::size_t i = 0; i < rowSize; ++i) current[i] = static_cast<unsigned char>(data[i] + predict(i));
+    };
+    const auto left = [&](std::size_t i) { return i >= step ? current[i - step] : 0; };
+    const auto upLeft = [&](std::size_t i) { return i >= step ? above[i - step] : 0; };
+    switch (filter) {
+      case 0:
+        return undo([](std::size_t) { return 0; });
+      case 1:
+        return undo(left);
+      case 2:
+        return undo([&](std::size_t i) { return above[i]; });
+      case 3:
+        return undo([&](std::size_t i) { return (left(i) + above[i]) / 2; });
+      case 4:
+        return undo([&](std::size_t i) { return Paeth(left(i), above[i], upLeft(i)); });
+      default:
+        throw PdfReadFailure::NotUnderstood;
     }
   }
 };
 
-StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length)
-    : file_(file), inputAt_(stream.streamOffset) {
+StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::int64_t length,
+                             std::unique_ptr<crypto::StreamDecryptor> decryptor)
+    : file_(file), inputAt_(stream.streamOffset), decryptor_(std::move(decryptor)) {
   const PdfObject& dictionary = stream.value;
   if (dictionary.Get("F").kind != PdfObject::Kind::Null) throw PdfReadFailure::NotUnderstood;  // external data
   CheckStreamEnd(file, stream.streamOffset, length);
@@ -148,51 +149,73 @@ StreamDecoder::StreamDecoder(PdfFile& file, const IndirectObject& stream, std::i
   }
 
   inflater_ = std::make_unique<Inflater>();
-  if (length < 2) {  // cut short before any data
-    ended_ = true;
-    return;
-  }
-  const std::string_view header = file.Read(inputAt_, 2);
-  const unsigned method = static_cast<unsigned char>(header[0]), flags = static_cast<unsigned char>(header[1]);
-  const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
-  const bool presetDictionary = (flags & 0x20) != 0;
-  if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
-  inputAt_ += 2;
 }
 
 StreamDecoder::~StreamDecoder() = default;
 
+std::string_view StreamDecoder::NextInput(std::size_t most) {
+  const auto readRaw = [this, most] {
+    const std::string_view raw = file_.Read(inputAt_, std::min<std::int64_t>(most, inputEnd_ - inputAt_));
+    inputAt_ += static_cast<std::int64_t>(raw.size());
+    return raw;
+  };
+  if (!decryptor_) return readRaw();
+  plain_.clear();
+  while (plain_.empty() && !decrypted_) {
+    if (inputAt_ == inputEnd_) {
+      decryptor_->Finish(plain_);
+      decrypted_ = true;
+    } else {
+      decryptor_->Update(readRaw(), plain_);
+    }
+  }
+  return plain_;
+}
+
+bool StreamDecoder::InputLeft() const { return inputAt_ < inputEnd_ || (decryptor_ && !decrypted_); }
+
+std::string_view StreamDecoder::TakeZlibHeader(std::string_view data) {
+  std::string& header = inflater_->header;
+  if (header.size() == 2) return data;
+  const std::size_t taken = std::min(2 - header.size(), data.size());
+  header += data.substr(0, taken);
+  if (header.size() == 2) {
+    const unsigned method = static_cast<unsigned char>(header[0]), flags = static_cast<unsigned char>(header[1]);
+    const bool deflate = (method & 0x0F) == 8 && (method >> 4) <= 7;
+    const bool presetDictionary = (flags & 0x20) != 0;
+    if (!deflate || presetDictionary || (method * 256 + flags) % 31 != 0) throw PdfReadFailure::NotUnderstood;
+  }
+  return data.substr(taken);
+}
+
 void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
   ReadBudget& budget = file_.Budget();
   if (!inflater_) {
-    const std::string_view data = file_.Read(inputAt_, std::min<std::int64_t>(room, inputEnd_ - inputAt_));
+    const std::string_view data = NextInput(room);
     budget.SpendInflated(static_cast<std::int64_t>(data.size()));
     out += data;
-    inputAt_ += static_cast<std::int64_t>(data.size());
-    ended_ = inputAt_ == inputEnd_;
+    ended_ = !InputLeft();
     return;
   }
   z_stream& stream = inflater_->stream;
-  const std::size_t start = out.size();
-  out.resize(start + room);
   std::size_t produced = 0;
   while (produced < room) {
-    if (stream.avail_in == 0 && inputAt_ < inputEnd_) {
-      const std::string_view chunk = file_.Read(inputAt_, std::min<std::int64_t>(kChunk, inputEnd_ - inputAt_));
+    if (stream.avail_in == 0 && InputLeft()) {
+      const std::string_view chunk = NextInput(kChunk);
       budget.SpendWork(static_cast<std::int64_t>(chunk.size()));
-      inflater_->input.assign(chunk);
-      inputAt_ += static_cast<std::int64_t>(chunk.size());
+      inflater_->input.assign(TakeZlibHeader(chunk));
       stream.next_in = reinterpret_cast<Bytef*>(inflater_->input.data());
-      stream.avail_in = static_cast<uInt>(chunk.size());
+      stream.avail_in = static_cast<uInt>(inflater_->input.size());
     }
-    const std::size_t space = std::min<std::size_t>(room - produced, UINT_MAX);
-    stream.next_out = reinterpret_cast<Bytef*>(out.data() + start + produced);
+    const std::size_t space = std::min(room - produced, kChunk);
+    stream.next_out = reinterpret_cast<Bytef*>(inflater_->output.get());
     stream.avail_out = static_cast<uInt>(space);
     const int status = inflate(&stream, Z_NO_FLUSH);
     const std::size_t written = space - stream.avail_out;
     budget.SpendInflated(static_cast<std::int64_t>(written));
+    out.append(inflater_->output.get(), written);
     produced += written;
-    const bool inputLeft = stream.avail_in > 0 || inputAt_ < inputEnd_;
+    const bool inputLeft = stream.avail_in > 0 || InputLeft();
     // The data ended without the end of the compressed stream: keep what it held.
     if (status == Z_STREAM_END || (status == Z_BUF_ERROR && !inputLeft)) {
       ended_ = true;
@@ -200,12 +223,11 @@ void StreamDecoder::DecodeRaw(std::string& out, std::size_t room) {
     }
     if (status != Z_OK && status != Z_BUF_ERROR) throw PdfReadFailure::NotUnderstood;
   }
-  out.resize(start + produced);
 }
 
 bool StreamDecoder::DecodeUntil(std::string& out, std::size_t wanted) {
   while (out.size() < wanted && !ended_) {
-    const std::size_t room = std::max(wanted - out.size(), kChunk);
+    const std::size_t room = wanted - out.size();
     if (!predictor_) {
       DecodeRaw(out, room);
     } else {

@@ -5,8 +5,12 @@
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QLabel>
+#include <QStringList>
 #include <QVBoxLayout>
+#include <atomic>
+#include <optional>
 
+#include "core/pdf/PageSizes.h"
 #include "core/results/ResultCells.h"
 
 namespace folidex {
@@ -36,6 +40,18 @@ QString PermissionText(const QFileInfo& file) {
   return text;
 }
 
+// One line for each paper size the file's pages have, with their number: "A4: 10".
+QString PaperSizesText(const QString& path) {
+  const std::atomic<bool> neverCancelled{false};
+  const std::optional<PaperSizeTally> sizes = ReadPaperSizes(path.toStdString(), neverCancelled);
+  if (!sizes) return kUnknown;
+  QStringList lines;
+  for (const auto& [size, pages] : *sizes) {
+    lines << QString::fromStdString(PaperSizeText(size) + ": " + FormatGrouped(static_cast<std::uint64_t>(pages)));
+  }
+  return lines.join('\n');
+}
+
 // A value shown as it is, never read as markup. A path may wrap: a long one takes lines,
 // broken after a "/", rather than a window wider than the screen.
 QLabel* Value(const QString& text, bool wrap = false) {
@@ -63,6 +79,7 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const QString& p
   facts->addRow("Permissions:", Value(PermissionText(file)));
   facts->addRow("Owner:", Value(file.exists() ? file.owner() : kUnknown));
   facts->addRow("Pages:", Value(pages));
+  facts->addRow("Paper sizes:", Value(PaperSizesText(path)));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

@@ -54,5 +54,24 @@ TEST(PdfParser, SkippingAnArrayRefusesWhatKeepingItRefuses) {
   }
 }
 
+TEST(PdfParser, StringsAndNumbersKeepTheirValues) {
+  const PdfObject strings = Parse(
+      "[(plain) (a \\(nested\\) \\\\ \\n\\101\\7\\0123 (pair)) (two\\\nlines\r\nend) <48 69\n3>]", ArrayItems::Keep);
+  ASSERT_EQ(strings.items.size(), 4u);
+  EXPECT_EQ(strings.items[0].text, "plain");
+  EXPECT_EQ(strings.items[1].text, std::string("a (nested) \\ \nA\a\n3 (pair)"));
+  EXPECT_EQ(strings.items[2].text, "twolines\nend");
+  EXPECT_EQ(strings.items[3].text, "Hi0");
+  EXPECT_TRUE(strings.items[3].IsString());
+
+  const PdfObject numbers = Parse("[612 -3 +4 .5 -.25 595.276 5. 99999999999999999999 true false]", ArrayItems::Keep);
+  const double expected[] = {612, -3, 4, 0.5, -0.25, 595.276, 5, 1e20};
+  ASSERT_EQ(numbers.items.size(), 10u);
+  for (std::size_t i = 0; i < 8; ++i) EXPECT_DOUBLE_EQ(*numbers.items[i].Number(), expected[i]) << i;
+  EXPECT_EQ(numbers.items[8].number, 1);
+  EXPECT_EQ(numbers.items[9].number, 0);
+  EXPECT_FALSE(numbers.items[9].Number().has_value());
+}
+
 }  // namespace
 }  // namespace folidex::pdf

@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "core/pdf/ByteSource.h"
+#include "core/pdf/PageSizes.h"
+#include "support/TempTree.h"
+#include "support/TestPdf.h"
+
+namespace folidex {
+namespace {
+
+using Name = PaperSize::Name;
+using test::PdfBuilder;
+using test::TempTree;
+
+PaperSize Custom(long width, long height) { return {Name::Custom, width, height}; }
+
+}  // namespace
+
+void PrintTo(const PaperSize& size, std::ostream* out) { *out << PaperSizeText(size); }
+
+namespace {
+
+// Points from millimetres.
+double Pt(double millimetres) { return millimetres * 72 / 25.4; }
+
+TEST(PaperSize, NamesSizesInEitherOrientationWithinTwoMillimetres) {
+  EXPECT_EQ(PaperSizeOf(595.276, 841.89).name, Name::A4);
+  EXPECT_EQ(PaperSizeOf(841.89, 595.276).name, Name::A4);
+  EXPECT_EQ(PaperSizeOf(Pt(212), Pt(295)).name, Name::A4);
+  EXPECT_EQ(PaperSizeOf(Pt(212.5), Pt(297)), Custom(213, 297));
+  EXPECT_EQ(PaperSizeOf(612, 792).name, Name::Letter);
+  EXPECT_EQ(PaperSizeOf(612, 1008).name, Name::Legal);
+  EXPECT_EQ(PaperSizeOf(1224, 792).name, Name::Tabloid);
+  EXPECT_EQ(PaperSizeOf(522, 756).name, Name::Executive);
+  EXPECT_EQ(PaperSizeOf(Pt(1189), Pt(841)).name, Name::A0);
+  EXPECT_EQ(PaperSizeOf(Pt(250), Pt(353)).name, Name::B4);
+  EXPECT_EQ(PaperSizeOf(Pt(176), Pt(250)).name, Name::B5);
+  EXPECT_EQ(PaperSizeOf(Pt(105), Pt(148)).name, Name::A6);
+  // Other sizes keep their orientation as shown.
+  EXPECT_EQ(PaperSizeOf(Pt(210), Pt(99)), Custom(210, 99));
+  EXPECT_EQ(PaperSizeOf(Pt(99), Pt(210)), Custom(99, 210));
+  EXPECT_EQ(PaperSizeOf(-Pt(50), 1e300), Custom(50, 100000000)) << "sides past any page are capped";
+
+  EXPECT_EQ(PaperSizeText({Name::A4}), "A4");
+  EXPECT_EQ(PaperSizeText({Name::Tabloid}), "Tabloid/Ledger");
+  EXPECT_EQ(PaperSizeText(Custom(210, 99)), "210\u00D799 mm");
+
+  PaperSizeTally tally{{{Name::A4}, 3}};
+  AddPaperSizes(tally, {{{Name::A4}, 2}, {Custom(1, 2), 1}});
+  EXPECT_EQ(tally, (PaperSizeTally{{{Name::A4}, 5}, {Custom(1, 2), 1}}));
+  EXPECT_LT(PaperSize{Name::Executive}, Custom(1, 1)) << "named sizes come first";
+}
+
+std::optional<PaperSizeTally> Sizes(const std::string& bytes) { return ReadPaperSizes(MemoryByteSource(bytes)); }
+
+TEST(PageSizes, PagesInheritTheirBoxesAndRotationAndAreScaledByTheirUserUnit) {
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  const int root = pdf.Reserve();
+  const int node = pdf.Reserve();
+  const std::string parent = " /Parent " + std::to_string(root) + " 0 R";
+  const std::string inNode = " /Parent " + std::to_string(node) + " 0 R";
+  const int letterBox = pdf.Add("[0 0 612 792]");
+  const std::vector<std::string> rootPages = {
+      "<< /Type /Page" + parent + " >>",                                                  // A4 from the root
+      "<< /Type /Page" + parent + " /MediaBox " + std::to_string(letterBox) + " 0 R >>",  // by reference
+      "<< /Type /Page" + parent + " /MediaBox [0 0 841.89 1190.55] /Rotate -270 >>",      // A3 turned
+      "<< /Type /Page" + parent + " /MediaBox [0 0 297.64 420.94] /UserUnit 2 >>",        // A6 doubled: A4
+      "<< /Type /Page" + parent + " /CropBox [0 10 595.28 290.63] >>",                    // 210 x 99 mm
+      "<< /Type /Page" + parent + " /CropBox [-100 -100 2000 2000] >>",                   // clipped: A4
+      "<< /Type /Page" + parent + " /CropBox [1000 1000 1100 1100] >>",                   // outside: A4
+      "<< /Type /Page" + parent + " /MediaBox [612 792 0 0] /Rotate 45 >>",               // corners swapped
+      "<< /Type /Page" + parent + " /MediaBox [0 0 100] /Rotate (90) /UserUnit -1 >>",    // no box: A4
+  };
+  // A node that crops and turns its pages, one of which turns back and one sets its own media box.
+  const std::vector<std::string> nodePages = {
+      "<< /Type /Page" + inNode + " >>",
+      "<< /Type /Page" + inNode + " /Rotate 0 >>",
+      "<< /Type /Page" + inNode + " /MediaBox [0 0 200 100] >>",
+  };
+  std::string kids;
+  for (const std::string& page : rootPages) kids += std::to_string(pdf.Add(page)) + " 0 R ";
+  std::string nodeKids;
+  for (const std::string& page : nodePages) nodeKids += std::to_string(pdf.Add(page)) + " 0 R ";
+  pdf.Set(node, "<< /Type /Pages" + parent + " /Kids [" + nodeKids +
+                    "] /Count 3 /CropBox [0 0 283.46 566.93] /Rotate 90 >>");  // 100 x 200 mm
+  kids += std::to_string(node) + " 0 R";
+  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count 12 /MediaBox [0 0 595.28 841.89] >>");
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+
+  const std::optional<PaperSizeTally> sizes = Sizes(pdf.Build(catalog));
+  ASSERT_TRUE(sizes.has_value());
+  const PaperSizeTally expected{
+      {{Name::A3}, 1},       {{Name::A4}, 5},       {{Name::Letter}, 2}, {Custom(210, 99), 1},
+      {Custom(200, 100), 1}, {Custom(100, 200), 1}, {Custom(35, 71), 1},
+  };
+  EXPECT_EQ(*sizes, expected);
+}
+
+TEST(PageSizes, AFileTheReaderCannotReadHasNoSizes) {
+  EXPECT_FALSE(Sizes("").has_value());
+  EXPECT_FALSE(Sizes(std::string(3000, 'x')).has_value());
+  const std::string good = test::MakePdf(3);
+  EXPECT_EQ(Sizes(good), (PaperSizeTally{{{Name::Letter}, 3}}));
+  EXPECT_FALSE(Sizes(good.substr(0, good.size() / 2)).has_value());
+  // A tree of many pages, each of its own size, is more than any document holds.
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  const int root = pdf.Reserve();
+  std::string kids;
+  for (int i = 0; i < 5000; ++i) {
+    kids +=
+        std::to_string(pdf.Add("<< /Type /Page /MediaBox [0 0 " + std::to_string(10 + 3 * i) + " 100] >>")) + " 0 R ";
+  }
+  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count 5000 >>");
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+  EXPECT_FALSE(Sizes(pdf.Build(catalog)).has_value());
+}
+
+std::string Output(const std::string& command) {
+  std::string out;
+  const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  if (!pipe) return out;
+  char buffer[4096];
+  for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) out.append(buffer, got);
+  return out;
+}
+
+// The sizes pdfinfo gives the pages of a file: their crop boxes (which it clips to the
+// media boxes) turned by their rotation. It ignores /UserUnit.
+std::optional<PaperSizeTally> PdfinfoSizes(const std::string& path) {
+  const std::string info = Output("pdfinfo -f 1 -l 100000 -box '" + path + "' 2>/dev/null");
+  std::map<int, int> rotation;
+  std::map<int, std::pair<double, double>> crop;
+  std::istringstream lines(info);
+  for (std::string line; std::getline(lines, line);) {
+    int page = 0, degrees = 0;
+    double left = 0, bottom = 0, right = 0, top = 0;
+    if (std::sscanf(line.c_str(), "Page %d rot: %d", &page, &degrees) == 2) rotation[page] = degrees;
+    if (std::sscanf(line.c_str(), "Page %d CropBox: %lf %lf %lf %lf", &page, &left, &bottom, &right, &top) == 5) {
+      crop[page] = {right - left, top - bottom};
+    }
+  }
+  if (crop.empty()) return std::nullopt;
+  PaperSizeTally tally;
+  for (const auto& [page, size] : crop) {
+    const bool turned = rotation[page] % 180 != 0;
+    ++tally[turned ? PaperSizeOf(size.second, size.first) : PaperSizeOf(size.first, size.second)];
+  }
+  return tally;
+}
+
+// Real documents where the system has some (the documentation of installed packages), and
+// generated ones, each also rewritten by qpdf.
+std::vector<std::string> FilesToCompare(const TempTree& tree) {
+  std::vector<std::string> files;
+  std::error_code error;
+  for (auto it = std::filesystem::recursive_directory_iterator("/usr/share/doc", error);
+       !error && it != std::filesystem::recursive_directory_iterator() && files.size() < 60; it.increment(error)) {
+    if (it->path().extension() == ".pdf" && it->is_regular_file()) files.push_back(it->path());
+  }
+  PdfBuilder pdf;
+  const int catalog = pdf.Reserve();
+  const int root = pdf.Reserve();
+  std::string kids;
+  for (const char* page : {"/MediaBox [0 0 1190.55 841.89]", "/Rotate 90", "/CropBox [20 30 400 500]",
+                           "/MediaBox [0 0 612 1008] /Rotate 270", "/MediaBox [0 0 500 300] /CropBox [0 0 900 100]"}) {
+    kids += std::to_string(pdf.Add(std::string("<< /Type /Page ") + page + " >>")) + " 0 R ";
+  }
+  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count 5 /MediaBox [0 0 595.28 841.89] /Rotate 180 >>");
+  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+  const std::string generated = tree.Write("generated.pdf", pdf.Build(catalog));
+  files.push_back(generated);
+  const std::string packed = tree.Path("generated-objstm.pdf");
+  if (test::QpdfRewrite(generated, packed, "--object-streams=generate --encrypt '' owner 256 --")) {
+    files.push_back(packed);
+  }
+  return files;
+}
+
+TEST(PageSizes, AgreeWithPdfinfoOnEveryPage) {
+  if (!test::RunCommand("command -v pdfinfo >/dev/null 2>&1"))
+    GTEST_SKIP() << "pdfinfo (poppler-utils) is not installed";
+  TempTree tree;
+  int compared = 0;
+  for (const std::string& path : FilesToCompare(tree)) {
+    const std::optional<PaperSizeTally> expected = PdfinfoSizes(path);
+    if (!expected) continue;
+    const std::atomic<bool> never{false};
+    EXPECT_EQ(ReadPaperSizes(path, never), expected) << path;
+    ++compared;
+  }
+  EXPECT_GE(compared, 2);
+}
+
+}  // namespace
+}  // namespace folidex
