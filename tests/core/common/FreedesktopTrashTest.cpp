@@ -78,6 +78,11 @@ TEST(FreedesktopTrash, TheTrashAtTheTopOfAFileSystem) {
   fs::create_symlink(shared, tree.Path("linked/.Trash"));  // a link is never the shared Trash
   fs::create_symlink(tree.MakeFolder("elsewhere"), tree.Path("linked/.Trash-" + kUser));
   EXPECT_EQ(TopTrash(tree.Path("linked")), std::nullopt);
+
+  if (geteuid() != 0) return;                                            // only root can give a folder to another user
+  const std::string theirs = tree.MakeFolder("theirs/.Trash-" + kUser);  // made to catch the user's files
+  ASSERT_EQ(chown(theirs.c_str(), 65534, 65534), 0);
+  EXPECT_EQ(TopTrash(tree.Path("theirs")), std::nullopt);
 }
 
 // A Trash whose "info" may not be written takes nothing: the file stays where it is until it
