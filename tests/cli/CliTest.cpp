@@ -81,12 +81,6 @@ TEST_F(CliTest, ReasonsAddALastColumnThatSaysWhyAFileShowsError) {
   EXPECT_EQ(tree.Read("list.txt").find("Damaged"), std::string::npos);
 }
 
-TEST_F(CliTest, ShortOptionsCombineAndValuesAttach) {
-  const Outcome run = RunCount(tree, "-rqj2 --format=csv --jobs=1 -- docs");
-  EXPECT_EQ(run.status, 3) << run.err;
-  EXPECT_EQ(run.out, "4 file(s) found\nTotal Pages : 16\n");
-}
-
 TEST_F(CliTest, JsonCarriesPathsBytesErrorsAndTheCancelFlag) {
   const Outcome run = RunCount(tree, "--format json docs");
   EXPECT_EQ(run.status, 3);
@@ -110,16 +104,6 @@ TEST_F(CliTest, FilesNamedAreListedWhenTheyPassTheDateAndSizeCriteria) {
             "1 file(s) found\nTotal Pages : 1\n");
   EXPECT_EQ(RunCount(tree, "-q --size-at-least 5 docs/alpha.pdf docs/big.pdf").out,
             "1 file(s) found\nTotal Pages : 1\n");
-}
-
-TEST_F(CliTest, SizeAtLeastWithSizeAtMostListsTheRangeBetweenThem) {
-  tree.Write("sizes/one.pdf", MakePdf(1));
-  tree.Write("sizes/ten.pdf", MakePdf(10) + std::string(9 * 1024, ' '));
-  tree.Write("sizes/huge.pdf", MakePdf(100) + std::string(2000 * 1024, ' '));
-  const Outcome run = RunCount(tree, "--size-at-least 5 --size-at-most 1500 sizes");
-  EXPECT_EQ(Lines(run.out).size(), 2u) << run.out;
-  EXPECT_TRUE(run.out.find("ten.pdf\t") != std::string::npos) << run.out;
-  EXPECT_EQ(run.err, "1 file(s) found\nTotal Pages : 10\n");
 }
 
 TEST_F(CliTest, FilesFromReadsOnePathALineOrNulSeparatedPaths) {

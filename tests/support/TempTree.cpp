@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -44,10 +45,7 @@ std::string TempTree::Write(std::string_view relative, std::string_view bytes) c
   return path.string();
 }
 
-std::string TempTree::Read(std::string_view relative) const {
-  std::ifstream in(root_ / relative, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string TempTree::Read(std::string_view relative) const { return FileBytes(root_ / relative); }
 
 std::string TempTree::MakeFolder(std::string_view relative) const {
   const fs::path path = root_ / relative;
@@ -71,6 +69,23 @@ void TempTree::SetModified(std::string_view relative, LocalTime when) const {
   const timespec stamp{std::mktime(&parts), 0};
   const timespec times[2] = {stamp, stamp};
   if (utimensat(AT_FDCWD, Path(relative).c_str(), times, 0) != 0) throw std::runtime_error("cannot set time");
+}
+
+std::string FileBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+unsigned ModeOf(const fs::path& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+std::vector<std::string> FolderEntries(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 bool RunCommand(const std::string& command) { return std::system(command.c_str()) == 0; }

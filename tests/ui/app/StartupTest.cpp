@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <tuple>
@@ -7,8 +6,6 @@
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
-#include "ui/about/AboutBox.h"
-#include "ui/about/ProductPicture.h"
 #include "ui/app/FolderTree.h"
 #include "ui/app/Startup.h"
 
@@ -41,10 +38,10 @@ class StartupTest : public QObject {
     const std::unique_ptr<MainWindow> window = StartUp(settings, OptionsFor(program));
     QVERIFY(window);
     MainWindowProbe probe(*window);
-    QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), QString::fromStdString(tree.Path() + "/"));
+    QCOMPARE(probe.Find<QLineEdit>("txtAddress")->text(), QString::fromStdString(tree.Path() + "/"));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
+    QVERIFY(QTest::qWaitFor([&] { return probe.Message() == "Done"; }, 30000));
     QCOMPARE(probe.searchButton->text(), QString("&Search"));
     QCOMPARE(probe.Rows(), 2);
     QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("2 file(s) found"));
@@ -90,9 +87,9 @@ class StartupTest : public QObject {
       QVERIFY(window);
       MainWindowProbe probe(*window);
       QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
-      QCOMPARE(window->findChild<QLineEdit*>("txtAddress")->text(), searched + "/");
+      QCOMPARE(probe.Find<QLineEdit>("txtAddress")->text(), searched + "/");
       window->activateWindow();
-      QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message) == "Done"; }, 30000));
+      QVERIFY(QTest::qWaitFor([&] { return probe.Message() == "Done"; }, 30000));
       QCOMPARE(probe.totalLabel->text(), QString(total));
     }
     QVERIFY(QDir::setCurrent(workingFolder));
@@ -105,42 +102,18 @@ class StartupTest : public QObject {
     AppSettings settings;
     MainWindow window(settings);
     MainWindowProbe probe(window);
-    auto* tree = window.findChild<FolderTree*>("ftv");
-    const auto* address = window.findChild<QLineEdit*>("txtAddress");
+    auto* tree = probe.Find<FolderTree>("ftv");
+    const auto* address = probe.Find<QLineEdit>("txtAddress");
     QVERIFY(tree->SelectFolder("/"));
     QCOMPARE(address->text(), QString("/"));
     QVERIFY(tree->SelectFolder(QString::fromStdString(folder.Path())));
     QCOMPARE(address->text(), QString::fromStdString(folder.Path() + "/"));
 
     QTest::keyClick(tree, Qt::Key_Return);
-    QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
+    QVERIFY(probe.Searching());
     QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Done"));
+    QCOMPARE(probe.Message(), QString("Done"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
-  }
-
-  // RefreshGrid hands a picture that cannot be loaded back; the rest of the look still applies.
-  void RefreshGridHandsBackAPictureThatCannotBeLoaded() {
-    TempTree folder;
-    AppSettings settings;
-    settings.StartupFolder = folder.Path();
-    settings.BackPicture = folder.Path("missing.bmp");  // ignored when the window is built
-    MainWindow window(settings);
-    const ResultGrid* grid = MainWindowProbe(window).grid;
-
-    settings.ColumnVisibility = {"1", "0", "1", "1", "1"};
-    QString error;
-    QVERIFY(!window.RefreshGrid(error));
-    QVERIFY(error.contains("missing.bmp"));
-    QVERIFY(grid->isColumnHidden(kLocation));
-    settings.ColumnVisibility = {"1", "1", "1", "1", "1"};
-
-    QImage picture(8, 8, QImage::Format_RGB32);
-    picture.fill(Qt::yellow);
-    QVERIFY(picture.save(QString::fromStdString(folder.Path("back.bmp"))));
-    settings.BackPicture = folder.Path("back.bmp");
-    QVERIFY(window.RefreshGrid(error));
-    QVERIFY(!grid->isColumnHidden(kLocation));
   }
 
   // Settings that cannot be loaded end the program with the reason and without a window.
@@ -156,19 +129,6 @@ class StartupTest : public QObject {
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith("Error occured while reading setting parameters.\r\n\r\n"), qPrintable(shown[0]));
     for (const QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
-  }
-
-  // The splash shows the product's picture, and the website and support address as the
-  // about box has them.
-  void SplashShowsTheProductAndTheMakersAddresses() {
-    SplashWindow splash(60000);
-    AboutBox about(AboutActions{});
-    QStringList texts;
-    for (const QLabel* label : splash.findChildren<QLabel*>()) texts << label->text();
-    for (const char* link : {"Label3", "Label5"}) QVERIFY(texts.contains(about.findChild<QLabel*>(link)->text()));
-    const QPixmap picture = splash.findChild<QLabel*>("picture")->pixmap();
-    QVERIFY(!picture.isNull());
-    QCOMPARE(picture.toImage(), ProductIcon().pixmap(picture.deviceIndependentSize().toSize()).toImage());
   }
 };
 

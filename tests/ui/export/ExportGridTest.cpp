@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <QApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -16,6 +14,7 @@
 #include "WhenModal.h"
 #include "core/export/ExportWriter.h"
 #include "support/FoundFiles.h"
+#include "support/OrdinaryUser.h"
 #include "support/TempTree.h"
 #include "ui/app/MainWindow.h"
 #include "ui/export/ExportDialog.h"
@@ -88,25 +87,27 @@ class ExportGridTest : public QObject {
                              "a.pdf,/docs,\"1,234 KB\",07/26/2005 03:05 PM,12\r\n"));
   }
 
-  // A target that cannot be written is reported with the reason and leaves no file.
+  // A target that cannot be written (its folder missing, a file, or closed to the user, also
+  // to root's tests) is reported with the reason and leaves no file.
   void AFailedExportSaysWhyAndLeavesNothing() {
     TempTree tree;
     tree.Write("plain", "a file, not a folder");
     tree.MakeFolder("locked");
-    std::vector<std::string> targets{tree.Path("missing/list.txt"), tree.Path("plain/list.txt")};
-    if (geteuid() != 0) {
-      std::filesystem::permissions(tree.Path("locked"),
-                                   std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-      targets.push_back(tree.Path("locked/list.txt"));
-    }
+    std::filesystem::permissions(tree.Path(), std::filesystem::perms::all);
+    std::filesystem::permissions(tree.Path("locked"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                                     std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
     const std::vector<std::string> before = FilesIn(tree.Path());
-    for (const std::string& target : targets) {
-      FakePrompts prompts({Q(target), ","});
-      ExportFoundFiles(SampleTable(), prompts.prompts);
-      QCOMPARE(prompts.messages.size(), 1);
-      const QString prefix = "Unable to export data.\r\n\r\n";
-      QVERIFY2(prompts.messages[0].startsWith(prefix) && prompts.messages[0].size() > prefix.size(),
-               qPrintable(prompts.messages[0]));
+    for (const std::string& target :
+         {tree.Path("missing/list.txt"), tree.Path("plain/list.txt"), tree.Path("locked/list.txt")}) {
+      QVERIFY2(RunAsOrdinaryUser([&] {
+                 FakePrompts prompts({Q(target), ","});
+                 ExportFoundFiles(SampleTable(), prompts.prompts);
+                 const QString prefix = "Unable to export data.\r\n\r\n";
+                 return prompts.messages.size() == 1 && prompts.messages[0].startsWith(prefix) &&
+                        prompts.messages[0].size() > prefix.size();
+               }),
+               target.c_str());
     }
     QCOMPARE(FilesIn(tree.Path()), before);
   }

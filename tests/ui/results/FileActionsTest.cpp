@@ -1,16 +1,14 @@
 #include <sys/stat.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
-#include <QUrl>
 #include <filesystem>
-#include <map>
 
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
+#include "support/TrashContents.h"
 #include "ui/results/FileActions.h"
 
 namespace folidex::test {
@@ -37,23 +35,6 @@ struct ScriptedPrompts : DeletePrompts {
 };
 
 bool Exists(const std::string& path) { return std::filesystem::exists(path); }
-
-// What a Trash folder holds, as the desktop would put it back: each file's bytes by the
-// path it came from.
-std::map<std::string, std::string> TrashContents(const QString& trash) {
-  std::map<std::string, std::string> contents;
-  const QDir info(trash + "/info");
-  for (const QString& entry : info.entryList({"*.trashinfo"}, QDir::Files)) {
-    QFile description(info.filePath(entry));
-    if (!description.open(QIODevice::ReadOnly)) continue;
-    QString from;
-    for (const QByteArray& line : description.readAll().split('\n'))
-      if (line.startsWith("Path=")) from = QUrl::fromPercentEncoding(line.mid(5));
-    QFile file(trash + "/files/" + entry.chopped(QString(".trashinfo").size()));
-    if (file.open(QIODevice::ReadOnly)) contents[from.toStdString()] = file.readAll().toStdString();
-  }
-  return contents;
-}
 
 // Appends one row per file, with `pages` pages.
 void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {
@@ -103,48 +84,23 @@ class FileActionsTest : public QObject {
     tree_.reset();
   }
 
-  // Three selected rows, the second file read-only: the first goes and its row hides, the
-  // message names the second, and the second and third stay with their rows.
-  void ReadOnlySecondFileStopsTheDelete() {
+  // Three selected rows, the second file read-only: the first goes, the message names the
+  // second, and No at the question changes nothing at all.
+  void DeleteAsksAndNamesTheFileThatCannotGo() {
     Fill(*model_, {paths_[0], paths_[1], paths_[2], paths_[3]});
-    model_->ApplySearchEvent(walk::FolderFinished{tree_->Path()});
     chmod(paths_[1].c_str(), 0444);
     SelectRows({0, 1, 2});
-
+    prompts_->answerYes = false;
     actions_->mnuFileDelete_Click();
-
     QCOMPARE(prompts_->confirmations, 1);
+    QCOMPARE(HiddenRows(), (std::vector<bool>{false, false, false, false}));
+
+    prompts_->answerYes = true;
+    actions_->mnuFileDelete_Click();
     QCOMPARE(prompts_->failures, QStringList{QString::fromStdString(paths_[1])});
     QVERIFY(!Exists(paths_[0]));
     for (int i = 1; i < 5; ++i) QVERIFY(Exists(paths_[i]));
     QCOMPARE(HiddenRows(), (std::vector<bool>{true, false, false, false}));
-    QCOMPARE(model_->Table().StatusText(StatusPanel::Files), std::string("4 file(s) found"));
-    QCOMPARE(model_->Table().TotalText(), std::string("Total Pages : 4"));
-  }
-
-  void NoAtTheConfirmationChangesNothing() {
-    Fill(*model_, {paths_[0], paths_[1]});
-    SelectRows({0, 1});
-    prompts_->answerYes = false;
-    actions_->mnuFileDelete_Click();
-    QCOMPARE(prompts_->confirmations, 1);
-    QVERIFY(Exists(paths_[0]) && Exists(paths_[1]));
-    QCOMPARE(HiddenRows(), (std::vector<bool>{false, false}));
-  }
-
-  // "Select All" after a delete selects the hidden row too; it is skipped, not failed on.
-  void SelectAllAfterADeleteSkipsTheHiddenRows() {
-    Fill(*model_, {paths_[0], paths_[1], paths_[2]});
-    SelectRows({1});
-    actions_->mnuFileDelete_Click();
-    QCOMPARE(HiddenRows(), (std::vector<bool>{false, true, false}));
-
-    model_->SelectAll();
-    actions_->mnuFileDelete_Click();
-    QCOMPARE(prompts_->failures, QStringList{});
-    QCOMPARE(HiddenRows(), (std::vector<bool>{true, true, true}));
-    for (int i = 0; i < 3; ++i) QVERIFY(!Exists(paths_[i]));
-    QVERIFY(Exists(paths_[3]) && Exists(paths_[4]));
   }
 
   // Deleted files go to the Trash with where they came from, so they can be put back; two
@@ -157,8 +113,8 @@ class FileActionsTest : public QObject {
     QCOMPARE(prompts_->failures, QStringList{});
     QVERIFY(!Exists(first) && !Exists(second) && Exists(paths_[3]));
     QCOMPARE(HiddenRows(), (std::vector<bool>{true, true, false}));
-    QCOMPARE(TrashContents(QString::fromStdString(home_->Path("data/Trash"))),
-             (std::map<std::string, std::string>{{first, "first"}, {second, "second"}}));
+    QCOMPARE(ContentsOfTrash(home_->Path("data/Trash")),
+             (TrashContents{{"same.pdf", {first, "first"}}, {"same.2.pdf", {second, "second"}}}));
   }
 
   // The cursor row's file goes to the desktop; with no data row nothing happens at all.
@@ -185,14 +141,8 @@ class FileActionsTest : public QObject {
   // question box; No is its default, so Enter leaves the files. The hidden "Rename" items
   // stay hidden.
   void DeleteKeyAsksInTheMainWindow() {
-    AppSettings settings;
-    settings.StartupFolder = tree_->MakeFolder("empty");
-    MainWindow window(settings);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    MainWindowProbe probe(window);
-    QVERIFY(probe.WaitForSearchEnd());
+    ShownMainWindow shown(tree_->MakeFolder("empty"));
+    const MainWindowProbe& probe = shown.probe;
     Fill(probe.Model(), {paths_[0]});
     probe.grid->selectRow(0);
     probe.grid->setFocus();
@@ -216,10 +166,9 @@ class FileActionsTest : public QObject {
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
     QVERIFY(noIsDefault);
     QVERIFY(Exists(paths_[0]));
-    for (const char* name : {"mnuFileRename", "mnuPopupRename"})
-      QVERIFY(!window.findChild<QAction*>(name)->isVisible());
+    for (const char* name : {"mnuFileRename", "mnuPopupRename"}) QVERIFY(!probe.Find<QAction>(name)->isVisible());
     for (const char* name : {"mnuFileOpen", "mnuFileDelete", "mnuFileProperties", "mnuFileShowContainingFolder"})
-      QVERIFY(window.findChild<QAction*>(name)->isEnabled());
+      QVERIFY(probe.Find<QAction>(name)->isEnabled());
   }
 
  private:

@@ -23,15 +23,10 @@ class GridCellTextTest : public QObject {
       files_.Write(deep + "client-a/" + name, MakePdf(1));
     files_.Write(deep + "client-b/report.pdf", MakePdf(1));
     files_.Write(deep + "client-b/scan.pdf", "%PDF-1.4\nthe rest of it was lost\n");
-    settings_.StartupFolder = files_.Path();
-    window_ = std::make_unique<MainWindow>(settings_);
-    window_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-    MainWindowProbe probe(*window_);
-    QVERIFY(probe.WaitForSearchEnd());
-    window_->findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
-    probe.searchButton->click();
-    QVERIFY(probe.WaitForSearchEnd());
+    shown_ = std::make_unique<ShownMainWindow>(files_.Path());
+    const MainWindowProbe& probe = shown_->probe;
+    probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
+    QVERIFY(probe.Search(files_.Path()));
     QCOMPARE(probe.Rows(), 6);
     grid_ = probe.grid;
     grid_->clearSelection();
@@ -91,8 +86,7 @@ class GridCellTextTest : public QObject {
   }
 
   TempTree files_;
-  AppSettings settings_;
-  std::unique_ptr<MainWindow> window_;
+  std::unique_ptr<ShownMainWindow> shown_;
   ResultGrid* grid_ = nullptr;
 };
 

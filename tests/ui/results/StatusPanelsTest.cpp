@@ -1,14 +1,11 @@
-#include <QCheckBox>
 #include <QProgressBar>
 #include <QTest>
 #include <QTextDocument>
-#include <atomic>
-#include <thread>
 
+#include "HeldCounter.h"
 #include "MainWindowProbe.h"
 #include "support/FoundFiles.h"
 #include "support/TempTree.h"
-#include "ui/app/FolderTree.h"
 #include "ui/app/Twips.h"
 
 namespace folidex::test {
@@ -26,17 +23,6 @@ QString ShownTip(const QWidget& widget) {
 // Whether a label has room for all of the text it shows, as QLabel itself measures it
 // (frame, margins and indent included).
 bool FitsItsText(const QLabel& label) { return label.QLabel::sizeHint().width() <= label.width(); }
-
-// A page counter that says 5 pages once `released` is set, so that a search stays running
-// until the test lets it end.
-WalkSettings HeldCounter(const std::atomic<bool>& released) {
-  WalkSettings settings;
-  settings.countPages = [&released](const std::string&) {
-    while (!released) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return PageCount(5);
-  };
-  return settings;
-}
 
 }  // namespace
 
@@ -111,30 +97,29 @@ class StatusPanelsTest : public QObject {
   void BusyWhileASearchRuns() {
     TempTree tree;
     for (const char* name : {"a.pdf", "b.pdf"}) tree.Write(name, "%PDF-1.4");
-    std::atomic<bool> released = false;
+    HeldCounter counter;
     AppSettings settings;
-    MainWindow window(settings, HeldCounter(released));
+    MainWindow window(settings, counter.Settings());
     MainWindowProbe probe(window);
-    auto* busy = window.findChild<QProgressBar*>("SearchBusy");
-    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
+    auto* busy = probe.Find<QProgressBar>("SearchBusy");
     QVERIFY(!busy->isVisibleTo(&window));
 
-    probe.searchButton->click();
+    QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(busy->isVisibleTo(&window));
-    QVERIFY(QTest::qWaitFor([&] { return probe.statusBar->Text(StatusPanel::Message).startsWith("Searching "); }));
+    QVERIFY(QTest::qWaitFor([&] { return probe.Message().startsWith("Searching "); }));
     QVERIFY(busy->isVisibleTo(&window));
-    released = true;
+    counter.SetOpen(true);
     QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Done"));
+    QCOMPARE(probe.Message(), QString("Done"));
     QVERIFY(!busy->isVisibleTo(&window));
 
-    released = false;
+    counter.SetOpen(false);
     probe.searchButton->click();
     QVERIFY(busy->isVisibleTo(&window));
     probe.searchButton->click();  // cancels
-    released = true;
+    counter.SetOpen(true);
     QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Search Terminated by User"));
+    QCOMPARE(probe.Message(), QString("Search Terminated by User"));
     QVERIFY(!busy->isVisibleTo(&window));
   }
 
@@ -147,7 +132,7 @@ class StatusPanelsTest : public QObject {
     ResultModel& model = probe.Model();
     model.AppendFiles(
         {Found("a.pdf", 1, 1200), Found("b.pdf", 1, 34), Found("c.pdf", 1, -1), Found("d.pdf", 1, 1000000)}, {});
-    auto* panel = window.findChild<QLabel*>("Selection");
+    auto* panel = probe.Find<QLabel>("Selection");
     const auto shown = [&] { return panel->isVisibleTo(&window) ? panel->text() : QString(); };
     const auto select = [&](int row, QItemSelectionModel::SelectionFlags how) {
       model.Selection()->select(model.index(row, 0), how | QItemSelectionModel::Rows);

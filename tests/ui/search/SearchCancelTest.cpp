@@ -7,7 +7,6 @@
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
-#include "ui/app/FolderTree.h"
 
 namespace folidex::test {
 namespace {
@@ -31,7 +30,7 @@ class SearchCancelTest : public QObject {
 
  private slots:
   // Cancelling a long search keeps the rows found so far with their count and total,
-  // tells the user it was cancelled and gives the button back.
+  // tells the user it was cancelled and gives the button back; the next search runs in full.
   void CancelKeepsTheRowsFound() {
     constexpr int kFolders = 20;
     constexpr int kFilesPerFolder = 50;
@@ -44,21 +43,22 @@ class SearchCancelTest : public QObject {
     const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(2), 3);
     AppSettings settings;
     MainWindow window(settings, slowCounter);
-    MainWindowProbe probe(window);
-    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
-    window.findChild<QCheckBox*>("chkSearchIncSubFlder")->setChecked(true);
-
-    probe.searchButton->click();
-    QCOMPARE(probe.searchButton->text(), QString("&Cancel"));
+    const MainWindowProbe probe(window);
+    probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
+    QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 60; }, 30000));
     probe.searchButton->click();
     QVERIFY(probe.WaitForSearchEnd());
 
     const int rows = probe.Rows();
     QVERIFY(rows < kFolders * kFilesPerFolder);
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Search Terminated by User"));
+    QCOMPARE(probe.Message(), QString("Search Terminated by User"));
     QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString::number(rows) + " file(s) found");
     QCOMPARE(probe.totalLabel->text(), "Total Pages : " + QString::number(3 * rows));
+
+    QVERIFY(probe.Search(tree.Path("f0")));
+    QCOMPARE(probe.Message(), QString("Done"));
+    QCOMPARE(probe.Rows(), kFilesPerFolder);
   }
 
   // A criterion changed while the search runs applies to the files judged after the change.
@@ -71,19 +71,18 @@ class SearchCancelTest : public QObject {
     slowCounter.jobs = 1;
     AppSettings settings;
     MainWindow window(settings, slowCounter);
-    MainWindowProbe probe(window);
-    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
-    probe.searchButton->click();
+    const MainWindowProbe probe(window);
+    QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 10; }, 30000));
 
     // "at Most 0" KB passes only empty files: no later file is listed.
-    window.findChild<QComboBox*>("cmbLeastMost")->setCurrentText("Most");
-    window.findChild<QCheckBox*>("chkSearchBySize")->setChecked(true);
+    probe.Find<QComboBox>("cmbLeastMost")->setCurrentText("Most");
+    probe.Find<QCheckBox>("chkSearchBySize")->setChecked(true);
     const int listedAtEdit = listed;
     QVERIFY(probe.WaitForSearchEnd());
     QVERIFY(probe.Rows() >= 10);
     QVERIFY(probe.Rows() <= listedAtEdit + 1);  // at most one more: judged before the edit, counted after it
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Message), QString("Done"));
+    QCOMPARE(probe.Message(), QString("Done"));
   }
 
   // Closing the window while a search runs stops the search first.
@@ -93,9 +92,8 @@ class SearchCancelTest : public QObject {
     const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1);
     AppSettings settings;
     auto window = std::make_unique<MainWindow>(settings, slowCounter);
-    MainWindowProbe probe(*window);
-    QVERIFY(window->findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
-    probe.searchButton->click();
+    const MainWindowProbe probe(*window);
+    QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() > 0; }, 30000));
     window->close();
     QVERIFY(probe.Rows() < 200);

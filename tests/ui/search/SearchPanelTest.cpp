@@ -1,13 +1,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
-#include "ui/app/FolderTree.h"
 #include "ui/search/AdvancedSearchOptions.h"
 #include "ui/search/NumberBox.h"
 
@@ -17,27 +15,13 @@ class SearchPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void PanelStartsWithItsDefaults() {
+  // The dates start one calendar month apart, ending today.
+  void DatesStartAMonthBeforeToday() {
     AppSettings settings;
     MainWindow window(settings);
-    const auto list = [&](const char* name) { return window.findChild<QComboBox*>(name)->currentText(); };
-    const auto text = [&](const char* name) { return window.findChild<NumberBox*>(name)->Text(); };
-    const auto checked = [&](const char* name) { return window.findChild<QAbstractButton*>(name)->isChecked(); };
-    QVERIFY(!checked("chkSearchIncSubFlder"));
-    QVERIFY(!checked("chkShowHidden"));
-    QVERIFY(!checked("chkSearchByDate"));
-    QVERIFY(!checked("chkSearchBySize"));
-    QCOMPARE(list("cmbDateRangeType"), QString("Files Modified"));
-    QVERIFY(checked("optBtnPeriod"));
-    QCOMPARE(text("txtInPeriod"), QString("1"));
-    QCOMPARE(list("cmbDateInPeriod"), QString("Day(s)"));
-    QCOMPARE(window.findChild<QDateTimeEdit*>("dtpDateTo")->date(), QDate::currentDate());
-    QCOMPARE(window.findChild<QDateTimeEdit*>("dtpDateFrom")->date(), QDate::currentDate().addMonths(-1));
-    QVERIFY(checked("optSizeAt"));
-    QCOMPARE(list("cmbLeastMost"), QString("Least"));
-    QCOMPARE(text("txtSizeLeastMost"), QString("0"));
-    QCOMPARE(text("txtSizeFrom"), QString("0"));
-    QCOMPARE(text("txtSizeTo"), QString("10"));
+    const MainWindowProbe probe(window);
+    QCOMPARE(probe.Find<QDateTimeEdit>("dtpDateTo")->date(), QDate::currentDate());
+    QCOMPARE(probe.Find<QDateTimeEdit>("dtpDateFrom")->date(), QDate::currentDate().addMonths(-1));
   }
 
   // Each list item stands for its choice of the criteria, read from the panel and shown in it.
@@ -86,17 +70,12 @@ class SearchPanelTest : public QObject {
   // Ctrl+X ends the program also while a text box has the focus.
   void CtrlXClosesTheWindowFromATextBox() {
     TempTree folder;
-    AppSettings settings;
-    settings.StartupFolder = folder.Path();
-    MainWindow window(settings);
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QLineEdit* box = window.findChild<NumberBox*>("txtSizeTo")->Edit();
+    ShownMainWindow shown(folder.Path());
+    QLineEdit* box = shown.probe.Find<NumberBox>("txtSizeTo")->Edit();
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-    QVERIFY(!window.isVisible());
+    QVERIFY(!shown.window.isVisible());
     QCOMPARE(box->text(), QString("10"));
   }
 
@@ -123,16 +102,13 @@ class SearchPanelTest : public QObject {
     tree.Write("b.pdf", MakePdf(2));
     AppSettings settings;
     MainWindow window(settings);
-    MainWindowProbe probe(window);
-    QVERIFY(window.findChild<FolderTree*>("ftv")->SelectFolder(QString::fromStdString(tree.Path())));
-    probe.searchButton->click();
-    QVERIFY(probe.WaitForSearchEnd());
+    const MainWindowProbe probe(window);
+    QVERIFY(probe.Search(tree.Path()));
     QCOMPARE(probe.Rows(), 2);
 
-    window.findChild<QCheckBox*>("chkSearchBySize")->setChecked(true);
-    window.findChild<NumberBox*>("txtSizeLeastMost")->SetText("abc");
-    probe.searchButton->click();
-    QVERIFY(probe.WaitForSearchEnd());
+    probe.Find<QCheckBox>("chkSearchBySize")->setChecked(true);
+    probe.Find<NumberBox>("txtSizeLeastMost")->SetText("abc");
+    QVERIFY(probe.Search(tree.Path()));
     QCOMPARE(probe.Rows(), 0);
     QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("No file found"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 0"));
