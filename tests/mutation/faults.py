@@ -130,11 +130,19 @@ FAULTS = [
 
     # The page counter: only lines that the reader's own changes leave alone.
     ("count-trusted-without-kids", "src/core/pdf/FastPageCounter.cpp",
-     "if (kids.IsArray() && count.IsInteger()", "if (count.IsInteger()", "pdf_tests"),
-    ("over-limit-files-handed-to-qpdf", "src/core/pdf/PageCounter.cpp",
-     "if (fast.failure != pdf::PdfReadFailure::NotUnderstood ||", "if (!fast.failure ||", "pdf_tests"),
+     "if (!kids.IsArray()) throw pdf::Damaged(\"no page tree\");", "", "pdf_tests"),
+    ("over-limit-files-handed-to-qpdf", "src/core/pdf/PdfReadFailure.h",
+     "failure.kind == CountFailure::Kind::Unsupported;",
+     "failure.kind == CountFailure::Kind::Unsupported || failure.kind == CountFailure::Kind::TooSlow;", "pdf_tests"),
     ("every-file-repaired", "src/core/pdf/PageCounter.cpp",
      "repair = source.Size() <= kRepairSizeLimit;", "repair = true;", "pdf_tests"),
+    ("recovery-keeps-first-definition", "src/core/pdf/RecoveredIndex.cpp",
+     "std::tie(a.number, a.position, a.generation) < std::tie(b.number, b.position, b.generation)",
+     "std::tie(a.number, b.position, a.generation) < std::tie(b.number, a.position, b.generation)", "pdf_tests"),
+    ("recovered-tree-trusted-without-its-count", "src/core/pdf/RecoveredPageCount.cpp",
+     "if (leaves != count->number) return std::nullopt;", "", "pdf_tests"),
+    ("recovered-pages-trusted-without-a-count", "src/core/pdf/RecoveredPageCount.cpp",
+     "count->number != static_cast<std::int64_t>(pages.size())", "false", "pdf_tests"),
 
     # folidex-count.
     ("backslash-not-escaped-in-json", "src/cli/JsonObject.cpp",
