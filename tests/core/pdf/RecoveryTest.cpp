@@ -118,8 +118,12 @@ TEST(Recovery, TakesTheCatalogTheNewestTrailerNamesThenTheNewestCatalog) {
   objects.emplace_back(22, "<< /Type /Page >>");
   const std::string named = Objects(objects) + "trailer\n<< /Size 23 /Root 1 0 R >>\n";
   EXPECT_EQ(Recover(named), PageCount(3));
-  // Without a trailer the newest catalog decides, and the newest definition of an object
-  // wins, as an incremental update's would: here catalog 1 again, now over 1 page.
+  // The newest definition of an object wins, as an incremental update's would: here a
+  // root over two of the three pages.
+  std::vector<std::pair<int, std::string>> updated = Tree(3, 3);
+  updated.emplace_back(2, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>");
+  EXPECT_EQ(Recover(Objects(updated) + "trailer\n<< /Size 6 /Root 1 0 R >>\n"), PageCount(2));
+  // Without a trailer the newest catalog decides: here catalog 1 again, now over 1 page.
   objects.emplace_back(1, "<< /Type /Catalog /Pages 21 0 R >>");
   EXPECT_EQ(Recover(Objects(objects)), PageCount(1));
   // A cross-reference stream names the catalog too, also when it is all that is left of one.
