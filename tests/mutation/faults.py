@@ -51,7 +51,7 @@ FAULTS = [
     ("cancel-does-not-stop-the-folder", "src/core/search/FolderWalk.cpp", "      if (Cancelled()) return;\n", "",
      SEARCH),
     ("cancelled-count-reported-as-error", "src/core/search/CountingStage.cpp",
-     "return pages < 0 && cancelRequested_.load(std::memory_order_relaxed);", "return false;", SEARCH),
+     "return !pages.Counted() && cancelRequested_.load(std::memory_order_relaxed);", "return false;", SEARCH),
     ("hidden-files-never-listed", "src/core/search/FolderWalk.cpp",
      "if (file.hidden && !criteria->showHidden) return false;", "if (file.hidden) return false;", SEARCH),
     ("files-listed-case-sensitively", "src/core/search/FolderListing.cpp",
