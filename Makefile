@@ -58,13 +58,14 @@ bench: deps bench-deps
 	bench/tree/run.sh $(BUILD_DIR)
 
 # The README's screenshots in docs/, on a 1600 x 1000 screen at scale 1 and 2, of a first
-# start on a home folder of sample files.
+# start on a home folder of sample files, SAMPLES, which is made afresh (anything in it is removed).
+SAMPLES ?= $(BUILD_DIR)/samples
 screenshots: deps
 	$(MAKE) build
 	for scale in 1 2; do \
 	  suffix=$$([ $$scale = 1 ] || echo "-scale$$scale"); \
 	  QT_SCALE_FACTOR=$$scale xvfb-run -a -s "-screen 0 1600x1000x24" \
-	    $(BUILD_DIR)/bin/folidex_screenshots $(BUILD_DIR)/samples docs "$$suffix" || exit 1; \
+	    $(BUILD_DIR)/bin/folidex_screenshots $(SAMPLES) docs "$$suffix" || exit 1; \
 	done
 
 install: build
