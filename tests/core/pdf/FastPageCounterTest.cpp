@@ -4,6 +4,7 @@
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
+#include "support/HostilePdf.h"
 #include "support/PageCounts.h"
 #include "support/StreamPdf.h"
 #include "support/TestPdf.h"
@@ -124,18 +125,13 @@ TEST(FastPageCounter, StopsOnATreeThatSharesItsNodesExponentially) {
 }
 
 TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
-  const std::string bomb = DeflatedZeros(std::size_t{80} << 20);
   StreamPdf inObjectStream;
   inObjectStream.loose = SmallTree(1, "1");
   inObjectStream.packed = {{2, inObjectStream.loose[2]}};
   inObjectStream.loose.erase(2);
-  inObjectStream.objectStreamFlate = bomb;
+  inObjectStream.objectStreamFlate = DeflatedZeros(std::size_t{80} << 20);
   EXPECT_EQ(FailureKind(Count(inObjectStream.Build(1))), Kind::TooLarge);
-
-  StreamPdf inXrefStream;
-  inXrefStream.loose = SmallTree(1, "1");
-  inXrefStream.xrefStreamFlate = bomb;
-  EXPECT_EQ(FailureKind(Count(inXrefStream.Build(1))), Kind::TooLarge);
+  EXPECT_EQ(FailureKind(Count(test::XrefStreamBomb())), Kind::TooLarge);
 }
 
 TEST(FastPageCounter, InflatesFlateDataWhateverItsChecksumButOnlyPlainZlibData) {
