@@ -112,18 +112,6 @@ TEST(FastPageCounter, CountsTheLeavesWhenCountIsNoCountTheFileCanHold) {
   EXPECT_EQ(Count(ClassicPdf(loop)), PageCount(2));
 }
 
-TEST(FastPageCounter, StopsOnATreeThatSharesItsNodesExponentially) {
-  // Each of 40 levels lists the next level twice: 2^40 paths to one page.
-  std::map<int, std::string> objects{{1, "<< /Type /Catalog /Pages 2 0 R >>"}};
-  const int levels = 40;
-  for (int level = 0; level < levels; ++level) {
-    const std::string next = std::to_string(3 + level) + " 0 R ";
-    objects[2 + level] = "<< /Type /Pages /Kids [" + next + next + "] /Count 9999999999 >>";
-  }
-  objects[2 + levels] = "<< /Type /Page >>";
-  EXPECT_EQ(FailureKind(Count(ClassicPdf(objects))), Kind::TooSlow);
-}
-
 TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
   StreamPdf inObjectStream;
   inObjectStream.loose = SmallTree(1, "1");
