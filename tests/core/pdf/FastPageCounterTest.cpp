@@ -173,6 +173,9 @@ TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {
   for (const auto& [what, bytes] : cases) {
     EXPECT_EQ(FailureKind(Count(bytes)), Kind::Damaged) << what;
   }
+  // A root that lost its /Kids lost its pages: its /Count is not taken on trust.
+  EXPECT_EQ(Count(ClassicPdf({{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {2, "<< /Type /Pages /Count 3 >>"}})),
+            PageCount(CountFailure{Kind::Damaged, "no page tree"}));
 
   StreamPdf encrypted;
   encrypted.loose = SmallTree(1, "1");

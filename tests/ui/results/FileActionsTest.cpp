@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "MainWindowProbe.h"
+#include "support/FoundFiles.h"
 #include "support/TempTree.h"
 #include "support/TrashContents.h"
 #include "ui/results/FileActions.h"
@@ -39,13 +40,8 @@ bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 // Appends one row per file, with `pages` pages.
 void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {
   std::vector<FoundFile> files;
-  for (const std::string& path : paths) {
-    FoundFile& file = files.emplace_back();
-    file.facts.fullPath = path;
-    file.facts.name = std::filesystem::path(path).filename();
-    file.facts.folder = std::filesystem::path(path).parent_path();
-    file.pages = pages < 0 ? PageCount(CountFailure{}) : PageCount(pages);
-  }
+  for (const std::filesystem::path path : paths)
+    files.push_back(Found(path.filename(), 1, pages, {}, path.parent_path()));
   model.AppendFiles(std::move(files), {});
 }
 
