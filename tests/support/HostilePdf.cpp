@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <random>
+#include <vector>
 
 #include "support/StreamPdf.h"
 #include "support/TestPdf.h"

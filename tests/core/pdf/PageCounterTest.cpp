@@ -1,11 +1,8 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
