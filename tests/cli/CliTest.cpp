@@ -4,7 +4,6 @@
 #include <sstream>
 
 #include "CountRun.h"
-#include "support/AccessTime.h"
 #include "support/FoundFiles.h"
 #include "support/TestPdf.h"
 
@@ -119,17 +118,6 @@ TEST_F(CliTest, FilesFromReadsOnePathALineOrNulSeparatedPaths) {
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "folidex-count: cannot read 'nowhere.txt': No such file or directory\n");
   EXPECT_EQ(missing.out, "1 file(s) found\nTotal Pages : 1\n");
-}
-
-TEST_F(CliTest, CountingLeavesAccessTimesSoAnAccessedSearchFindsTheSameFilesTwice) {
-  if (!test::ReadsMoveAccessTimes(tree)) GTEST_SKIP() << "reading does not change access times here";
-  for (const char* file : {"docs/alpha.pdf", "docs/beta, the second.pdf", "docs/inner/gamma.PDF"}) {
-    ASSERT_GT(test::AgeAccessTime(tree.Path(file)), 0);
-  }
-  // Accessed two days ago, in the last three days; an access today would drop them.
-  const std::string search = "-rq --date-kind accessed --in-last 3 docs";
-  EXPECT_EQ(RunCount(tree, search).out, "3 file(s) found\nTotal Pages : 16\n");
-  EXPECT_EQ(RunCount(tree, search).out, "3 file(s) found\nTotal Pages : 16\n");
 }
 
 TEST_F(CliTest, ExportsTheListWithTheSeparatorOfItsType) {

@@ -2,9 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <functional>
 #include <string>
-#include <vector>
 
 namespace folidex::test {
 
@@ -26,6 +24,8 @@ std::string ObjectStreamWithHugeFirst();
 // One page whose page-tree objects start an object stream that inflates to `padding`
 // bytes more (zeros, which compress about a thousandfold).
 std::string PaddedObjectStream(std::size_t padding);
+// One page whose cross-reference stream inflates to 80 MiB of zeros.
+std::string XrefStreamBomb();
 // Each of `levels` page-tree levels lists the next level twice: 2^levels paths to one page.
 std::string ExponentialPageTree(int levels);
 // `size` bytes of deterministic noise, with no PDF header.
@@ -40,20 +40,5 @@ std::string HeadersOfUnendedStrings(int count);
 // Writes a file of `size` bytes that starts with `head` and is zeros after it, without
 // writing them (a sparse file where the file system has them); false on failure.
 bool WriteSparse(const std::string& path, std::int64_t size, const std::string& head);
-
-// One file of the hostile set: its name and what makes its bytes; for a sparse file, the
-// bytes are its head and `sparseSize` its size.
-struct HostileCase {
-  std::string name;
-  std::function<std::string()> make;
-  std::int64_t sparseSize = 0;
-};
-
-// The hostile set of the engine benchmark: each case above, cut and damaged files, and
-// files from 1 KiB to 2 GiB (sparse) with and without a header.
-std::vector<HostileCase> HostileSet();
-
-// Writes `file` into `folder` and returns its path; empty on failure.
-std::string WriteHostileCase(const std::string& folder, const HostileCase& file);
 
 }  // namespace folidex::test

@@ -9,37 +9,14 @@ namespace {
 using test::At;
 
 SearchCriteria InLast(const std::string& count, PeriodUnit unit = PeriodUnit::Days) {
-  SearchCriteria criteria;
-  criteria.dateEnabled = true;
-  criteria.dateMode = SearchCriteria::DateMode::InLast;
-  criteria.periodCount = count;
-  criteria.periodUnit = unit;
-  return criteria;
+  return {.dateEnabled = true, .dateMode = SearchCriteria::DateMode::InLast, .periodCount = count, .periodUnit = unit};
 }
-
-SearchCriteria Between(LocalTime from, LocalTime to) {
-  SearchCriteria criteria;
-  criteria.dateEnabled = true;
-  criteria.dateFrom = from;
-  criteria.dateTo = to;
-  return criteria;
-}
-
+SearchCriteria Between(LocalTime from, LocalTime to) { return {.dateEnabled = true, .dateFrom = from, .dateTo = to}; }
 SearchCriteria SizeAt(SizeBound bound, const std::string& limit) {
-  SearchCriteria criteria;
-  criteria.sizeEnabled = true;
-  criteria.sizeBound = bound;
-  criteria.sizeLimit = limit;
-  return criteria;
+  return {.sizeEnabled = true, .sizeBound = bound, .sizeLimit = limit};
 }
-
 SearchCriteria SizeBetween(const std::string& from, const std::string& to) {
-  SearchCriteria criteria;
-  criteria.sizeEnabled = true;
-  criteria.sizeMode = SearchCriteria::SizeMode::Between;
-  criteria.sizeFrom = from;
-  criteria.sizeTo = to;
-  return criteria;
+  return {.sizeEnabled = true, .sizeMode = SearchCriteria::SizeMode::Between, .sizeFrom = from, .sizeTo = to};
 }
 
 // Whether a file of `bytes` modified (and accessed) at `modified` passes, searched at `now`.

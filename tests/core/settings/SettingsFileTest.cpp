@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 
@@ -31,20 +32,9 @@ Loaded LoadText(std::string_view text) {
 }
 
 const char kSavedFile[] =
-    "[Grid]\r\n"
-    "BackPicture=/pictures/paper.png\r\n"
-    "Style=12\r\n"
-    "Show/Hide=0\r\n"
-    "ForeColor=255\r\n"
-    "ForeColorSel=-2147483634\r\n"
-    "BackColor=-2147483643\r\n"
-    "BackColorSel=-2147483635\r\n"
-    "GridColor=16711680\r\n"
-    "[ColumnSetting]\r\n"
-    "Visibility=1,0,1,1,1\r\n"
-    "[General]\r\n"
-    "StartupFolder=/home/me/papers\r\n"
-    "ExportLocation=\r\n";
+    "[Grid]\r\nBackPicture=/pictures/paper.png\r\nStyle=12\r\nShow/Hide=0\r\nForeColor=255\r\n"
+    "ForeColorSel=-2147483634\r\nBackColor=-2147483643\r\nBackColorSel=-2147483635\r\nGridColor=16711680\r\n"
+    "[ColumnSetting]\r\nVisibility=1,0,1,1,1\r\n[General]\r\nStartupFolder=/home/me/papers\r\nExportLocation=\r\n";
 
 AppSettings ChangedSettings() {
   AppSettings settings;
@@ -116,18 +106,9 @@ TEST(LoadSettings, CutsValuesToTheirReadLimits) {
 
 TEST(LoadSettings, FollowsTheFileLookupRules) {
   const Loaded loaded = LoadText(
-      "\xEF\xBB\xBFStyle=4\n"
-      "  [ grid ]  \r\n"
-      "a line without an equals sign\n"
-      "  style  =  9 \n"
-      "Style=3\n"
-      "BackPicture=\"/with spaces/a.png\"\n"
-      "[COLUMNSETTING]\n"
-      "visibility = 1,1,1,1,1,\n"
-      "[General]\n"
-      "StartupFolder='/home/me'\n"
-      "[General]\n"
-      "ExportLocation=/second/section/ignored\n");
+      "\xEF\xBB\xBFStyle=4\n  [ grid ]  \r\na line without an equals sign\n  style  =  9 \nStyle=3\n"
+      "BackPicture=\"/with spaces/a.png\"\n[COLUMNSETTING]\nvisibility = 1,1,1,1,1,\n"
+      "[General]\nStartupFolder='/home/me'\n[General]\nExportLocation=/second/section/ignored\n");
   ASSERT_TRUE(loaded.ok) << loaded.message;
   EXPECT_EQ(loaded.settings.GridStyle, 9);
   EXPECT_EQ(loaded.settings.BackPicture, "/with spaces/a.png");
@@ -156,39 +137,17 @@ TEST(SaveSettings, FirstSaveWritesTheThreeSectionsInOrderAndLoadsBack) {
 TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
   TempTree tree;
   const fs::path file = tree.Write("Settings/Settings.ini",
-                                   "\xEF\xBB\xBF; my notes\n"
-                                   "[General]\n"
-                                   "ExportLocation=/old\n"
-                                   "Theme=dark\n"
-                                   "\n"
-                                   "[grid]\n"
-                                   "style=3\n"
-                                   "[Plugins]\n"
-                                   "Enabled=no\n");
+                                   "\xEF\xBB\xBF; my notes\n[General]\nExportLocation=/old\nTheme=dark\n\n"
+                                   "[grid]\nstyle=3\n[Plugins]\nEnabled=no\n");
   AppSettings settings;
   settings.ExportLocation = "/new";
   std::string error;
   ASSERT_TRUE(SaveSettings(file, settings, error)) << error;
   EXPECT_EQ(test::FileBytes(file),
-            "\xEF\xBB\xBF; my notes\r\n"
-            "[General]\r\n"
-            "ExportLocation=/new\r\n"
-            "Theme=dark\r\n"
-            "StartupFolder=\r\n"
-            "\r\n"
-            "[grid]\r\n"
-            "style=1\r\n"
-            "BackPicture=\r\n"
-            "Show/Hide=1\r\n"
-            "ForeColor=-2147483640\r\n"
-            "ForeColorSel=-2147483634\r\n"
-            "BackColor=-2147483643\r\n"
-            "BackColorSel=-2147483635\r\n"
-            "GridColor=-2147483633\r\n"
-            "[Plugins]\r\n"
-            "Enabled=no\r\n"
-            "[ColumnSetting]\r\n"
-            "Visibility=\r\n");
+            "\xEF\xBB\xBF; my notes\r\n[General]\r\nExportLocation=/new\r\nTheme=dark\r\nStartupFolder=\r\n\r\n"
+            "[grid]\r\nstyle=1\r\nBackPicture=\r\nShow/Hide=1\r\nForeColor=-2147483640\r\n"
+            "ForeColorSel=-2147483634\r\nBackColor=-2147483643\r\nBackColorSel=-2147483635\r\n"
+            "GridColor=-2147483633\r\n[Plugins]\r\nEnabled=no\r\n[ColumnSetting]\r\nVisibility=\r\n");
 }
 
 void ExpectOnlyTheOldFile(const fs::path& file) {
@@ -199,11 +158,9 @@ void ExpectOnlyTheOldFile(const fs::path& file) {
 TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
   TempTree tree;
   const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
-  fs::permissions(tree.Root(), fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read |
-                            fs::perms::others_write);  // the file may be written, its folder not
-  fs::permissions(file.parent_path(),
-                  fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read | fs::perms::others_exec);
+  ASSERT_EQ(chmod(tree.Path().c_str(), 0755), 0);
+  ASSERT_EQ(chmod(file.c_str(), 0666), 0);  // the file may be written, its folder not
+  ASSERT_EQ(chmod(file.parent_path().c_str(), 0555), 0);
   EXPECT_TRUE(RunAsOrdinaryUser([&] {
     std::string error;
     return !SaveSettings(file, AppSettings{}, error) && error.starts_with("Cannot create a file in") &&

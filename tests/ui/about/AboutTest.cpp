@@ -59,28 +59,30 @@ class AboutTest : public QObject {
   }
 
  private slots:
-  // The Help menu's items in their order, the hidden one never shown, and where each
-  // visible one leads.
-  void HelpMenuItemsOpenTheirTargets() {
+  // Each visible Help item and each link of the about box opens its own target; the
+  // hidden item stays hidden.
+  void ItemsAndLinksOpenTheirTargets() {
     QWidget window;
     QMenuBar bar(&window);
     const MainMenus menus = BuildMainMenus(bar, window);
     FakeDesktop desktop;
     new HelpMenu(menus, window, "/opt/folidex", desktop.Actions());
-
-    QMenu* help = bar.actions().last()->menu();
-    QCOMPARE(help->title(), QString("&Help"));
-    QStringList captions;
-    for (const QAction* item : help->actions())
-      captions << (item->isSeparator() ? "-" : item->text()) + (item->isVisible() ? "" : " (hidden)");
-    QCOMPARE(captions,
-             QStringList({"Folidex Website", "Report Quirewise bug (hidden)", "Folidex Help", "-", "&About..."}));
     QCOMPARE(menus.helpContents->shortcut(), QKeySequence("Ctrl+H"));
-
+    for (const QAction* item : bar.actions().last()->menu()->actions())
+      QCOMPARE(item->isVisible(), item->text() != "Report Quirewise bug");
     menus.helpWebsite->trigger();
     menus.helpContents->trigger();
-    QCOMPARE(desktop.opened,
-             QList<QUrl>({QUrl("https://folidex.example/"), QUrl::fromLocalFile("/opt/folidex/Folidex.html")}));
+
+    AboutBox* box = new AboutBox(desktop.Actions());
+    const QPointer<AboutBox> guard = box;
+    box->show();
+    QTest::mouseClick(Child<QLabel>(*box, "Label3"), Qt::LeftButton);
+    QTest::mouseClick(Child<QLabel>(*box, "Label5"), Qt::LeftButton);
+    const QUrl site("https://folidex.example/");
+    QCOMPARE(desktop.opened, QList<QUrl>({site, QUrl::fromLocalFile("/opt/folidex/Folidex.html"),
+                                          QUrl("mailto:support@folidex.example?subject=Folidex"), site}));
+    QTest::keyClick(box, Qt::Key_Return);
+    QTRY_VERIFY(guard.isNull());
   }
 
   // The help document names captions as the window shows them: without the "&" that marks
@@ -127,21 +129,6 @@ class AboutTest : public QObject {
     menus.helpAbout->trigger();
     QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
     QVERIFY(window.findChild<AboutBox*>()->isVisible());
-  }
-
-  // The box names the version; its links open mail and the website, and Enter closes it.
-  void AboutBoxShowsTheVersionAndOpensItsLinks() {
-    FakeDesktop desktop;
-    AboutBox* box = new AboutBox(desktop.Actions());
-    const QPointer<AboutBox> guard = box;
-    box->show();
-    QCOMPARE(Child<QLabel>(*box, "Label1")->text(), QString("Folidex 2.0 Build 9"));
-    QTest::mouseClick(Child<QLabel>(*box, "Label3"), Qt::LeftButton);
-    QTest::mouseClick(Child<QLabel>(*box, "Label5"), Qt::LeftButton);
-    QCOMPARE(desktop.opened,
-             QList<QUrl>({QUrl("mailto:support@folidex.example?subject=Folidex"), QUrl("https://folidex.example/")}));
-    QTest::keyClick(box, Qt::Key_Return);
-    QTRY_VERIFY(guard.isNull());
   }
 
   // "System Info..." starts the program when there is one; otherwise it says so and the

@@ -47,7 +47,7 @@ class CommandLineTest : public QObject {
     QCOMPARE(out.str(), "folidex " + std::string(kVersion) + "\n");
     out.str("");
     QCOMPARE(AnswerCommandLine(ParseCommandLine(Split("--help")), out, err), std::optional<int>(0));
-    QVERIFY(out.str().starts_with("Usage: folidex [OPTION] [FOLDER]\n"));
+    QVERIFY(out.str().starts_with("Usage: folidex "));
     QVERIFY(err.str().empty());
     out.str("");
     QCOMPARE(AnswerCommandLine(ParseCommandLine(Split("-r /srv")), out, err), std::optional<int>(2));

@@ -33,18 +33,15 @@ class MainLayoutTest : public QObject {
     auto* button = probe.Find<QPushButton>("cmdShowHideAdvanceSearch");
     auto* options = probe.Find<QGroupBox>("fmeAdvancedSearchOptions");
     const QWidget* splitter = probe.Find<QSplitter>("spSplitter");
-    QCOMPARE(button->text(), QString("Hide Advance Options"));
     QVERIFY(options->geometry().top() > probe.totalLabel->geometry().bottom());
     const int gridBottom = splitter->geometry().bottom();
 
     button->click();
-    QCOMPARE(button->text(), QString("Show Advance Option"));
     QVERIFY(options->isHidden());
     QVERIFY(splitter->geometry().bottom() > gridBottom);
     QVERIFY(probe.totalLabel->geometry().top() > splitter->geometry().bottom());
 
     button->click();
-    QCOMPARE(button->text(), QString("Hide Advance Option"));
     QVERIFY(!options->isHidden());
     QVERIFY(options->geometry().top() > probe.totalLabel->geometry().bottom());
   }

@@ -4,12 +4,10 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
-#include "WhenModal.h"
 #include "support/TempTree.h"
 #include "ui/app/FolderTree.h"
 #include "ui/export/ExportDialog.h"
@@ -174,19 +172,6 @@ class ExportDialogTest : public QObject {
 
     QCOMPARE(open.Save(3, "  "), QString::fromStdString(tree.Path("  .csv")));
     QCOMPARE(open.messages.size(), 2);
-
-    // Without a message function of its own the dialog uses the program's message box.
-    ExportDialog dialog(tree.Path());
-    dialog.show();
-    QString shown;
-    WhenModal<QMessageBox>([&shown](QMessageBox* box) {
-      shown = box->windowTitle() + ": " + box->text();
-      box->accept();
-    });
-    dialog.findChild<QLineEdit*>("txtFileName")->clear();
-    dialog.findChild<QPushButton*>("cmdSave")->click();
-    QCOMPARE(shown, QString("Folidex: File Name must be specified."));
-    QVERIFY(dialog.isVisible());
   }
 
   // The dialog shows the file it would write, following the folder, the type and the name

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "MainWindowProbe.h"
+#include "support/FoundFiles.h"
 #include "support/TempTree.h"
 #include "support/TrashContents.h"
 #include "ui/results/FileActions.h"
@@ -39,13 +40,8 @@ bool Exists(const std::string& path) { return std::filesystem::exists(path); }
 // Appends one row per file, with `pages` pages.
 void Fill(ResultModel& model, const std::vector<std::string>& paths, int pages = 1) {
   std::vector<FoundFile> files;
-  for (const std::string& path : paths) {
-    FoundFile& file = files.emplace_back();
-    file.facts.fullPath = path;
-    file.facts.name = std::filesystem::path(path).filename();
-    file.facts.folder = std::filesystem::path(path).parent_path();
-    file.pages = pages < 0 ? PageCount(CountFailure{}) : PageCount(pages);
-  }
+  for (const std::filesystem::path path : paths)
+    files.push_back(Found(path.filename(), 1, pages, {}, path.parent_path()));
   model.AppendFiles(std::move(files), {});
 }
 
@@ -137,38 +133,23 @@ class FileActionsTest : public QObject {
              (QStringList{"open " + first, "open " + second, "properties " + second + " 7", "folder " + second}));
   }
 
-  // In the main window the Delete key runs "Delete", which asks with the program's own
-  // question box; No is its default, so Enter leaves the files. The hidden "Rename" items
-  // stay hidden.
+  // In the main window the Delete key asks with the program's own question box; No is its
+  // default, so Enter leaves the files.
   void DeleteKeyAsksInTheMainWindow() {
     ShownMainWindow shown(tree_->MakeFolder("empty"));
     const MainWindowProbe& probe = shown.probe;
     Fill(probe.Model(), {paths_[0]});
     probe.grid->selectRow(0);
     probe.grid->setFocus();
-
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    bool noIsDefault = false;
+    bool asked = false;
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
-      text = box->text();
-      icon = box->icon();
-      buttons = box->standardButtons();
-      noIsDefault = box->defaultButton() == box->button(QMessageBox::No);
-      QTest::keyClick(box, Qt::Key_Return);
+      asked = box && box->defaultButton() == box->button(QMessageBox::No);
+      if (box) QTest::keyClick(box, Qt::Key_Return);
     });
     QTest::keyClick(probe.grid, Qt::Key_Delete);
-    QCOMPARE(text, QString("Are you sure to delete selected files?"));
-    QCOMPARE(icon, QMessageBox::Question);
-    QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
-    QVERIFY(noIsDefault);
+    QVERIFY(asked);
     QVERIFY(Exists(paths_[0]));
-    for (const char* name : {"mnuFileRename", "mnuPopupRename"}) QVERIFY(!probe.Find<QAction>(name)->isVisible());
-    for (const char* name : {"mnuFileOpen", "mnuFileDelete", "mnuFileProperties", "mnuFileShowContainingFolder"})
-      QVERIFY(probe.Find<QAction>(name)->isEnabled());
   }
 
  private:

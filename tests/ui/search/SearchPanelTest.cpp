@@ -1,11 +1,8 @@
-#include <QCheckBox>
 #include <QComboBox>
-#include <QDateTimeEdit>
 #include <QTest>
 
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
-#include "support/TestPdf.h"
 #include "ui/search/AdvancedSearchOptions.h"
 #include "ui/search/NumberBox.h"
 
@@ -15,15 +12,6 @@ class SearchPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // The dates start one calendar month apart, ending today.
-  void DatesStartAMonthBeforeToday() {
-    AppSettings settings;
-    MainWindow window(settings);
-    const MainWindowProbe probe(window);
-    QCOMPARE(probe.Find<QDateTimeEdit>("dtpDateTo")->date(), QDate::currentDate());
-    QCOMPARE(probe.Find<QDateTimeEdit>("dtpDateFrom")->date(), QDate::currentDate().addMonths(-1));
-  }
-
   // Each list item stands for its choice of the criteria, read from the panel and shown in it.
   void ListItemsStandForTheirChoices() {
     AdvancedSearchOptions options;
@@ -93,25 +81,6 @@ class SearchPanelTest : public QObject {
     box.SetText("ten");
     box.Step(1);
     QCOMPARE(box.Text(), QString("1"));
-  }
-
-  // A size box holding letters makes every file fail the size test.
-  void TextThatIsNoNumberListsNothing() {
-    TempTree tree;
-    tree.Write("a.pdf", MakePdf(1));
-    tree.Write("b.pdf", MakePdf(2));
-    AppSettings settings;
-    MainWindow window(settings);
-    const MainWindowProbe probe(window);
-    QVERIFY(probe.Search(tree.Path()));
-    QCOMPARE(probe.Rows(), 2);
-
-    probe.Find<QCheckBox>("chkSearchBySize")->setChecked(true);
-    probe.Find<NumberBox>("txtSizeLeastMost")->SetText("abc");
-    QVERIFY(probe.Search(tree.Path()));
-    QCOMPARE(probe.Rows(), 0);
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("No file found"));
-    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 0"));
   }
 
  private:

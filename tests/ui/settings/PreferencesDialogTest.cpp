@@ -100,24 +100,12 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(dialog_->result(), int(QDialog::Accepted));
     QCOMPARE(pickers_.pictureStarts, (QStringList{"", "/pictures/first.bmp"}));
     QCOMPARE(pickers_.messages, QStringList{});
-    QCOMPARE(ReadFile(settingsFile_), QString::fromStdString("[Grid]\r\n"
-                                                             "BackPicture=" +
-                                                             picture +
-                                                             "\r\n"
-                                                             "Style=12\r\n"
-                                                             "Show/Hide=0\r\n"
-                                                             "ForeColor=255\r\n"
-                                                             "ForeColorSel=65280\r\n"
-                                                             "BackColor=16711680\r\n"
-                                                             "BackColorSel=4202512\r\n"
-                                                             "GridColor=197121\r\n"
-                                                             "[ColumnSetting]\r\n"
-                                                             "Visibility=1,0,0,1,0\r\n"
-                                                             "[General]\r\n"
-                                                             "StartupFolder=" +
-                                                             program_.Path() +
-                                                             "\r\n"
-                                                             "ExportLocation=\r\n"));
+    QCOMPARE(ReadFile(settingsFile_),
+             QString::fromStdString("[Grid]\r\nBackPicture=" + picture +
+                                    "\r\nStyle=12\r\nShow/Hide=0\r\nForeColor=255\r\nForeColorSel=65280\r\n"
+                                    "BackColor=16711680\r\nBackColorSel=4202512\r\nGridColor=197121\r\n"
+                                    "[ColumnSetting]\r\nVisibility=1,0,0,1,0\r\n[General]\r\nStartupFolder=" +
+                                    program_.Path() + "\r\nExportLocation=\r\n"));
 
     QTableView* grid = ResultsGrid();
     QCOMPARE(grid->palette().color(QPalette::Base), QColor(0, 0, 255));
