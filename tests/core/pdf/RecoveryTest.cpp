@@ -126,10 +126,6 @@ TEST(Recovery, TakesTheCatalogTheNewestTrailerNamesThenTheNewestCatalog) {
   // Without a trailer the newest catalog decides: here catalog 1 again, now over 1 page.
   objects.emplace_back(1, "<< /Type /Catalog /Pages 21 0 R >>");
   EXPECT_EQ(Recover(Objects(objects)), PageCount(1));
-  // A later definition of the page-tree root replaces the earlier one, as an update's would.
-  std::vector<std::pair<int, std::string>> updated = Tree(3, 3);
-  updated.emplace_back(2, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>");
-  EXPECT_EQ(Recover(Objects(updated)), PageCount(2));
   // A cross-reference stream names the catalog too, also when it is all that is left of one.
   const std::string packed = PackedTree(5);
   EXPECT_EQ(Recover(packed.substr(0, packed.rfind("stream\n"))), PageCount(5));
