@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/common/WriteAll.h"
+
 namespace folidex {
 namespace {
 
@@ -111,16 +113,6 @@ std::string NumberedName(const std::string& name, int number) {
   const std::size_t dot = name.rfind('.');
   if (dot == std::string::npos || dot == 0) return name + '.' + std::to_string(number);
   return name.substr(0, dot) + '.' + std::to_string(number) + name.substr(dot);
-}
-
-bool WriteAll(int file, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = write(file, text.data(), text.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include <cstring>
 #include <random>
 
+#include "core/common/WriteAll.h"
+
 namespace folidex {
 
 namespace fs = std::filesystem;
@@ -16,16 +18,6 @@ namespace {
 
 std::string Reason(const std::string& what, const fs::path& path) {
   return what + " " + path.string() + ": " + std::strerror(errno);
-}
-
-bool WriteAll(int descriptor, std::string_view text) {
-  while (!text.empty()) {
-    const ssize_t written = ::write(descriptor, text.data(), text.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    text.remove_prefix(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 // The folder's entry for the new name reaches the disk too; a failure here loses nothing
