@@ -35,13 +35,4 @@ Utf8Step NextUtf8(std::string_view text) {
   return {i, true, character};
 }
 
-bool IsValidUtf8(std::string_view text) {
-  while (!text.empty()) {
-    const Utf8Step step = NextUtf8(text);
-    if (!step.valid) return false;
-    text.remove_prefix(step.length);
-  }
-  return true;
-}
-
 }  // namespace folidex::cli

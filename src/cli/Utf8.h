@@ -17,6 +17,4 @@ struct Utf8Step {
 // and values past U+10FFFF are not valid.
 Utf8Step NextUtf8(std::string_view text);
 
-bool IsValidUtf8(std::string_view text);
-
 }  // namespace folidex::cli

@@ -10,12 +10,6 @@ std::string_view ColumnCaption(Column column) {
   return captions.at(column);
 }
 
-std::array<std::string, kColumnCount> HeaderTexts() {
-  std::array<std::string, kColumnCount> texts;
-  for (int column = 0; column < kColumnCount; ++column) texts[column] = ColumnCaption(static_cast<Column>(column));
-  return texts;
-}
-
 std::string FormatGrouped(std::uint64_t value) {
   const std::string digits = std::to_string(value);
   std::string grouped;

@@ -24,9 +24,6 @@ enum Column : int {
 // "File Name", "Location", "Size", "Modified Date", "Pages".
 std::string_view ColumnCaption(Column column);
 
-// The captions of all columns, in column order: the header line of a listing.
-std::array<std::string, kColumnCount> HeaderTexts();
-
 // Digits grouped in threes with ",", at least one digit ("###,###,##0").
 std::string FormatGrouped(std::uint64_t value);
 
