@@ -34,6 +34,8 @@ class ReadBudget {
     if (workLeft_ < 0) throw TooSlow(kMoreWorkThanItsSize);
   }
   void SpendObject() { SpendWork(kWorkPerObject); }
+  // True once either allowance was gone over: every later read of the file is over it too.
+  bool Exhausted() const { return workLeft_ < 0 || inflatedLeft_ < 0; }
 
   // Decompressed data is also data to parse: it adds to the work allowed.
   void SpendInflated(std::int64_t bytes) {

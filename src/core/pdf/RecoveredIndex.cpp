@@ -32,9 +32,10 @@ RecoveredIndex::Role RoleOf(const PdfObject& value) {
   return RecoveredIndex::Role::Other;
 }
 
-// An object that cannot be read is left out of the index; a bound on the whole count, a
-// cancel or a failing disk ends the recovery.
-void RethrowUnlessObjectUnreadable(const CountFailure& failure) {
+// An object that cannot be read is left out of the index; a bound on the whole count (the
+// file's budget spent), a cancel or a failing disk ends the recovery.
+void RethrowUnlessObjectUnreadable(const CountFailure& failure, const ReadBudget& budget) {
+  if (budget.Exhausted()) throw failure;
   if (!OtherReadersMayCount(failure) && failure.kind != CountFailure::Kind::TooLarge) throw failure;
 }
 
@@ -99,7 +100,7 @@ std::int64_t RecoveredIndex::TakeObject(std::int64_t start) {
   try {
     object = file_.ReadObjectAt(start, ArrayItems::Skip);
   } catch (const CountFailure& failure) {
-    RethrowUnlessObjectUnreadable(failure);
+    RethrowUnlessObjectUnreadable(failure, file_.Budget());
     // An object that is there but cannot be read is indexed all the same, as what the
     // newest definition of its number left: reading it fails again, and a page-tree kid
     // that leads to it is a damaged page rather than none.
@@ -126,7 +127,7 @@ void RecoveredIndex::TakeTrailer(std::int64_t start) {
       return parser.TakeObject();
     }));
   } catch (const CountFailure& failure) {
-    RethrowUnlessObjectUnreadable(failure);
+    RethrowUnlessObjectUnreadable(failure, file_.Budget());
   }
 }
 
@@ -200,7 +201,7 @@ void RecoveredIndex::OpenObjectStreams() {
         try {
           value = contents.Load(static_cast<std::int64_t>(index), number, ArrayItems::Skip);
         } catch (const CountFailure& failure) {
-          RethrowUnlessObjectUnreadable(failure);
+          RethrowUnlessObjectUnreadable(failure, file_.Budget());
           continue;
         }
         if (members.size() == kMaxObjects) throw TooLarge(kTooManyObjects);

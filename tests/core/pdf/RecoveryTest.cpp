@@ -200,6 +200,16 @@ TEST(Recovery, StopsOnItsBounds) {
   // Each header opens a string that runs to the end of the file: read again and again,
   // they use up the work a file of their size may take.
   EXPECT_EQ(FailureKind(Recover(test::HeadersOfUnendedStrings(200000))), Kind::TooSlow);
+  // Object streams whose one object lies 15 MB into zeros: together they inflate more than
+  // the file may yield, which ends the recovery rather than leaving out one object after another.
+  std::vector<std::pair<int, std::string>> streams;
+  for (int number = 1; number <= 5; ++number) {
+    const std::string data = test::DeflatedZeros(15000000, "100 15000000 ");
+    streams.emplace_back(number, "<< /Type /ObjStm /N 1 /First 13 /Filter /FlateDecode /Length " +
+                                     std::to_string(data.size()) + " >>\nstream\n" + data + "\nendstream");
+  }
+  EXPECT_EQ(Recover(Objects(streams)),
+            PageCount(CountFailure{Kind::TooLarge, "more decompressed data than a file of its size yields"}));
   const std::atomic<bool> cancelled{true};
   EXPECT_EQ(FailureKind(CountPagesRecovered(MemoryByteSource(Objects(Tree(3, 3))), &cancelled)), Kind::Cancelled);
 }
