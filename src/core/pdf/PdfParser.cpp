@@ -131,11 +131,13 @@ PdfObject PdfParser::TakeObject(int depth) {
       for (SkipSpace(); More() && Next() == '/'; SkipSpace()) {
         std::string key = TakeName().text;
         if (depth == 0 && (arrays_ == ArrayItems::KidsOnly || arrays_ == ArrayItems::PageBoxes)) {
-          if (!KeepsEntry(arrays_, key)) {
+          // Set for every entry: the arrays of a box are read, those of what is skipped are not.
+          const bool keep = KeepsEntry(arrays_, key);
+          skipArrays_ = !keep || key == "Kids";
+          if (!keep) {
             SkipValue(depth + 1);
             continue;
           }
-          skipArrays_ = key == "Kids";
         }
         dictionary.keys.push_back(std::move(key));
         dictionary.items.push_back(TakeObject(depth + 1));

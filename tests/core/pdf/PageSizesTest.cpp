@@ -98,6 +98,23 @@ TEST(PageSizes, PagesInheritTheirBoxesAndRotationAndAreScaledByTheirUserUnit) {
   EXPECT_EQ(*sizes, expected);
 }
 
+TEST(PageSizes, SkipWhatAPageHoldsBesideItsBoxesWhereverItStands) {
+  // Resources of more values than one object may hold, before and after the media box.
+  std::string items;
+  for (int i = 0; i < 140000; ++i) items += "0 ";
+  const std::string resources = " /Resources << /Big [" + items + "] >>";
+  for (const bool boxFirst : {true, false}) {
+    PdfBuilder pdf;
+    const int catalog = pdf.Reserve();
+    const int root = pdf.Reserve();
+    const std::string box = " /MediaBox [0 0 612 792]";
+    const int page = pdf.Add("<< /Type /Page" + (boxFirst ? box + resources : resources + box) + " >>");
+    pdf.Set(root, "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R] /Count 1 >>");
+    pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+    EXPECT_EQ(Sizes(pdf.Build(catalog)), (PaperSizeTally{{{Name::Letter}, 1}})) << boxFirst;
+  }
+}
+
 TEST(PageSizes, AFileTheReaderCannotReadHasNoSizes) {
   EXPECT_FALSE(Sizes("").has_value());
   EXPECT_FALSE(Sizes(std::string(3000, 'x')).has_value());
