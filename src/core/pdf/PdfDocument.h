@@ -10,7 +10,6 @@
 #include "core/pdf/ObjectStream.h"
 #include "core/pdf/PdfFile.h"
 #include "core/pdf/PdfObject.h"
-#include "core/pdf/ReadBudget.h"
 #include "core/pdf/StandardSecurity.h"
 
 namespace folidex::pdf {
