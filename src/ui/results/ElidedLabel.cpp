@@ -8,6 +8,8 @@ namespace folidex {
 ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) { setTextFormat(Qt::PlainText); }
 
 void ElidedLabel::SetFullText(const QString& text) {
+  // A search sets its texts after each folder, most often to what they already are.
+  if (text == fullText_) return;
   fullText_ = text;
   // Tooltips guess whether a text is markup; one written as markup shows any text as it is.
   setToolTip(text.isEmpty() ? QString() : Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap));
