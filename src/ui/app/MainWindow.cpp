@@ -254,7 +254,7 @@ void MainWindow::ResizeToOpeningSize() {
   QSize opening(std::max(neededWidth - frame.width(), TwipsToPixels(kDesignClientWidth)),
                 TwipsToPixels(kDesignClientHeight));
   if (const QScreen* screen = this->screen()) opening = opening.boundedTo(screen->availableGeometry().size() - frame);
-  opening = opening.expandedTo(MinimumOuterSize() - frame);
+  opening = opening.expandedTo(minimumSizeHint());
   // On a screen too narrow for all of it, the tree pane gives up room so that the grid's
   // columns, and the counts in its last one, stay in sight.
   const int shortfall = std::max(0, neededWidth - frame.width() - opening.width());
@@ -267,8 +267,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   if (isMinimized()) return;
   // The window system learns the minimum that the layout rules enforce; the rule below
   // still holds where it does not keep to it.
-  const QSize frame = frameGeometry().size() - size();
-  setMinimumSize(MinimumOuterSize() - frame);
+  setMinimumSize(minimumSizeHint());
   OuterSize outer{PixelsToTwips(frameGeometry().width()), PixelsToTwips(frameGeometry().height())};
   // The window system may apply the new size without another resize event, so the layout
   // is made for the new size at once.
@@ -281,9 +280,10 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   ApplyLayout();
 }
 
-QSize MainWindow::MinimumOuterSize() { return {TwipsToPixels(kMinWindowWidth), TwipsToPixels(kMinWindowHeight)}; }
-
-QSize MainWindow::minimumSizeHint() const { return MinimumOuterSize() - (frameGeometry().size() - size()); }
+QSize MainWindow::minimumSizeHint() const {
+  const QSize minimumOuter(TwipsToPixels(kMinWindowWidth), TwipsToPixels(kMinWindowHeight));
+  return minimumOuter - (frameGeometry().size() - size());
+}
 
 ControlSizes MainWindow::FittedSizes() const {
   ControlSizes sizes;

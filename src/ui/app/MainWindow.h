@@ -75,7 +75,6 @@ class MainWindow : public QMainWindow {
   void cmdShowHideAdvanceSearch_Click();
   void mnuPreferences_Click();
   void ResizeToOpeningSize();
-  static QSize MinimumOuterSize();
   ControlSizes FittedSizes() const;
   void ApplyLayout();
 
