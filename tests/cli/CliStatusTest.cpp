@@ -83,9 +83,10 @@ TEST(CliStatus, AFolderDeeperThanPathMaxIsWalkedInFull) {
   EXPECT_NE(walked.out.find("\ndeep.pdf\tdeep/" + below + "\t1 KB\t"), std::string::npos);
   EXPECT_EQ(walked.err, "2 file(s) found\nTotal Pages : 4\n");
 
-  const Outcome named = RunCount(tree, "-q deep/" + below + "/deep.pdf");
+  // Paper sizes are read from the same file as the count, however deep.
+  const Outcome named = RunCount(tree, "-q --page-sizes deep/" + below + "/deep.pdf");
   EXPECT_EQ(named.status, 0) << named.err.substr(0, 300);
-  EXPECT_EQ(named.out, "1 file(s) found\nTotal Pages : 3\n");
+  EXPECT_EQ(named.out, "1 file(s) found\nTotal Pages : 3\nPage Sizes : Letter: 3\n");
 }
 
 TEST(CliStatus, AnInterruptedRunPrintsWhatItFoundAndSaysSo) {

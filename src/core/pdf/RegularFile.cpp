@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "core/common/PathReach.h"
 #include "core/pdf/PdfReadFailure.h"
 
 namespace folidex {
@@ -13,10 +14,12 @@ namespace folidex {
 RegularFile::RegularFile(const std::string& path) {
   // O_NONBLOCK keeps the open of a FIFO from waiting for a writer; it is refused below.
   // O_NOATIME keeps counting from changing the file's access time, which date criteria
-  // read; the system allows it only to the file's owner and refuses it to others.
+  // read; the system allows it only to the file's owner and refuses it to others. A path
+  // longer than the system takes in one call is opened through its folder.
   constexpr int kFlags = O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY;
-  int fd = open(path.c_str(), kFlags | O_NOATIME);
-  if (fd < 0 && errno == EPERM) fd = open(path.c_str(), kFlags);
+  const PathReach reach(path);
+  int fd = openat(reach.Folder(), reach.Name(), kFlags | O_NOATIME);
+  if (fd < 0 && errno == EPERM) fd = openat(reach.Folder(), reach.Name(), kFlags);
   if (fd < 0) {
     error_ = errno;
     return;

@@ -1,7 +1,5 @@
 #include "core/search/CountingStage.h"
 
-#include "core/search/PathReach.h"
-
 namespace folidex {
 namespace {
 
@@ -9,20 +7,12 @@ namespace {
 // folder at a time; the files queued meanwhile keep the workers busy.
 constexpr std::size_t kFilesInFlightPerJob = 32;
 
-// A file deeper than the system takes a path in one call is counted through its folder.
-PageCountFunction AtAnyLength(PageCountFunction countPages) {
-  return [countPages = std::move(countPages)](const std::string& path) {
-    const PathReach reach(path);
-    return countPages(reach.ShortPath());
-  };
-}
-
 }  // namespace
 
 CountingStage::CountingStage(WalkEventSink sink, PageCountFunction countPages, unsigned jobs,
                              const std::atomic<bool>& cancelRequested)
     : sink_(std::move(sink)),
-      countPages_(AtAnyLength(std::move(countPages))),
+      countPages_(std::move(countPages)),
       cancelRequested_(cancelRequested),
       window_(kFilesInFlightPerJob * jobs) {
   if (jobs <= 1) return;

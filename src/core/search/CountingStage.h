@@ -22,8 +22,7 @@ using PageCountFunction = std::function<PageCount(const std::string& path)>;
 // a count, the walk's thread takes one from the queue itself. At most a few dozen files per
 // thread are in flight, so memory stays flat however long the walk. Once the search is
 // cancelled no further count starts, and a count that the cancel stopped is not reported;
-// files already counted are still reported. A file whose path is longer than the system
-// takes in one call is counted through its folder (PathReach).
+// files already counted are still reported.
 class CountingStage {
  public:
   CountingStage(WalkEventSink sink, PageCountFunction countPages, unsigned jobs,

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/search/PathReach.h"
+#include "core/common/PathReach.h"
 
 namespace folidex {
 namespace {

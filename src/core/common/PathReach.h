@@ -21,10 +21,6 @@ class PathReach {
   int Folder() const { return folder_; }
   const char* Name() const { return name_; }
 
-  // A path to the same file that any call takes: the path itself, or the last name under
-  // the folder's descriptor in /proc/self/fd, valid while this object lives.
-  std::string ShortPath() const;
-
  private:
   int folder_;
   const char* name_;

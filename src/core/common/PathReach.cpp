@@ -1,4 +1,4 @@
-#include "core/search/PathReach.h"
+#include "core/common/PathReach.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -46,11 +46,6 @@ PathReach::PathReach(const std::string& path) : folder_(AT_FDCWD), name_(path.c_
 
 PathReach::~PathReach() {
   if (folder_ != AT_FDCWD) close(folder_);
-}
-
-std::string PathReach::ShortPath() const {
-  if (folder_ == AT_FDCWD) return name_;
-  return "/proc/self/fd/" + std::to_string(folder_) + "/" + name_;
 }
 
 }  // namespace folidex
