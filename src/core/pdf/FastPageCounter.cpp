@@ -16,22 +16,17 @@ using pdf::PdfObject;
 // trusted, else by walking the tree; nothing when the count is not to be trusted and
 // `arrays` says the root was read without its /Kids.
 std::optional<int> CountFromRoot(pdf::PdfDocument& document, ArrayItems arrays) {
-  PdfObject loadedCatalog, loadedPages, loadedKids, loadedCount;
-  const PdfObject& catalog = document.Resolve(document.Trailer().Get("Root"), loadedCatalog, arrays);
-  if (!catalog.IsDictionary()) throw pdf::Damaged();
-  const PdfObject& pagesReference = catalog.Get("Pages");
-  const PdfObject& pages = document.Resolve(pagesReference, loadedPages, arrays);
-  if (!pages.IsDictionary()) throw pdf::Damaged();
-
-  const PdfObject& kids = document.Resolve(pages.Get("Kids"), loadedKids, arrays);
+  const pdf::PageTreeRoot root = pdf::FindPageTreeRoot(document, arrays);
+  PdfObject loadedKids, loadedCount;
+  const PdfObject& kids = document.Resolve(root.node.Get("Kids"), loadedKids, arrays);
   // A root without /Kids lost its pages: its /Count says nothing that can be checked.
   if (!kids.IsArray()) throw pdf::Damaged("no page tree");
-  const PdfObject& count = document.Resolve(pages.Get("Count"), loadedCount);
+  const PdfObject& count = document.Resolve(root.node.Get("Count"), loadedCount);
   if (count.IsInteger() && count.number >= 0 && count.number <= INT_MAX && count.number <= document.ObjectCapacity()) {
     return static_cast<int>(count.number);
   }
   if (arrays == ArrayItems::Skip) return std::nullopt;
-  const std::int64_t leaves = pdf::PageTree(document).CountLeaves(pagesReference, kids);
+  const std::int64_t leaves = pdf::PageTree(document).CountLeaves(root.reference, kids);
   if (leaves > INT_MAX) throw pdf::TooLarge(pdf::kTooManyPages);
   return static_cast<int>(leaves);
 }

@@ -6,20 +6,13 @@
 namespace folidex {
 namespace {
 
-using pdf::PdfObject;
-
 // More different sizes than any real document has: each one takes memory.
 constexpr std::size_t kMaxSizes = 4096;
 
 PaperSizeTally TallyPages(pdf::PdfDocument& document) {
-  PdfObject loadedCatalog, loadedPages;
-  const PdfObject& catalog = document.Resolve(document.Trailer().Get("Root"), loadedCatalog, pdf::ArrayItems::Skip);
-  if (!catalog.IsDictionary()) throw pdf::Damaged();
-  const PdfObject& pagesReference = catalog.Get("Pages");
-  const PdfObject& pages = document.Resolve(pagesReference, loadedPages);
-  if (!pages.IsDictionary()) throw pdf::Damaged();
+  const pdf::PageTreeRoot root = pdf::FindPageTreeRoot(document, pdf::ArrayItems::Keep);
   PaperSizeTally tally;
-  pdf::PageTree(document).VisitPageSizes(pagesReference, pages, [&tally](double width, double height) {
+  pdf::PageTree(document).VisitPageSizes(root.reference, root.node, [&tally](double width, double height) {
     ++tally[PaperSizeOf(width, height)];
     if (tally.size() > kMaxSizes) throw pdf::TooLarge("more than 4,096 paper sizes");
   });

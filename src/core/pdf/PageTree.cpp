@@ -14,6 +14,17 @@ std::size_t KidsIn(const PdfObject& kids) { return kids.items.size() + kids.refe
 
 }  // namespace
 
+PageTreeRoot FindPageTreeRoot(PdfDocument& document, ArrayItems arrays) {
+  PdfObject loadedCatalog;
+  const PdfObject& catalog = document.Resolve(document.Trailer().Get("Root"), loadedCatalog, arrays);
+  if (!catalog.IsDictionary()) throw Damaged();
+  PageTreeRoot root{catalog.Get("Pages"), {}};
+  const PdfObject& node = document.Resolve(root.reference, root.node, arrays);
+  if (!node.IsDictionary()) throw Damaged();
+  if (&node != &root.node) root.node = node;  // a root written into the catalog itself
+  return root;
+}
+
 std::int64_t PageTree::CountLeaves(const PdfObject& pagesReference, const PdfObject& kids) {
   if (pagesReference.kind == PdfObject::Kind::Reference) {
     path_.emplace(pagesReference.number, pagesReference.generation);

@@ -11,6 +11,16 @@
 
 namespace folidex::pdf {
 
+// The root node of a document's page tree, and the entry of the catalog that leads to it.
+struct PageTreeRoot {
+  PdfObject reference;
+  PdfObject node;
+};
+
+// The /Pages of the document's catalog, read keeping or skipping the items of its arrays;
+// throws Damaged() when the catalog or the root node is no dictionary.
+PageTreeRoot FindPageTreeRoot(PdfDocument& document, ArrayItems arrays);
+
 // Counts the page leaves of a page tree: a kid with a /Kids array is a further node, any
 // other dictionary a page. Kids that lead back to a node on the current path are skipped.
 // A tree deeper than a fixed bound, one that shares its nodes so much that the walk would
