@@ -7,6 +7,7 @@
 #include "core/pdf/ObjectStream.h"
 #include "core/pdf/PdfCharacters.h"
 #include "core/pdf/PdfDocument.h"
+#include "core/pdf/StreamEnd.h"
 #include "core/pdf/XrefSectionSearch.h"
 
 namespace folidex::pdf {
@@ -147,11 +148,7 @@ void RecoveredIndex::KeepTrailer(PdfObject dictionary) {
 std::int64_t RecoveredIndex::AfterStream(const IndirectObject& stream) {
   const PdfObject& length = stream.value.Get("Length");
   if (length.IsInteger() && length.number >= 0 && length.number <= file_.Size() - stream.streamOffset) {
-    const std::int64_t end = stream.streamOffset + length.number;
-    std::string_view after = file_.Read(end, 32);
-    const std::size_t keyword = std::min(after.find_first_not_of(" \t\r\n\f"), after.size());
-    after.remove_prefix(keyword);
-    if (after.starts_with(kEndstream)) return end + static_cast<std::int64_t>(keyword + kEndstream.size());
+    if (const std::optional<std::int64_t> end = EndOfEndstream(file_, stream.streamOffset + length.number)) return *end;
   }
   // A /Length in another object, or a wrong one: the data ends at the next "endstream".
   // Most streams are short: the first look takes a few KiB, each further one more.

@@ -6,6 +6,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "core/pdf/StreamEnd.h"
+
 namespace folidex::pdf {
 namespace {
 
@@ -32,15 +34,10 @@ const PdfObject& Single(const PdfObject& entry) {
 }
 
 // Checks that "endstream" follows data of `length` bytes from `start`, unless the file
-// ends inside that keyword: then it was cut short just after complete data.
+// ends inside that keyword.
 void CheckStreamEnd(PdfFile& file, std::int64_t start, std::int64_t length) {
   if (start < 0 || length < 0 || length > file.Size() - start) throw Damaged();
-  constexpr std::string_view kEnd = "endstream";
-  std::string_view rest = file.Read(start + length, 32);
-  const bool atFileEnd = start + length + static_cast<std::int64_t>(rest.size()) == file.Size();
-  rest.remove_prefix(std::min(rest.find_first_not_of(" \t\r\n\f"), rest.size()));
-  const bool cutInEnd = rest.size() < kEnd.size() && kEnd.starts_with(rest) && atFileEnd;
-  if (!rest.starts_with(kEnd) && !cutInEnd) throw Damaged();
+  if (!EndOfEndstream(file, start + length)) throw Damaged();
 }
 
 }  // namespace
