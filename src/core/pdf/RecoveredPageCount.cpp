@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/pdf/DocumentReading.h"
@@ -69,14 +70,21 @@ std::optional<int> SureTreeCount(PdfDocument& document, const PdfObject& referen
 // The pages that the page-tree nodes found list, when exactly one node has no /Parent and
 // is listed by no other, and its /Count says the same.
 std::optional<int> CountPagesOfNodes(PdfDocument& document, const RecoveredIndex& index) {
-  const std::vector<PdfObject> nodes = index.ObjectsWithRole(Role::PageTreeNode);
   std::vector<std::uint64_t> kidsListed;
   std::vector<std::uint64_t> pages;
-  for (const PdfObject& node : nodes) {
+  // The nodes without a /Parent, with their /Count: the root is one of them.
+  std::vector<std::pair<std::uint64_t, std::optional<std::int64_t>>> parentless;
+  for (const PdfObject& node : index.ObjectsWithRole(Role::PageTreeNode)) {
     PdfObject loaded, loadedKids;
     const PdfObject* dictionary = ResolveOrNull(document, node, loaded);
-    const PdfObject* kids =
-        dictionary == nullptr ? nullptr : ResolveOrNull(document, dictionary->Get("Kids"), loadedKids);
+    if (dictionary == nullptr) continue;
+    if (dictionary->Get("Parent").kind == PdfObject::Kind::Null) {
+      PdfObject loadedCount;
+      const PdfObject* count = ResolveOrNull(document, dictionary->Get("Count"), loadedCount);
+      parentless.emplace_back(PdfObject::Pack(node.number, node.generation),
+                              count != nullptr && count->IsInteger() ? std::optional(count->number) : std::nullopt);
+    }
+    const PdfObject* kids = ResolveOrNull(document, dictionary->Get("Kids"), loadedKids);
     if (kids == nullptr || !kids->IsArray()) continue;
     for (const std::uint64_t kid : kids->references) {
       if (kidsListed.size() == kMaxKidsListed) throw pdf::TooLarge("page-tree nodes listing over 2,097,152 kids");
@@ -87,21 +95,10 @@ std::optional<int> CountPagesOfNodes(PdfDocument& document, const RecoveredIndex
   std::sort(kidsListed.begin(), kidsListed.end());
   std::sort(pages.begin(), pages.end());
   pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
-  // The root: the one node without a /Parent that no other lists.
-  std::optional<PdfObject> root;
-  for (const PdfObject& node : nodes) {
-    PdfObject loaded;
-    const PdfObject* dictionary = ResolveOrNull(document, node, loaded);
-    if (dictionary == nullptr || dictionary->Get("Parent").kind != PdfObject::Kind::Null ||
-        std::binary_search(kidsListed.begin(), kidsListed.end(), PdfObject::Pack(node.number, node.generation))) {
-      continue;
-    }
-    if (root) return std::nullopt;
-    root = std::move(loaded);
-  }
-  PdfObject loadedCount;
-  const PdfObject* count = root ? ResolveOrNull(document, root->Get("Count"), loadedCount) : nullptr;
-  if (count == nullptr || !count->IsInteger() || count->number != static_cast<std::int64_t>(pages.size())) {
+  std::erase_if(parentless, [&kidsListed](const auto& node) {
+    return std::binary_search(kidsListed.begin(), kidsListed.end(), node.first);
+  });
+  if (parentless.size() != 1 || parentless.front().second != static_cast<std::int64_t>(pages.size())) {
     return std::nullopt;
   }
   return static_cast<int>(pages.size());
