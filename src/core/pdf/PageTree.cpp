@@ -12,6 +12,9 @@ constexpr std::size_t kMaxKidsHeld = std::size_t{1} << 21;
 
 std::size_t KidsIn(const PdfObject& kids) { return kids.items.size() + kids.references.size(); }
 
+// What CountKid gives for a kid that its node's /Count stands for.
+constexpr std::int64_t kUnreadable = -1;
+
 }  // namespace
 
 PageTreeRoot FindPageTreeRoot(PdfDocument& document, ArrayItems arrays) {
@@ -25,11 +28,12 @@ PageTreeRoot FindPageTreeRoot(PdfDocument& document, ArrayItems arrays) {
   return root;
 }
 
-std::int64_t PageTree::CountLeaves(const PdfObject& pagesReference, const PdfObject& kids) {
+std::int64_t PageTree::CountLeaves(const PdfObject& pagesReference, const PdfObject& kids,
+                                   std::optional<std::int64_t> rootCount) {
   if (pagesReference.kind == PdfObject::Kind::Reference) {
     path_.emplace(pagesReference.number, pagesReference.generation);
   }
-  return CountBelow(kids, 0, nullptr);
+  return CountBelow(kids, 0, nullptr, rootCount);
 }
 
 void PageTree::VisitPageSizes(const PdfObject& pagesReference, const PdfObject& pages, const PageSizeVisitor& visit) {
@@ -39,23 +43,28 @@ void PageTree::VisitPageSizes(const PdfObject& pagesReference, const PdfObject& 
   visit_ = visit;
   const PageBoxes boxes = PageBoxes{}.Below(pages, document_);
   PdfObject loadedKids;
-  CountBelow(document_.Resolve(pages.Get("Kids"), loadedKids), 0, &boxes);
+  CountBelow(document_.Resolve(pages.Get("Kids"), loadedKids), 0, &boxes, std::nullopt);
 }
 
-std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited) {
+std::int64_t PageTree::CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited,
+                                  std::optional<std::int64_t> nodeCount) {
   if (depth > kMaxTreeDepth) throw TooLarge(kTreeTooDeep);
   if (!kids.IsArray()) return 0;
   kidsHeld_ += KidsIn(kids);
   if (kidsHeld_ > kMaxKidsHeld) throw TooLarge("a page tree listing over 2,097,152 kids on one path");
   std::int64_t count = 0;
+  std::int64_t unreadable = 0;
+  const auto add = [&](std::int64_t leaves) { leaves == kUnreadable ? ++unreadable : count += leaves; };
   for (std::size_t i = 0; i < kids.references.size() && count <= INT_MAX; ++i) {
-    count += CountKid(PdfObject::Unpack(kids.references[i]), depth, inherited);
+    add(CountKid(PdfObject::Unpack(kids.references[i]), depth, inherited));
   }
   for (std::size_t i = 0; i < kids.items.size() && count <= INT_MAX; ++i) {
-    count += CountKid(kids.items[i], depth, inherited);
+    add(CountKid(kids.items[i], depth, inherited));
   }
   kidsHeld_ -= KidsIn(kids);
-  return count;
+  if (unreadable == 0) return count;
+  if (!nodeCount || *nodeCount < count + unreadable) throw Damaged("page tree incomplete");
+  return *nodeCount;
 }
 
 std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxes* inherited) {
@@ -71,9 +80,11 @@ std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxe
     resolved = &document_.Resolve(item, loadedKid, inherited ? ArrayItems::PageBoxes : ArrayItems::KidsOnly);
   } catch (const CountFailure& failure) {
     if (unreadableKids_ == UnreadableKid::Fails || failure.kind != CountFailure::Kind::Damaged) throw;
-    return 1;
+    return kUnreadable;
   }
   const PdfObject& kid = *resolved;
+  const bool countedByNode = unreadableKids_ == UnreadableKid::CountedByItsNode;
+  if (countedByNode && indirect && kid.kind == PdfObject::Kind::Null) return kUnreadable;  // a missing object
   if (!kid.IsDictionary()) return 0;
   std::optional<PageBoxes> boxes;
   if (inherited) boxes = inherited->Below(kid, document_);
@@ -97,9 +108,18 @@ std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxe
   loadedKid = {};
   const std::pair<std::int64_t, std::int64_t> id{item.number, item.generation};
   if (indirect && !path_.insert(id).second) return 0;
-  const std::int64_t count = CountBelow(nodeKids, depth + 1, boxes ? &*boxes : nullptr);
+  const std::optional<std::int64_t> declared = countedByNode ? DeclaredCount(item) : std::nullopt;
+  const std::int64_t count = CountBelow(nodeKids, depth + 1, boxes ? &*boxes : nullptr, declared);
   if (indirect) path_.erase(id);
   return count;
+}
+
+std::optional<std::int64_t> PageTree::DeclaredCount(const PdfObject& item) {
+  PdfObject loadedNode, loadedCount;
+  const PdfObject& node = document_.Resolve(item, loadedNode);
+  const PdfObject& count = document_.Resolve(node.Get("Count"), loadedCount);
+  if (!count.IsInteger()) return std::nullopt;
+  return count.number;
 }
 
 }  // namespace folidex::pdf

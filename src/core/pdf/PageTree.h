@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 #include <utility>
 
@@ -31,25 +32,33 @@ class PageTree {
   // Takes the width and height in points of one page as it is shown.
   using PageSizeVisitor = std::function<void(double width, double height)>;
 
-  // What a kid stands for whose object is there but cannot be read: a failure of the
-  // count, or a damaged page, as a /Count over the tree still counts it. A kid whose
-  // object is missing is no page.
-  enum class UnreadableKid { Fails, IsAPage };
+  // What a kid stands for whose object cannot be read. Fails: the count fails (and a kid
+  // whose object is missing is no page). CountedByItsNode: the kid, read or missing, is a
+  // part of its node that only the node's /Count tells; that /Count is taken when it
+  // leaves at least one page for each such kid beside the pages read, else the tree is
+  // "page tree incomplete".
+  enum class UnreadableKid { Fails, CountedByItsNode };
 
   explicit PageTree(PdfDocument& document, UnreadableKid unreadableKids = UnreadableKid::Fails)
       : document_(document), unreadableKids_(unreadableKids), visitsLeft_(2 * document.ObjectCapacity() + 16) {}
 
-  // The leaves below the root node `pages` (stopping once past 2^31 - 1).
-  std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids);
+  // The leaves below the root node `pages` (stopping once past 2^31 - 1); `rootCount` is
+  // the root's /Count, for kids counted by their node.
+  std::int64_t CountLeaves(const PdfObject& pagesReference, const PdfObject& kids,
+                           std::optional<std::int64_t> rootCount = std::nullopt);
   // Hands `visit` the size of every page leaf below the root node `pages`, read whole, with
   // the boxes and rotation it inherits, in the order of the tree.
   void VisitPageSizes(const PdfObject& pagesReference, const PdfObject& pages, const PageSizeVisitor& visit);
 
  private:
-  // `inherited` is null while the walk only counts.
-  std::int64_t CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited);
-  // The leaves that `kid`, an item of a /Kids array, stands for.
+  // `inherited` is null while the walk only counts; `nodeCount` is the node's /Count.
+  std::int64_t CountBelow(const PdfObject& kids, int depth, const PageBoxes* inherited,
+                          std::optional<std::int64_t> nodeCount);
+  // The leaves that `kid`, an item of a /Kids array, stands for; kUnreadable for a kid
+  // counted by its node.
   std::int64_t CountKid(const PdfObject& kid, int depth, const PageBoxes* inherited);
+  // The /Count of the node that `item` is or leads to, when it is an integer.
+  std::optional<std::int64_t> DeclaredCount(const PdfObject& item);
 
   PdfDocument& document_;
   UnreadableKid unreadableKids_;

@@ -49,7 +49,8 @@ std::optional<PdfObject> FindCatalog(PdfDocument& document, const RecoveredIndex
 }
 
 // The leaves of the tree below `node` (reached through `reference`) when its /Count says
-// the same; nothing when the node has no /Kids or another /Count.
+// the same, the parts that cannot be read counted by the /Count of their node; nothing
+// when the node has no /Kids or another /Count.
 std::optional<int> SureTreeCount(PdfDocument& document, const PdfObject& reference, const PdfObject& node) {
   PdfObject loadedKids, loadedCount;
   const PdfObject* kids = ResolveOrNull(document, node.Get("Kids"), loadedKids);
@@ -57,7 +58,8 @@ std::optional<int> SureTreeCount(PdfDocument& document, const PdfObject& referen
   if (kids == nullptr || !kids->IsArray() || count == nullptr || !count->IsInteger()) return std::nullopt;
   std::int64_t leaves = 0;
   try {
-    leaves = pdf::PageTree(document, pdf::PageTree::UnreadableKid::IsAPage).CountLeaves(reference, *kids);
+    leaves = pdf::PageTree(document, pdf::PageTree::UnreadableKid::CountedByItsNode)
+                 .CountLeaves(reference, *kids, count->number);
   } catch (const CountFailure& failure) {
     if (!pdf::OtherReadersMayCount(failure)) throw;
     return std::nullopt;

@@ -85,9 +85,9 @@ TEST(PageCounter, SaysWhyAFileCannotBeCounted) {
   EXPECT_EQ(CountPages(tree.Write("text.pdf", "This is no PDF at all.\n")), PageCount(Failure(Kind::NotPdf)));
   EXPECT_EQ(CountPages(tree.Write("header.pdf", "%PDF-1.7\n" + std::string(5000, 'x'))),
             PageCount(Failure(Kind::Damaged, "no objects")));
-  const PageCount truncated = CountPages(tree.Write("truncated.pdf", good.substr(0, good.size() / 3)));
-  EXPECT_EQ(FailureKind(truncated), Kind::Damaged);
-  EXPECT_FALSE(truncated.Failure()->detail.empty());
+  // Cut short after its catalog: the page tree is gone.
+  EXPECT_EQ(CountPages(tree.Write("truncated.pdf", good.substr(0, good.find("endobj") + 6))),
+            PageCount(Failure(Kind::Damaged, "no page tree")));
 
   // A user password on a file whose page tree is in object streams: only qpdf could
   // decrypt them, and it needs the password.

@@ -179,13 +179,26 @@ TEST(Recovery, SkipsStreamData) {
 TEST(Recovery, GivesACountOnlyWhereTheTreeAndItsCountAgree) {
   EXPECT_EQ(Recover(Objects(Tree(3, 5))), PageCount(Damage("page tree incomplete"))) << "/Count above the pages";
   EXPECT_EQ(Recover(Objects(Tree(3, 2))), PageCount(Damage("page tree incomplete"))) << "/Count below the pages";
+  // A kid that is missing or cannot be read is left to its node's /Count, when that still
+  // leaves a page for it; deeper in the tree, the root's /Count checks the node's.
   std::vector<std::pair<int, std::string>> missing = Tree(3, 3);
   missing.pop_back();
-  EXPECT_EQ(Recover(Objects(missing)), PageCount(Damage("page tree incomplete"))) << "a page missing";
-  // A page whose object is there but damaged is still one of the pages the /Count counts.
+  EXPECT_EQ(Recover(Objects(missing)), PageCount(3)) << "a page missing";
+  missing[1].second = "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R] /Count 2 >>";
+  EXPECT_EQ(Recover(Objects(missing)), PageCount(Damage("page tree incomplete"))) << "no room left for it";
   std::vector<std::pair<int, std::string>> damaged = Tree(3, 3);
   damaged.back().second = "<< /Type /Page \xAFMediaBox [0 0 10 10] >>";
-  EXPECT_EQ(Recover(Objects(damaged)), PageCount(3));
+  EXPECT_EQ(Recover(Objects(damaged)), PageCount(3)) << "a page damaged";
+  const std::vector<std::pair<int, std::string>> nested{
+      {1, "<< /Type /Catalog /Pages 2 0 R >>"},
+      {2, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 5 >>"},
+      {3, "<< /Type /Pages /Parent 2 0 R /Kids [5 0 R 6 0 R 7 0 R] /Count 3 >>"},
+      {4, "<< /Type /Page /Parent 2 0 R >>"},
+      {5, "<< /Type /Page /Parent 3 0 R >>"}};
+  EXPECT_EQ(Recover(Objects(nested)), PageCount(Damage("page tree incomplete"))) << "root /Count 5, node 3 + 1 page";
+  std::vector<std::pair<int, std::string>> agreeing = nested;
+  agreeing[1].second = "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 4 >>";
+  EXPECT_EQ(Recover(Objects(agreeing)), PageCount(4)) << "two pages of node 3 missing";
   // A root without /Kids is no page tree; a catalog without /Pages leads to none.
   EXPECT_EQ(Recover(Objects({{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {2, "<< /Type /Pages /Count 1 >>"}})),
             PageCount(Damage("no page tree")));
