@@ -8,13 +8,13 @@ output format, with and without --export to every kind of target and with the se
 and round-trips settings files through the settings reader and writer. Each output lands in
 OUTDIR as a file of its own.
 
-    tests/compat/check_outputs.py --build build /tmp/outputs-after
-    git stash; cmake --build build; tests/compat/check_outputs.py --build build /tmp/outputs-before; git stash pop
+    tools/compat/check_outputs.py --build build /tmp/outputs-after
+    git stash; cmake --build build; tools/compat/check_outputs.py --build build /tmp/outputs-before; git stash pop
     diff -r /tmp/outputs-before /tmp/outputs-after      # no output: nothing a user sees changed
 
 Or let the script build a second checkout itself and compare:
 
-    tests/compat/check_outputs.py --build build --compare-build /path/to/main/build /tmp/outputs
+    tools/compat/check_outputs.py --build build --compare-build /path/to/main/build /tmp/outputs
 """
 
 import argparse
@@ -194,7 +194,7 @@ def write(path, data):
 def record(build, outdir):
     build = os.path.abspath(build)
     count = os.path.join(build, "bin", "folidex-count")
-    round_trip = os.path.join(build, "tests", "compat", "settings_round_trip")
+    round_trip = os.path.join(build, "tools", "compat", "settings_round_trip")
     for tool in (count, round_trip):
         if not os.access(tool, os.X_OK):
             sys.exit("missing %s: build the project (with tests) first" % tool)
