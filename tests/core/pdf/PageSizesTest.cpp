@@ -104,14 +104,10 @@ TEST(PageSizes, SkipWhatAPageHoldsBesideItsBoxesWhereverItStands) {
   for (int i = 0; i < 140000; ++i) items += "0 ";
   const std::string resources = " /Resources << /Big [" + items + "] >>";
   for (const bool boxFirst : {true, false}) {
-    PdfBuilder pdf;
-    const int catalog = pdf.Reserve();
-    const int root = pdf.Reserve();
     const std::string box = " /MediaBox [0 0 612 792]";
-    const int page = pdf.Add("<< /Type /Page" + (boxFirst ? box + resources : resources + box) + " >>");
-    pdf.Set(root, "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R] /Count 1 >>");
-    pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
-    EXPECT_EQ(Sizes(pdf.Build(catalog)), (PaperSizeTally{{{Name::Letter}, 1}})) << boxFirst;
+    EXPECT_EQ(Sizes(test::MakePdfOfPages({boxFirst ? box + resources : resources + box})),
+              (PaperSizeTally{{{Name::Letter}, 1}}))
+        << boxFirst;
   }
 }
 
@@ -122,17 +118,9 @@ TEST(PageSizes, AFileTheReaderCannotReadHasNoSizes) {
   EXPECT_EQ(Sizes(good), (PaperSizeTally{{{Name::Letter}, 3}}));
   EXPECT_FALSE(Sizes(good.substr(0, good.size() / 2)).has_value());
   // A tree of many pages, each of its own size, is more than any document holds.
-  PdfBuilder pdf;
-  const int catalog = pdf.Reserve();
-  const int root = pdf.Reserve();
-  std::string kids;
-  for (int i = 0; i < 5000; ++i) {
-    kids +=
-        std::to_string(pdf.Add("<< /Type /Page /MediaBox [0 0 " + std::to_string(10 + 3 * i) + " 100] >>")) + " 0 R ";
-  }
-  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count 5000 >>");
-  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
-  EXPECT_FALSE(Sizes(pdf.Build(catalog)).has_value());
+  std::vector<std::string> boxes;
+  for (int i = 0; i < 5000; ++i) boxes.push_back("0 0 " + std::to_string(10 + 3 * i) + " 100");
+  EXPECT_FALSE(Sizes(test::MakePdfWithBoxes(boxes)).has_value());
 }
 
 std::string Output(const std::string& command) {
@@ -177,17 +165,11 @@ std::vector<std::string> FilesToCompare(const TempTree& tree) {
        !error && it != std::filesystem::recursive_directory_iterator() && files.size() < 60; it.increment(error)) {
     if (it->path().extension() == ".pdf" && it->is_regular_file()) files.push_back(it->path());
   }
-  PdfBuilder pdf;
-  const int catalog = pdf.Reserve();
-  const int root = pdf.Reserve();
-  std::string kids;
-  for (const char* page : {"/MediaBox [0 0 1190.55 841.89]", "/Rotate 90", "/CropBox [20 30 400 500]",
-                           "/MediaBox [0 0 612 1008] /Rotate 270", "/MediaBox [0 0 500 300] /CropBox [0 0 900 100]"}) {
-    kids += std::to_string(pdf.Add(std::string("<< /Type /Page ") + page + " >>")) + " 0 R ";
-  }
-  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count 5 /MediaBox [0 0 595.28 841.89] /Rotate 180 >>");
-  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
-  const std::string generated = tree.Write("generated.pdf", pdf.Build(catalog));
+  const std::string generated = tree.Write(
+      "generated.pdf",
+      test::MakePdfOfPages({"/MediaBox [0 0 1190.55 841.89]", "/Rotate 90", "/CropBox [20 30 400 500]",
+                            "/MediaBox [0 0 612 1008] /Rotate 270", "/MediaBox [0 0 500 300] /CropBox [0 0 900 100]"},
+                           "/MediaBox [0 0 595.28 841.89] /Rotate 180"));
   files.push_back(generated);
   const std::string packed = tree.Path("generated-objstm.pdf");
   if (test::QpdfRewrite(generated, packed, "--object-streams=generate --encrypt '' owner 256 --")) {
