@@ -101,12 +101,7 @@ TEST(CliStatus, AnInterruptedRunPrintsWhatItFoundAndSaysSo) {
   const std::string report = json.ReadAll();
   EXPECT_EQ(json.Wait(), 130);
   EXPECT_EQ(json.Errors(), "Search Terminated by User\n");
-  tree.Write("report.json", report);
-  EXPECT_TRUE(test::PythonAccepts(tree,
-                                  "report = json.load(open(sys.argv[1]))\n"
-                                  "assert report['cancelled'] is True and report['totalPages'] == 3, report\n",
-                                  tree.Path("report.json")))
-      << report;
+  EXPECT_TRUE(report.ends_with(",\"fileCount\":1,\"errorCount\":0,\"totalPages\":3,\"cancelled\":true}\n")) << report;
 
   CountProcess tsv({"-j1", "--files-from", "-", "--format", "tsv"}, tree.Path("tsv.err"));
   tsv.Write(tree.Path("b.pdf") + "\n");
