@@ -61,7 +61,7 @@ TEST(PageSizes, PagesInheritTheirBoxesAndRotationAndAreScaledByTheirUserUnit) {
   const std::vector<std::string> rootPages = {
       "<< /Type /Page" + parent + " >>",                                                  // A4 from the root
       "<< /Type /Page" + parent + " /MediaBox " + std::to_string(letterBox) + " 0 R >>",  // by reference
-      "<< /Type /Page" + parent + " /MediaBox [0 0 841.89 1190.55] /Rotate -270 >>",      // A3 turned
+      "<< /Type /Page" + parent + " /MediaBox [0 0 283.46 141.73] /Rotate -270 >>",       // 100 x 50 mm turned
       "<< /Type /Page" + parent + " /MediaBox [0 0 297.64 420.94] /UserUnit 2 >>",        // A6 doubled: A4
       "<< /Type /Page" + parent + " /CropBox [0 10 595.28 290.63] >>",                    // 210 x 99 mm
       "<< /Type /Page" + parent + " /CropBox [-100 -100 2000 2000] >>",                   // clipped: A4
@@ -88,7 +88,7 @@ TEST(PageSizes, PagesInheritTheirBoxesAndRotationAndAreScaledByTheirUserUnit) {
   const std::optional<PaperSizeTally> sizes = Sizes(pdf.Build(catalog));
   ASSERT_TRUE(sizes.has_value());
   const PaperSizeTally expected{
-      {{Name::A3}, 1},       {{Name::A4}, 5},       {{Name::Letter}, 2}, {Custom(210, 99), 1},
+      {Custom(50, 100), 1},  {{Name::A4}, 5},       {{Name::Letter}, 2}, {Custom(210, 99), 1},
       {Custom(200, 100), 1}, {Custom(100, 200), 1}, {Custom(35, 71), 1},
   };
   EXPECT_EQ(*sizes, expected);
