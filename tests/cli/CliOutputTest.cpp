@@ -54,31 +54,25 @@ TEST(CliOutput, JsonIsValidUtf8AndKeepsTheBytesOfOtherNames) {
   tree.Write("caf\xe9/bad\xff\xfe.pdf", MakePdf(2));
   tree.Write("caf\xe9/ok \xe2\x82\xac.pdf", MakePdf(1));
   tree.Write(std::string("caf\xe9/") + kEvil, MakePdf(1));
-  for (const char* format : {"json", "jsonl"}) {
-    const Outcome run = RunCount(tree, std::string("-r --by-folder --format ") + format + " .");
+  for (const std::string format : {"json", "jsonl"}) {
+    const Outcome run = RunCount(tree, "-r --by-folder --format " + format + " .");
     EXPECT_EQ(run.status, 0) << run.err;
-    const std::string records =
-        std::string(format) == "json"
-            ? "report = json.loads(text)\nrecords = report['files'] + report['folders']\n"
-            : "lines = [json.loads(line) for line in text.splitlines()]\n"
-              "assert lines[-1] == {'type': 'summary', 'fileCount': 3, 'errorCount': 0, 'totalPages': 4, "
-              "'cancelled': False}, lines[-1]\nrecords = lines[:-1]\n";
-    EXPECT_TRUE(PythonAccepts(tree,
-                              "text = open(sys.argv[1], 'rb').read().decode('utf-8')\n" + records +
-                                  "def exact(record, key):\n"
-                                  "  return base64.b64decode(record[key + 'Base64']) if key + 'Base64' in record "
-                                  "else record[key].encode()\n"
-                                  "files = {exact(r, 'name'): r for r in records if 'name' in r}\n"
-                                  "bad = files[b'bad\\xff\\xfe.pdf']\n"
-                                  "assert bad['name'] == 'bad\\ufffd\\ufffd.pdf', bad\n"
-                                  "assert exact(bad, 'folder') == b'./caf\\xe9' and exact(bad, 'path') == "
-                                  "b'./caf\\xe9/bad\\xff\\xfe.pdf', bad\n"
-                                  "assert files['ok \\u20ac.pdf'.encode()]['pages'] == 1\n"
-                                  "assert 'nameBase64' not in files['ok \\u20ac.pdf'.encode()]\n"
-                                  "assert b'evil\\x1b]0;PWNED\\x07\\x1b[2J.pdf' in files\n"
-                                  "folders = [exact(r, 'path') for r in records if 'files' in r]\n"
-                                  "assert folders == [b'.', b'./caf\\xe9'], folders\n",
-                              tree.Path(".out")))
+    // Each ill-formed byte reads as U+FFFD, and the exact bytes follow in Base64.
+    const std::string folder = format == "jsonl" ? "{\"type\":\"folder\"," : "{";
+    for (const std::string& expected :
+         {std::string(
+              "\"path\":\"./caf\uFFFD/bad\uFFFD\uFFFD.pdf\",\"pathBase64\":\"Li9jYWbpL2JhZP/+LnBkZg==\",\"name\":\"bad"
+              "\uFFFD\uFFFD.pdf\",\"nameBase64\":\"YmFk//4ucGRm\",\"folder\":\"./"
+              "caf\uFFFD\",\"folderBase64\":\"Li9jYWbp\","),
+          std::string("\"name\":\"ok \u20AC.pdf\",\"folder\":"),
+          std::string("\"name\":\"evil\\u001b]0;PWNED\\u0007\\u001b[2J.pdf\",\"folder\":"),
+          folder + "\"path\":\"./caf\uFFFD\",\"pathBase64\":\"Li9jYWbp\",\"files\":3,\"pages\":4,"}) {
+      EXPECT_NE(run.out.find(expected), std::string::npos) << format << ": " << expected << "\n" << run.out;
+    }
+    const std::string parse =
+        format == "json" ? "json.loads(text)\n" : "[json.loads(line) for line in text.splitlines()]\n";
+    EXPECT_TRUE(
+        PythonAccepts(tree, "text = open(sys.argv[1], 'rb').read().decode('utf-8')\n" + parse, tree.Path(".out")))
         << format << ": " << run.out;
   }
 }
@@ -87,15 +81,12 @@ TEST(CliOutput, JsonTimesCarryTheirOffsetFromUtc) {
   TempTree tree;
   tree.Write("docs/summer.pdf", MakePdf(1));
   tree.Write("docs/winter.pdf", MakePdf(1));
-  tree.Write("docs/newfoundland.pdf", MakePdf(1));
-  ASSERT_TRUE(test::RunCommand("cd '" + tree.Path() + "/docs' && touch -d @1690000000 summer.pdf && " +
-                               "touch -d @1700000000 winter.pdf newfoundland.pdf"));
+  ASSERT_TRUE(test::RunCommand("cd '" + tree.Path() +
+                               "/docs' && touch -d @1690000000 summer.pdf && touch -d @1700000000 winter.pdf"));
   const std::string berlin = "TZ=CET-1CEST,M3.5.0,M10.5.0/3";
   const Outcome run = RunCount(tree, "--format json docs/summer.pdf docs/winter.pdf", berlin);
   EXPECT_NE(run.out.find("\"modified\":\"2023-07-22T06:26:40+02:00\""), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\"modified\":\"2023-11-14T23:13:20+01:00\""), std::string::npos) << run.out;
-  const Outcome west = RunCount(tree, "--format jsonl docs/newfoundland.pdf", "TZ='<-0330>3:30'");
-  EXPECT_NE(west.out.find("\"modified\":\"2023-11-14T18:43:20-03:30\""), std::string::npos) << west.out;
 }
 
 TEST(CliOutput, ByFolderAddsEachFoldersSubtotalInEveryFormat) {
@@ -165,14 +156,6 @@ TEST(CliOutput, PageSizesAddAColumnAndTheirSumInEveryFormat) {
       json.out.ends_with("\"cancelled\":false,\"page_sizes\":{\"A3\":1,\"A4\":2,\"Letter\":1,"
                          "\"210\u00D799 mm\":1}}\n"))
       << json.out;
-  tree.Write("sizes.json", json.out);
-  EXPECT_TRUE(PythonAccepts(tree,
-                            "d = json.load(open(sys.argv[1], encoding='utf-8'))\n"
-                            "assert d['page_sizes'] == {'A3': 1, 'A4': 2, 'Letter': 1, '210\u00D799 mm': 1}\n"
-                            "assert [f['page_sizes'] for f in d['files']] == "
-                            "[{'A4': 2, 'Letter': 1}, {'A3': 1, '210\u00D799 mm': 1}, None]\n",
-                            tree.Path("sizes.json")));
-
   const Outcome table = RunCount(tree, "-q --page-sizes --format table box/a.pdf");
   EXPECT_EQ(table.out, "1 file(s) found\nTotal Pages : 3\nPage Sizes : A4: 2, Letter: 1\n");
   // Without the option nothing changes.

@@ -1,7 +1,5 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <climits>
 #include <csignal>
@@ -48,34 +46,19 @@ TEST(CliStatus, AFolderThatCannotBeReadIsNamedAndTheWalkGoesOn) {
             "2 file(s) found\nTotal Pages : 5\n");
 }
 
-// Makes folders inside `top` until the path below it is `depth` bytes long, each opened
-// relative to the one above (a path that long is refused in one call), and writes `file`
-// at the bottom. Returns the path of the deepest folder below `top`.
-std::string MakeDeepFolder(const std::string& top, std::size_t depth, const std::string& file) {
-  std::string below;
-  int fd = open(top.c_str(), O_RDONLY | O_DIRECTORY);
-  for (int level = 0; below.size() < depth; ++level) {
-    const std::string name = std::to_string(level) + std::string(99, 'x');
-    EXPECT_EQ(mkdirat(fd, name.c_str(), 0755), 0);
-    const int next = openat(fd, name.c_str(), O_RDONLY | O_DIRECTORY);
-    close(fd);
-    fd = next;
-    below += (below.empty() ? "" : "/") + name;
-  }
-  const int out = openat(fd, "deep.pdf", O_WRONLY | O_CREAT, 0644);
-  EXPECT_EQ(write(out, file.data(), file.size()), static_cast<ssize_t>(file.size()));
-  close(out);
-  close(fd);
-  return below;
-}
-
 TEST(CliStatus, AFolderDeeperThanPathMaxIsWalkedInFull) {
   TempTree tree;
   tree.Write("deep/top.pdf", MakePdf(1));
+  const std::string three = tree.Write("three.pdf", MakePdf(3));
   // Beyond what the tree's own clean-up reaches.
   const std::shared_ptr<void> removeDeep(nullptr,
                                          [&](void*) { test::RunCommand("rm -rf '" + tree.Path("deep") + "'"); });
-  const std::string below = MakeDeepFolder(tree.Path("deep"), 5000, MakePdf(3));
+  // Each folder is made from the one above it: a path that long is refused in one call.
+  const std::string name(100, 'x');
+  std::string below = name;
+  for (int level = 1; level < 50; ++level) below += "/" + name;
+  ASSERT_TRUE(test::RunCommand("cd '" + tree.Path("deep") + "' && for i in $(seq 50); do mkdir " + name + " && cd -P " +
+                               name + " || exit 1; done && cp '" + three + "' deep.pdf"));
   ASSERT_GT(below.size(), static_cast<std::size_t>(PATH_MAX));
 
   const Outcome walked = RunCount(tree, "-r deep");
@@ -102,12 +85,7 @@ TEST(CliStatus, AnInterruptedRunPrintsWhatItFoundAndSaysSo) {
   const std::string report = json.ReadAll();
   EXPECT_EQ(json.Wait(), 130);
   EXPECT_EQ(json.Errors(), "Search Terminated by User\n");
-  tree.Write("report.json", report);
-  EXPECT_TRUE(test::PythonAccepts(tree,
-                                  "report = json.load(open(sys.argv[1]))\n"
-                                  "assert report['cancelled'] is True and report['totalPages'] == 3, report\n",
-                                  tree.Path("report.json")))
-      << report;
+  EXPECT_TRUE(report.ends_with(",\"fileCount\":1,\"errorCount\":0,\"totalPages\":3,\"cancelled\":true}\n")) << report;
 
   CountProcess tsv({"-j1", "--files-from", "-", "--format", "tsv"}, tree.Path("tsv.err"));
   tsv.Write(tree.Path("b.pdf") + "\n");

@@ -9,8 +9,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 extern char** environ;
@@ -129,9 +127,6 @@ int CountProcess::Wait() {
   return StatusOf(raw);
 }
 
-std::string CountProcess::Errors() const {
-  std::ifstream in(errorFile_, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+std::string CountProcess::Errors() const { return FileBytes(errorFile_); }
 
 }  // namespace folidex::test

@@ -146,6 +146,24 @@ FAULTS = [
     ("recovered-pages-trusted-without-a-count", "src/core/pdf/RecoveredPageCount.cpp",
      "parentless.front().second != static_cast<std::int64_t>(pages.size())", "false", "pdf_tests"),
 
+    # The reader's page boxes and decryption.
+    ("negative-rotation-ignored", "src/core/pdf/PageBoxes.cpp",
+     "const double degrees = turns < 0 ? turns + 360 : turns;", "const double degrees = turns;", "pdf_tests"),
+    ("crop-box-not-clipped-to-the-media-box", "src/core/pdf/PageBoxes.cpp",
+     "if (clipped.left < clipped.right && clipped.bottom < clipped.top) shown = clipped;", "shown = *crop;",
+     "pdf_tests"),
+    ("user-unit-ignored", "src/core/pdf/PageBoxes.cpp",
+     "const double scale = unit && *unit > 0 && std::isfinite(*unit) ? *unit : 1;", "const double scale = 1;",
+     "pdf_tests"),
+    ("page-tree-depth-unbounded", "src/core/pdf/PageTree.cpp",
+     "  if (depth > kMaxTreeDepth) throw TooLarge(kTreeTooDeep);\n", "", "pdf_tests"),
+    ("damaged-permissions-refuse-the-key", "src/core/pdf/StandardSecurity.cpp",
+     "if (!OpensPermissions(encrypt, fileKey) && PasswordHash(revision, user.substr(32, 8)) != user.substr(0, 32)) {",
+     "if (!OpensPermissions(encrypt, fileKey)) {", "pdf_tests"),
+    ("clear-metadata-keyed-as-encrypted", "src/core/pdf/StandardSecurity.cpp",
+     "encryptMetadata.kind == PdfObject::Kind::Boolean && encryptMetadata.number == 0",
+     "encryptMetadata.kind == PdfObject::Kind::Boolean && encryptMetadata.number != 0", "pdf_tests"),
+
     # folidex-count.
     ("backslash-not-escaped-in-json", "src/cli/JsonObject.cpp",
      "} else if (c == '\"' || c == '\\\\') {", "} else if (c == '\"') {", CLI),

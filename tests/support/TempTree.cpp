@@ -1,11 +1,9 @@
 #include "support/TempTree.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
@@ -51,24 +49,6 @@ std::string TempTree::MakeFolder(std::string_view relative) const {
   const fs::path path = root_ / relative;
   fs::create_directories(path);
   return path.string();
-}
-
-void TempTree::SetModified(std::string_view relative, LocalTime when) const {
-  using namespace std::chrono;
-  const local_days day = floor<days>(when);
-  const year_month_day ymd{day};
-  const hh_mm_ss clock{when - day};
-  std::tm parts{};
-  parts.tm_year = static_cast<int>(ymd.year()) - 1900;
-  parts.tm_mon = static_cast<int>(static_cast<unsigned>(ymd.month())) - 1;
-  parts.tm_mday = static_cast<int>(static_cast<unsigned>(ymd.day()));
-  parts.tm_hour = static_cast<int>(clock.hours().count());
-  parts.tm_min = static_cast<int>(clock.minutes().count());
-  parts.tm_sec = static_cast<int>(clock.seconds().count());
-  parts.tm_isdst = -1;
-  const timespec stamp{std::mktime(&parts), 0};
-  const timespec times[2] = {stamp, stamp};
-  if (utimensat(AT_FDCWD, Path(relative).c_str(), times, 0) != 0) throw std::runtime_error("cannot set time");
 }
 
 std::string FileBytes(const fs::path& file) {

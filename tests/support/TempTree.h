@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/common/LocalTime.h"
-
 namespace folidex::test {
 
 // A folder of its own under the system's temporary folder, removed with everything in it
@@ -26,7 +24,6 @@ class TempTree {
   // The bytes of a file in the tree; empty when it cannot be read.
   std::string Read(std::string_view relative) const;
   std::string MakeFolder(std::string_view relative) const;
-  void SetModified(std::string_view relative, LocalTime when) const;
 
  private:
   std::filesystem::path root_;

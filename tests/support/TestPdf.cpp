@@ -69,19 +69,23 @@ std::string MakePdf(int pages, int fanout) {
   return pdf.Build(catalog);
 }
 
-std::string MakePdfWithBoxes(const std::vector<std::string>& mediaBoxes) {
+std::string MakePdfOfPages(const std::vector<std::string>& pages, const std::string& rootEntries) {
   PdfBuilder pdf;
-  const int catalog = pdf.Reserve();
+  const int catalog = pdf.Add("<< /Type /Catalog /Pages 2 0 R >>");
   const int root = pdf.Reserve();
   std::string kids;
-  for (const std::string& box : mediaBoxes) {
-    kids +=
-        std::to_string(pdf.Add("<< /Type /Page /Parent " + std::to_string(root) + " 0 R /MediaBox [" + box + "] >>")) +
-        " 0 R ";
+  for (const std::string& page : pages) {
+    kids += std::to_string(pdf.Add("<< /Type /Page /Parent 2 0 R " + page + " >>")) + " 0 R ";
   }
-  pdf.Set(root, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(mediaBoxes.size()) + " >>");
-  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
+  pdf.Set(root,
+          "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(pages.size()) + " " + rootEntries + " >>");
   return pdf.Build(catalog);
+}
+
+std::string MakePdfWithBoxes(const std::vector<std::string>& mediaBoxes) {
+  std::vector<std::string> pages;
+  for (const std::string& box : mediaBoxes) pages.push_back("/MediaBox [" + box + "]");
+  return MakePdfOfPages(pages);
 }
 
 bool QpdfRewrite(const std::string& input, const std::string& output, const std::string& options) {

@@ -27,6 +27,10 @@ class PdfBuilder {
 // most that many kids per node, so several levels deep; otherwise all pages hang from the root.
 std::string MakePdf(int pages, int fanout = 0);
 
+// A PDF with one page for each list of entries given (as "/MediaBox [0 0 612 792]"), all under
+// a root that holds `rootEntries` as well.
+std::string MakePdfOfPages(const std::vector<std::string>& pages, const std::string& rootEntries = "");
+
 // A PDF with one page for each media box given (as "0 0 595.28 841.89"), all under the root.
 std::string MakePdfWithBoxes(const std::vector<std::string>& mediaBoxes);
 

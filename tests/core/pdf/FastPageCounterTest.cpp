@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "core/pdf/ByteSource.h"
@@ -44,6 +45,15 @@ std::string ClassicPdf(const std::map<int, std::string>& objects, const std::str
   return pdf.Build(1, trailerExtra);
 }
 
+// SmallTree(pages) with the objects `packed` in an object stream and a cross-reference stream.
+StreamPdf PackedTree(int pages, const std::set<int>& packed) {
+  StreamPdf pdf;
+  for (const auto& [number, body] : SmallTree(pages, std::to_string(pages))) {
+    (packed.count(number) ? pdf.packed : pdf.loose)[number] = body;
+  }
+  return pdf;
+}
+
 std::size_t StartXref(const std::string& pdf) { return std::stoul(pdf.substr(pdf.rfind("startxref") + 10)); }
 
 // Appends an incremental update that replaces or adds `objects`, with /Prev to the newest
@@ -66,11 +76,7 @@ TEST(FastPageCounter, ReadsEachFormOfCrossReference) {
   EXPECT_EQ(Count(MakePdf(12)), PageCount(12));
   EXPECT_EQ(Count(MakePdf(300, 5)), PageCount(300));
 
-  StreamPdf packed;
-  packed.loose = SmallTree(3, "3");
-  packed.packed = {{2, packed.loose[2]}, {4, packed.loose[4]}};
-  packed.loose.erase(2);
-  packed.loose.erase(4);
+  StreamPdf packed = PackedTree(3, {2, 4});
   EXPECT_EQ(Count(packed.Build(1)), PageCount(3)) << "cross-reference stream with an object stream";
   packed.hybrid = true;
   EXPECT_EQ(Count(packed.Build(1)), PageCount(3)) << "hybrid file";
@@ -113,20 +119,14 @@ TEST(FastPageCounter, CountsTheLeavesWhenCountIsNoCountTheFileCanHold) {
 }
 
 TEST(FastPageCounter, GivesUpOnDecompressionBombs) {
-  StreamPdf inObjectStream;
-  inObjectStream.loose = SmallTree(1, "1");
-  inObjectStream.packed = {{2, inObjectStream.loose[2]}};
-  inObjectStream.loose.erase(2);
+  StreamPdf inObjectStream = PackedTree(1, {2});
   inObjectStream.objectStreamFlate = DeflatedZeros(std::size_t{80} << 20);
   EXPECT_EQ(FailureKind(Count(inObjectStream.Build(1))), Kind::TooLarge);
   EXPECT_EQ(FailureKind(Count(test::XrefStreamBomb())), Kind::TooLarge);
 }
 
 TEST(FastPageCounter, InflatesFlateDataWhateverItsChecksumButOnlyPlainZlibData) {
-  StreamPdf packed;
-  packed.loose = SmallTree(2, "2");
-  packed.packed = {{2, packed.loose[2]}};
-  packed.loose.erase(2);
+  StreamPdf packed = PackedTree(2, {2});
   const std::string flate = Deflated("2 0 " + packed.packed[2] + "\n");
   packed.objectStreamFlate = flate;
   EXPECT_EQ(Count(packed.Build(1)), PageCount(2));
@@ -143,10 +143,7 @@ TEST(FastPageCounter, InflatesFlateDataWhateverItsChecksumButOnlyPlainZlibData) 
 TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
   const auto cut = [](const std::string& pdf) { return pdf.substr(0, pdf.rfind("startxref")); };
   EXPECT_EQ(Count(cut(MakePdf(4))), PageCount(4)) << "classic table";
-  StreamPdf packed;
-  packed.loose = SmallTree(3, "3");
-  packed.packed = {{2, packed.loose[2]}};
-  packed.loose.erase(2);
+  StreamPdf packed = PackedTree(3, {2});
   EXPECT_EQ(Count(cut(packed.Build(1))), PageCount(3)) << "cross-reference stream";
   const std::string whole = packed.Build(1);
   EXPECT_EQ(Count(whole.substr(0, whole.rfind("endstream") + 3)), PageCount(3)) << "cut inside the stream's end";
@@ -177,11 +174,7 @@ TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {
   EXPECT_EQ(Count(ClassicPdf({{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {2, "<< /Type /Pages /Count 3 >>"}})),
             PageCount(CountFailure{Kind::Damaged, "no page tree"}));
 
-  StreamPdf encrypted;
-  encrypted.loose = SmallTree(1, "1");
-  encrypted.packed = {{2, encrypted.loose[2]}};
-  encrypted.loose.erase(2);
-  std::string bytes = encrypted.Build(1);
+  std::string bytes = PackedTree(1, {2}).Build(1);
   bytes.replace(bytes.find("/Type /XRef"), 11, "/Type /XRef /Encrypt << >>");
   EXPECT_EQ(FailureKind(Count(bytes)), Kind::Encrypted) << "encrypted object stream";
 }

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,7 +18,6 @@
 #include "support/BusyMachine.h"
 #include "support/HostilePdf.h"
 #include "support/PageCounts.h"
-#include "support/PeakMemory.h"
 #include "support/StreamPdf.h"
 #include "support/TempTree.h"
 #include "support/TestPdf.h"
@@ -30,12 +33,39 @@ PageCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSour
 
 constexpr long long kMiB = 1 << 20;
 
+long long PeakResidentBytes() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<long long>(usage.ru_maxrss) * 1024;
+}
+
+// How far the peak resident memory of a child process that runs `work` rose above what it
+// held when it started, in bytes; negative when the child failed.
+long long PeakMemoryGrowthOf(const std::function<void()>& work) {
+  int channel[2];
+  if (pipe(channel) != 0) return -1;
+  const pid_t child = fork();
+  if (child == 0) {
+    const long long before = PeakResidentBytes();
+    work();
+    const long long growth = PeakResidentBytes() - before;
+    _exit(write(channel[1], &growth, sizeof growth) == sizeof growth ? 0 : 1);
+  }
+  close(channel[1]);
+  long long growth = -1;
+  if (read(channel[0], &growth, sizeof growth) != sizeof growth) growth = -1;
+  close(channel[0]);
+  int status = 0;
+  const bool exited = child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status);
+  return exited && WEXITSTATUS(status) == 0 ? growth : -1;
+}
+
 TEST(HostileFile, PredictorRowsAreAllocatedOnlyForDataThatIsThere) {
   // A 500-byte file asks for two rows of 1 GiB.
   const std::string bytes = test::HugePredictorRows();
   ASSERT_LT(bytes.size(), 600u);
   EXPECT_EQ(FailureKind(Count(bytes)), Kind::TooLarge);
-  const long long growth = test::PeakMemoryGrowthOf([&bytes] { Count(bytes); });
+  const long long growth = PeakMemoryGrowthOf([&bytes] { Count(bytes); });
   ASSERT_GE(growth, 0);
   EXPECT_LT(growth, 64 * kMiB);
 

@@ -2,10 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <fstream>
 #include <functional>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -31,13 +29,6 @@ PageCount Fast(const std::string& bytes) { return CountPagesFast(MemoryByteSourc
 PageCount Recover(const std::string& bytes) { return CountPagesRecovered(MemoryByteSource(bytes)); }
 
 CountFailure Damage(const std::string& detail) { return {Kind::Damaged, detail}; }
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 // Objects written one after the other as `number 0 obj ... endobj`, with no
 // cross-reference data and no trailer.
@@ -92,11 +83,11 @@ TEST(Recovery, CountsWhatTheIntactFileCountsWhenTheDamageLeavesObjectsWhole) {
   test::TempTree tree;
   const std::string nested = tree.Write("nested.pdf", MakePdf(300, 4));
   std::map<std::string, std::string> files{
-      {"flat", MakePdf(37)}, {"nested", ReadFile(nested)}, {"packed by hand", PackedTree(12)}};
+      {"flat", MakePdf(37)}, {"nested", test::FileBytes(nested)}, {"packed by hand", PackedTree(12)}};
   for (const auto& [name, options] : {std::pair{"object streams", "--object-streams=generate"},
                                       std::pair{"linearized", "--linearize --object-streams=generate"}}) {
     ASSERT_TRUE(test::QpdfRewrite(nested, tree.Path("rewritten.pdf"), options)) << name;
-    files[name] = ReadFile(tree.Path("rewritten.pdf"));
+    files[name] = test::FileBytes(tree.Path("rewritten.pdf"));
   }
   for (const auto& [name, intact] : files) {
     const PageCount pages = Fast(intact);

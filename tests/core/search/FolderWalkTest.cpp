@@ -17,51 +17,42 @@ namespace {
 using test::TempTree;
 
 // Writes every event as one line, paths relative to the tree, so a test can compare the walk's order.
-class EventLog {
- public:
-  explicit EventLog(const TempTree& tree) : root_(tree.Path()) {}
-
+struct EventLog {
   void operator()(const WalkEvent& event) {
+    const auto relative = [&](const std::string& path) {
+      const std::size_t start = path.find_first_not_of('/', root.size());
+      return start == std::string::npos ? std::string(".") : path.substr(start);
+    };
     lines.push_back(std::visit(
         Overloaded{
-            [&](const walk::FolderStarted& started) { return "start " + Relative(started.folder); },
+            [&](const walk::FolderStarted& started) { return "start " + relative(started.folder); },
             [&](const walk::ResultsCleared&) { return std::string("clear"); },
             [&](const FoundFile& file) {
-              return "file " + Relative(file.facts.fullPath) + " " +
+              return "file " + relative(file.facts.fullPath) + " " +
                      (file.pages.Counted() ? std::to_string(file.pages.Pages()) : "failed");
             },
             [&](const walk::FolderUnreadable& unreadable) {
-              return "unreadable " + Relative(unreadable.folder) + ": " + unreadable.reason;
+              return "unreadable " + relative(unreadable.folder) + ": " + unreadable.reason;
             },
-            [&](const walk::FolderFinished& finished) { return "end " + Relative(finished.folder); },
+            [&](const walk::FolderFinished& finished) { return "end " + relative(finished.folder); },
             [&](const walk::SearchEnded& ended) { return std::string(ended.cancelled ? "cancelled" : "done"); },
         },
         event));
   }
 
-  // The lines, or the files' paths only, joined by "; ".
-  std::string Text() const { return Joined(lines); }
-  std::string Files() const {
-    std::vector<std::string> files;
-    for (const auto& line : lines)
-      if (line.starts_with("file ")) files.push_back(line.substr(5, line.rfind(' ') - 5));
-    return Joined(files);
-  }
-
-  std::vector<std::string> lines;
-
- private:
-  std::string Relative(const std::string& path) const {
-    std::string rest = path.substr(root_.size());
-    while (!rest.empty() && rest.front() == '/') rest.erase(0, 1);
-    return rest.empty() ? "." : rest;
-  }
-  static std::string Joined(const std::vector<std::string>& parts) {
+  // The lines, or the paths of the files only, joined by "; ".
+  std::string Text(bool filesOnly = false) const {
     std::string text;
-    for (const auto& part : parts) text += (text.empty() ? "" : "; ") + part;
+    for (const std::string& line : lines) {
+      if (filesOnly && !line.starts_with("file ")) continue;
+      text += (text.empty() ? "" : "; ") + (filesOnly ? line.substr(5, line.rfind(' ') - 5) : line);
+    }
     return text;
   }
-  std::string root_;
+  std::string Files() const { return Text(true); }
+
+  std::string root;
+  std::vector<std::string> lines;
 };
 
 // Pages from the file's size, so tests need no real PDFs.
@@ -71,7 +62,7 @@ PageCount PagesFromSize(const std::string& path) {
 }
 
 struct Walk {
-  explicit Walk(const TempTree& tree, bool subfolders = true, bool hidden = false) : log(tree) {
+  explicit Walk(const TempTree& tree, bool subfolders = true, bool hidden = false) : log{tree.Path()} {
     SearchCriteria searched;
     searched.includeSubfolders = subfolders;
     searched.showHidden = hidden;
