@@ -62,7 +62,7 @@ PageCount PagesFromSize(const std::string& path) {
 }
 
 struct Walk {
-  explicit Walk(const TempTree& tree, bool subfolders = true, bool hidden = false) : log{tree.Path()} {
+  explicit Walk(const TempTree& tree, bool subfolders = true, bool hidden = false) : log{tree.Path(), {}} {
     SearchCriteria searched;
     searched.includeSubfolders = subfolders;
     searched.showHidden = hidden;
