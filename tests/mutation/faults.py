@@ -222,7 +222,7 @@ FAULTS = [
      "folidex_ui_export_grid_test"),
     ("total-label-over-the-options", "src/ui/app/MainLayout.cpp",
      "layout.totalLabel.top = layout.splitPanel.Bottom() + 50;",
-     "layout.totalLabel.top = layout.splitPanel.Bottom() + 150;", "folidex_ui_(layout|fit)_test"),
+     "layout.totalLabel.top = layout.splitPanel.Bottom() + 150;", "folidex_ui_(search_panel|fit)_test"),
     ("rgb-colour-bytes-swapped", "src/core/settings/SystemColor.h",
      "parts.red | (parts.green << 8) | (parts.blue << 16)", "parts.blue | (parts.green << 8) | (parts.red << 16)",
      SETTINGS),

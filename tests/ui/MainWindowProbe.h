@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -9,6 +10,14 @@
 #include "ui/results/StatusPanels.h"
 
 namespace folidex::test {
+
+// The control of `parent` named `name`; the test program ends when there is none.
+template <typename Control = QWidget>
+Control* Named(const QObject& parent, const char* name) {
+  auto* control = parent.findChild<Control*>(name);
+  if (!control) qFatal("no control %s", name);
+  return control;
+}
 
 // The main window's controls as a user sees them, found by their names.
 struct MainWindowProbe {
@@ -21,15 +30,14 @@ struct MainWindowProbe {
 
   template <typename Control = QWidget>
   Control* Find(const char* name) const {
-    auto* control = window.findChild<Control*>(name);
-    if (!control) qFatal("the main window has no %s", name);
-    return control;
+    return Named<Control>(window, name);
   }
 
   ResultModel& Model() const { return static_cast<ResultModel&>(*grid->model()); }
   int Rows() const { return Model().rowCount(); }
   QString Cell(int row, int column) const { return Model().index(row, column).data().toString(); }
   QString Message() const { return statusBar->Text(StatusPanel::Message); }
+  QString Address() const { return Find<QLineEdit>("txtAddress")->text(); }
   bool Searching() const { return searchButton->text() == "&Cancel"; }
   bool WaitForSearchEnd(int timeoutMilliseconds = 30000) const {
     return QTest::qWaitFor([this] { return searchButton->text() == "&Search"; }, timeoutMilliseconds);
@@ -49,24 +57,32 @@ struct MainWindowProbe {
   QLabel* totalLabel;
 };
 
-// A main window shown and active on a start-up folder, its first search ended.
-struct ShownMainWindow {
-  explicit ShownMainWindow(const std::string& startupFolder, WalkSettings walkSettings = {})
-      : settings(WithStartupFolder(startupFolder)), window(settings, std::move(walkSettings)), probe(window) {
-    window.show();
-    window.activateWindow();
-    if (!QTest::qWaitForWindowActive(&window) || !probe.WaitForSearchEnd()) qFatal("the main window did not open");
-  }
+// A main window with its own settings, not shown, that counts pages as `walkSettings` say.
+struct TestWindow {
+  explicit TestWindow(WalkSettings walkSettings = {}, std::string startupFolder = {})
+      : settings(WithStartupFolder(std::move(startupFolder))),
+        window(settings, std::move(walkSettings)),
+        probe(window) {}
 
-  static AppSettings WithStartupFolder(const std::string& folder) {
+  static AppSettings WithStartupFolder(std::string folder) {
     AppSettings settings;
-    settings.StartupFolder = folder;
+    settings.StartupFolder = std::move(folder);
     return settings;
   }
 
   AppSettings settings;
   MainWindow window;
   MainWindowProbe probe;
+};
+
+// A main window shown and active on a start-up folder, its first search ended.
+struct ShownMainWindow : TestWindow {
+  explicit ShownMainWindow(const std::string& startupFolder, WalkSettings walkSettings = {})
+      : TestWindow(std::move(walkSettings), startupFolder) {
+    window.show();
+    window.activateWindow();
+    if (!QTest::qWaitForWindowActive(&window) || !probe.WaitForSearchEnd()) qFatal("the main window did not open");
+  }
 };
 
 }  // namespace folidex::test

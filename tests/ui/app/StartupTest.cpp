@@ -1,7 +1,6 @@
 #include <QDir>
-#include <QLineEdit>
 #include <QTest>
-#include <tuple>
+#include <filesystem>
 
 #include "MainWindowProbe.h"
 #include "support/TempTree.h"
@@ -14,106 +13,91 @@ namespace folidex::test {
 class StartupTest : public QObject {
   Q_OBJECT
 
-  // Start-up as the program does it, for a program installed in `program`.
-  static StartupOptions OptionsFor(const TempTree& program) {
+  // Start-up as the program does it, for a program installed in `program`; the messages it
+  // shows are kept in `shown`.
+  static StartupOptions Options(const TempTree& program, QStringList& shown) {
     StartupOptions options = StartupOptions::ForExecutableFolder(program.Root());
-    options.showMessage = [](const QString& message) { qFatal("unexpected message: %s", qPrintable(message)); };
+    options.showMessage = [&shown](const QString& message) { shown << message; };
     options.splashMilliseconds = 0;
     return options;
   }
 
- private slots:
-  // A valid start-up folder is searched by itself when the window first becomes active,
-  // and becoming active again starts no second search.
-  void FirstActivationSearchesTheStartupFolderOnce() {
-    TempTree tree;
-    tree.Write("a.pdf", MakePdf(2));
-    tree.Write("Report.PDF", MakePdf(3));
-    tree.Write("notes.txt", "not a pdf");
-    tree.Write("sub/deeper.pdf", MakePdf(1));
-    TempTree program;
-    program.Write("Settings/Settings.ini", "[General]\r\nStartupFolder=" + tree.Path() + "\r\n");
+  static QString Q(const std::string& text) { return QString::fromStdString(text); }
 
+ private slots:
+  void initTestCase() {
+    startup_.Write("a.pdf", MakePdf(2));
+    startup_.Write("Report.PDF", MakePdf(3));
+    startup_.Write("notes.txt", "not a pdf");
+    startup_.Write("sub/deeper.pdf", MakePdf(1));
+    given_.Write("given.pdf", MakePdf(4));
+    given_.Write("notes.txt", "not a pdf");
+    program_.Write("Settings/Settings.ini", "[General]\r\nStartupFolder=" + startup_.Path() + "\r\n");
+  }
+
+  // The window searches the PDF files of the start-up folder by itself when it first becomes
+  // active; a folder given on the command line instead, and a file given, also by a relative
+  // path, stands for its folder; a path that does not exist is reported and the start-up
+  // folder is searched. Becoming active again starts no second search.
+  void FirstActivationSearchesThePathToOpenOrTheStartupFolder_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("searched");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QStringList>("messages");
+    const QString startup = Q(startup_.Path()), given = Q(given_.Path()), missing = Q(given_.Path("missing"));
+    QTest::newRow("none") << QString() << startup << 2 << 5 << QStringList();
+    QTest::newRow("folder") << given << given << 1 << 4 << QStringList();
+    QTest::newRow("relative file") << "notes.txt" << given << 1 << 4 << QStringList();
+    QTest::newRow("missing") << missing << startup << 2 << 5
+                             << QStringList{"Unable to open " + missing + "\r\n\r\nNo such file or directory"};
+  }
+  void FirstActivationSearchesThePathToOpenOrTheStartupFolder() {
+    QFETCH(QString, path);
+    QFETCH(QString, searched);
+    QFETCH(int, rows);
+    QFETCH(int, pages);
+    const QString workingFolder = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(Q(given_.Path())));
+    QStringList shown;
+    StartupOptions options = Options(program_, shown);
+    options.pathToOpen = path;
     AppSettings settings;
-    const std::unique_ptr<MainWindow> window = StartUp(settings, OptionsFor(program));
+    const std::unique_ptr<MainWindow> window = StartUp(settings, options);
+    QVERIFY(QDir::setCurrent(workingFolder));
     QVERIFY(window);
     MainWindowProbe probe(*window);
-    QCOMPARE(probe.Find<QLineEdit>("txtAddress")->text(), QString::fromStdString(tree.Path() + "/"));
+    QTEST(shown, "messages");
+    QCOMPARE(probe.Address(), searched + "/");
     window->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(window.get()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Message() == "Done"; }, 30000));
-    QCOMPARE(probe.searchButton->text(), QString("&Search"));
-    QCOMPARE(probe.Rows(), 2);
-    QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString("2 file(s) found"));
-    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 5"));
+    QCOMPARE(probe.Rows(), rows);
+    QCOMPARE(probe.totalLabel->text(), "Total Pages : " + QString::number(pages));
 
-    tree.Write("later.pdf", MakePdf(1));
-    QEvent away(QEvent::WindowDeactivate);
-    QEvent back(QEvent::WindowActivate);
+    const TempTree& folder = searched == Q(startup_.Path()) ? startup_ : given_;
+    const std::string later = folder.Write("later.pdf", MakePdf(1));
+    QEvent away(QEvent::WindowDeactivate), back(QEvent::WindowActivate);
     QApplication::sendEvent(window.get(), &away);
     QApplication::sendEvent(window.get(), &back);
     QTest::qWait(200);
+    std::filesystem::remove(later);
     QCOMPARE(probe.searchButton->text(), QString("&Search"));
-    QCOMPARE(probe.Rows(), 2);
-  }
-
-  // A folder given on the command line is searched first instead of the start-up folder;
-  // a file given, also by a relative path, stands for its folder; a path that does not
-  // exist is reported and the start-up folder is searched.
-  void PathToOpenIsSearchedFirst() {
-    TempTree startup;
-    startup.Write("startup.pdf", MakePdf(1));
-    TempTree given;
-    given.Write("given.pdf", MakePdf(2));
-    given.Write("notes.txt", "not a pdf");
-    TempTree program;
-    program.Write("Settings/Settings.ini", "[General]\r\nStartupFolder=" + startup.Path() + "\r\n");
-    const QString givenFolder = QString::fromStdString(given.Path());
-    const QString missing = QString::fromStdString(given.Path("missing"));
-    const QString workingFolder = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(givenFolder));
-
-    for (const auto& [path, searched, total, message] :
-         {std::tuple{givenFolder, givenFolder, "Total Pages : 2", QString()},
-          std::tuple{QString("notes.txt"), givenFolder, "Total Pages : 2", QString()},
-          std::tuple{missing, QString::fromStdString(startup.Path()), "Total Pages : 1",
-                     "Unable to open " + missing + "\r\n\r\nNo such file or directory"}}) {
-      QStringList shown;
-      StartupOptions options = OptionsFor(program);
-      options.pathToOpen = path;
-      options.showMessage = [&shown](const QString& text) { shown << text; };
-      AppSettings settings;
-      const std::unique_ptr<MainWindow> window = StartUp(settings, options);
-      QVERIFY(window);
-      MainWindowProbe probe(*window);
-      QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
-      QCOMPARE(probe.Find<QLineEdit>("txtAddress")->text(), searched + "/");
-      window->activateWindow();
-      QVERIFY(QTest::qWaitFor([&] { return probe.Message() == "Done"; }, 30000));
-      QCOMPARE(probe.totalLabel->text(), QString(total));
-    }
-    QVERIFY(QDir::setCurrent(workingFolder));
+    QCOMPARE(probe.Rows(), rows);
   }
 
   // The tree stores its selection with one trailing "/", and Enter on it searches it.
   void TreeSelectsTheSearchFolderAndEnterSearchesIt() {
-    TempTree folder;
-    folder.Write("x.pdf", MakePdf(4));
-    AppSettings settings;
-    MainWindow window(settings);
-    MainWindowProbe probe(window);
-    auto* tree = probe.Find<FolderTree>("ftv");
-    const auto* address = probe.Find<QLineEdit>("txtAddress");
+    TestWindow test;
+    auto* tree = test.probe.Find<FolderTree>("ftv");
     QVERIFY(tree->SelectFolder("/"));
-    QCOMPARE(address->text(), QString("/"));
-    QVERIFY(tree->SelectFolder(QString::fromStdString(folder.Path())));
-    QCOMPARE(address->text(), QString::fromStdString(folder.Path() + "/"));
-
+    QCOMPARE(test.probe.Address(), QString("/"));
+    QVERIFY(tree->SelectFolder(Q(given_.Path())));
+    QCOMPARE(test.probe.Address(), Q(given_.Path() + "/"));
     QTest::keyClick(tree, Qt::Key_Return);
-    QVERIFY(probe.Searching());
-    QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.Message(), QString("Done"));
-    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
+    QVERIFY(test.probe.Searching());
+    QVERIFY(test.probe.WaitForSearchEnd());
+    QCOMPARE(test.probe.Message(), QString("Done"));
+    QCOMPARE(test.probe.totalLabel->text(), QString("Total Pages : 4"));
   }
 
   // Settings that cannot be loaded end the program with the reason and without a window.
@@ -121,15 +105,15 @@ class StartupTest : public QObject {
     TempTree program;
     program.Write("Settings/Settings.ini", "[Grid]\r\nStyle=x1\r\n");
     QStringList shown;
-    StartupOptions options = OptionsFor(program);
-    options.showMessage = [&shown](const QString& message) { shown << message; };
-
     AppSettings settings;
-    QVERIFY(!StartUp(settings, options));
+    QVERIFY(!StartUp(settings, Options(program, shown)));
     QCOMPARE(shown.size(), 1);
     QVERIFY2(shown[0].startsWith("Error occured while reading setting parameters.\r\n\r\n"), qPrintable(shown[0]));
     for (const QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
   }
+
+ private:
+  TempTree startup_, given_, program_;
 };
 
 }  // namespace folidex::test

@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QGroupBox>
+#include <QSplitter>
 #include <QTest>
 
 #include "MainWindowProbe.h"
@@ -12,75 +14,89 @@ class SearchPanelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Each list item stands for its choice of the criteria, read from the panel and shown in it.
+  // Each list item stands for its own choice of the criteria, read from the panel and shown in it.
   void ListItemsStandForTheirChoices() {
     AdvancedSearchOptions options;
-    const auto list = [&](const char* name) { return options.findChild<QComboBox*>(name); };
     SearchCriteria read;
+    const auto choose = [&](const char* list, const char* caption) {
+      Named<QComboBox>(options, list)->setCurrentText(caption);
+      options.ReadInto(read);
+    };
     for (const auto& [caption, kind] : {std::pair{"Files Created", DateKind::Created},
                                         {"Files Modified", DateKind::Modified},
                                         {"Files Last Accessed", DateKind::LastAccessed}}) {
-      list("cmbDateRangeType")->setCurrentText(caption);
-      options.ReadInto(read);
+      choose("cmbDateRangeType", caption);
       QCOMPARE(read.dateKind, kind);
     }
-    list("cmbDateInPeriod")->setCurrentText("Month(s)");
-    list("cmbLeastMost")->setCurrentText("Most");
-    options.ReadInto(read);
+    choose("cmbDateInPeriod", "Month(s)");
     QCOMPARE(read.periodUnit, PeriodUnit::Months);
+    choose("cmbDateInPeriod", "Day(s)");
+    QCOMPARE(read.periodUnit, PeriodUnit::Days);
+    choose("cmbLeastMost", "Most");
     QCOMPARE(read.sizeBound, SizeBound::AtMost);
+    choose("cmbLeastMost", "Least");
+    QCOMPARE(read.sizeBound, SizeBound::AtLeast);
 
-    SearchCriteria shown;
-    shown.dateKind = DateKind::Created;
-    shown.periodUnit = PeriodUnit::Days;
-    shown.sizeBound = SizeBound::AtLeast;
-    options.Show(shown);
-    QCOMPARE(list("cmbDateRangeType")->currentText(), QString("Files Created"));
-    QCOMPARE(list("cmbDateInPeriod")->currentText(), QString("Day(s)"));
-    QCOMPARE(list("cmbLeastMost")->currentText(), QString("Least"));
+    options.Show({.dateKind = DateKind::Modified, .periodUnit = PeriodUnit::Months, .sizeBound = SizeBound::AtMost});
+    for (const auto& [list, caption] :
+         {std::pair{"cmbDateRangeType", "Files Modified"}, {"cmbDateInPeriod", "Month(s)"}, {"cmbLeastMost", "Most"}})
+      QCOMPARE(Named<QComboBox>(options, list)->currentText(), QString(caption));
   }
 
-  void PeriodBoxTakesOnlyDigitsAndReplacesItsTextOnFocus() {
+  // The period box takes digits only, the size boxes any key; a box's text is replaced by
+  // what is typed once it gets the focus. The spin buttons step within 0 to 9999999.
+  void NumberBoxesTakeTheirKeysAndStepWithinTheirRange() {
     NumberBox period(NumberBox::Keys::DigitsOnly);
-    NumberBox size(NumberBox::Keys::Any);
     period.SetText("1");
-    size.SetText("0");
-
     TypeInto(period, "4a-5 ");
     QCOMPARE(period.Text(), QString("45"));
     QTest::keyClick(period.Edit(), Qt::Key_Backspace);
     QCOMPARE(period.Text(), QString("4"));
 
+    NumberBox size(NumberBox::Keys::Any);
+    size.SetText("0");
     TypeInto(size, "12kb");
     QCOMPARE(size.Text(), QString("12kb"));
+    for (const auto& [from, step, to] :
+         {std::tuple{"41", 1, "42"}, {"9999999", 1, "9999999"}, {"0", -1, "0"}, {"ten", 1, "1"}}) {
+      size.SetText(from);
+      size.Step(step);
+      QCOMPARE(size.Text(), QString(to));
+    }
   }
 
-  // Ctrl+X ends the program also while a text box has the focus.
-  void CtrlXClosesTheWindowFromATextBox() {
+  // Hiding the advanced options gives their room to the grid; showing them takes it back.
+  // The window keeps its minimum size of 800 x 400, and Ctrl+X ends the program also while
+  // a text box has the focus.
+  void TheWindowAroundTheOptions() {
     TempTree folder;
     ShownMainWindow shown(folder.Path());
-    QLineEdit* box = shown.probe.Find<NumberBox>("txtSizeTo")->Edit();
+    const MainWindowProbe& probe = shown.probe;
+    auto* button = probe.Find<QPushButton>("cmdShowHideAdvanceSearch");
+    auto* options = probe.Find<QGroupBox>("fmeAdvancedSearchOptions");
+    const QWidget* splitter = probe.Find<QSplitter>("spSplitter");
+    QVERIFY(options->geometry().top() > probe.totalLabel->geometry().bottom());
+    const int gridBottom = splitter->geometry().bottom();
+    button->click();
+    QVERIFY(options->isHidden());
+    QVERIFY(splitter->geometry().bottom() > gridBottom);
+    QVERIFY(probe.totalLabel->geometry().top() > splitter->geometry().bottom());
+    button->click();
+    QVERIFY(!options->isHidden());
+    QVERIFY(options->geometry().top() > probe.totalLabel->geometry().bottom());
+
+    MainWindow& window = shown.window;
+    const QSize frame = window.frameGeometry().size() - window.size();
+    QCOMPARE(window.minimumSize() + frame, QSize(800, 400));
+    window.resize(300, 200);
+    QVERIFY(QTest::qWaitFor([&] { return window.frameGeometry().size() == QSize(800, 400); }, 5000));
+
+    QLineEdit* box = probe.Find<NumberBox>("txtSizeTo")->Edit();
     box->setFocus();
     box->selectAll();
     QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
-    QVERIFY(!shown.window.isVisible());
+    QVERIFY(!window.isVisible());
     QCOMPARE(box->text(), QString("10"));
-  }
-
-  void SpinButtonsStepTheTextWithinTheirRange() {
-    NumberBox box(NumberBox::Keys::Any);
-    box.SetText("41");
-    box.Step(1);
-    QCOMPARE(box.Text(), QString("42"));
-    box.SetText("9999999");
-    box.Step(1);
-    QCOMPARE(box.Text(), QString("9999999"));
-    box.SetText("0");
-    box.Step(-1);
-    QCOMPARE(box.Text(), QString("0"));
-    box.SetText("ten");
-    box.Step(1);
-    QCOMPARE(box.Text(), QString("1"));
   }
 
  private:
