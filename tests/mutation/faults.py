@@ -211,7 +211,7 @@ FAULTS = [
      "file.isDir() ? file.absoluteFilePath() : file.absolutePath()", "file.absoluteFilePath()",
      "folidex_ui_startup_test"),
     ("messages-read-as-markup", "src/ui/app/MessageBoxes.cpp", "  box.setTextFormat(Qt::PlainText);\n", "",
-     "folidex_ui_plain_text_test"),
+     "folidex_ui_export_grid_test"),
     ("version-wins-over-help", "src/ui/app/CommandLine.cpp",
      "if (options.contains(\"-h\") || options.contains(\"--help\"))",
      "if (!options.contains(\"--version\") && (options.contains(\"-h\") || options.contains(\"--help\")))",

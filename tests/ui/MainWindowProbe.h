@@ -5,19 +5,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "Named.h"
 #include "ui/app/MainWindow.h"
 #include "ui/results/ResultGrid.h"
 #include "ui/results/StatusPanels.h"
 
 namespace folidex::test {
-
-// The control of `parent` named `name`; the test program ends when there is none.
-template <typename Control = QWidget>
-Control* Named(const QObject& parent, const char* name) {
-  auto* control = parent.findChild<Control*>(name);
-  if (!control) qFatal("no control %s", name);
-  return control;
-}
 
 // The main window's controls as a user sees them, found by their names.
 struct MainWindowProbe {

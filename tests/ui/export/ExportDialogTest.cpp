@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "Named.h"
 #include "support/TempTree.h"
 #include "ui/app/FolderTree.h"
 #include "ui/export/ExportDialog.h"
@@ -18,36 +19,24 @@ namespace folidex::test {
 // An export dialog shown as an opening shows it, with its controls found by their names.
 struct OpenDialog {
   explicit OpenDialog(const std::string& exportLocation)
-      : dialog(exportLocation, [this](const QString& message) { messages << message; }),
-        folders(dialog.findChild<FolderTree*>("ftvFolder")),
-        name(dialog.findChild<QLineEdit*>("txtFileName")),
-        type(dialog.findChild<QComboBox*>("cmbFileType")),
-        separatorLabel(dialog.findChild<QLabel*>("lblDelimeter")),
-        separator(dialog.findChild<QLineEdit*>("txtColSaperator")),
-        targetPath(dialog.findChild<QPlainTextEdit*>("txtTargetPath")),
-        save(dialog.findChild<QPushButton*>("cmdSave")),
-        cancel(dialog.findChild<QPushButton*>("cmdCancel")) {
+      : dialog(exportLocation, [this](const QString& message) { messages << message; }) {
     dialog.show();
   }
 
-  bool SeparatorShown() const { return !separator->isHidden() && !separatorLabel->isHidden(); }
+  bool SeparatorShown() const { return !separator->isHidden() && !Named<QLabel>(dialog, "lblDelimeter")->isHidden(); }
   QString Save(int typeIndex, const QString& fileName) {
     type->setCurrentIndex(typeIndex);
     name->setText(fileName);
-    save->click();
+    Named<QPushButton>(dialog, "cmdSave")->click();
     return dialog.FileName();
   }
 
   QStringList messages;
   ExportDialog dialog;
-  FolderTree* folders;
-  QLineEdit* name;
-  QComboBox* type;
-  QLabel* separatorLabel;
-  QLineEdit* separator;
-  QPlainTextEdit* targetPath;
-  QPushButton* save;
-  QPushButton* cancel;
+  FolderTree* folders = Named<FolderTree>(dialog, "ftvFolder");
+  QLineEdit* name = Named<QLineEdit>(dialog, "txtFileName");
+  QComboBox* type = Named<QComboBox>(dialog, "cmbFileType");
+  QLineEdit* separator = Named<QLineEdit>(dialog, "txtColSaperator");
 };
 
 class ExportDialogTest : public QObject {
@@ -61,13 +50,12 @@ class ExportDialogTest : public QObject {
     tree.MakeFolder("other");
     const QString location = QString::fromStdString(tree.Path());
     OpenDialog open(tree.Path());
-    const QString today = DefaultExportName(QDate::currentDate());
     QCOMPARE(DefaultExportName(QDate(2026, 12, 6)), QString("2026_12_06_Data"));
     for (int opening = 0; opening < 2; ++opening) {
       QCOMPARE(open.dialog.FileName(), QString());
       QCOMPARE(open.dialog.ColumnSaperator(), QString());
       QCOMPARE(open.folders->SelectedFolder(), location);
-      QCOMPARE(open.name->text(), today);
+      QCOMPARE(open.name->text(), DefaultExportName(QDate::currentDate()));
       QCOMPARE(open.separator->text(), QString(","));
       QCOMPARE(open.type->currentText(), QString("Text Document (*.txt)"));
       QVERIFY(open.SeparatorShown());
@@ -79,33 +67,25 @@ class ExportDialogTest : public QObject {
       QVERIFY(open.dialog.isHidden());
       open.dialog.show();
     }
-
-    for (const std::string& elsewhere : {std::string(" \t "), tree.Path("missing")}) {
-      OpenDialog home(elsewhere);
-      QCOMPARE(home.folders->SelectedFolder(), QDir::homePath());
-    }
+    for (const std::string& elsewhere : {std::string(" \t "), tree.Path("missing")})
+      QCOMPARE(OpenDialog(elsewhere).folders->SelectedFolder(), QDir::homePath());
   }
 
   // The extension comes from the type's text; a name ending in exactly that extension does
   // not get it twice, any other ending (another case, another type) does.
   void TheTypeGivesTheExtension() {
     TempTree tree;
-    const struct {
-      int type;
-      const char* name;
-      const char* target;
-    } cases[] = {{0, "report", "/report.txt"},
-                 {0, "report.txt", "/report.txt"},
-                 {0, "report.TXT", "/report.TXT.txt"},
-                 {0, "report.csv", "/report.csv.txt"},
-                 {0, ".txt", "/.txt"},
-                 {1, "list.txt", "/list.txt.xls"},
-                 {2, "list.doc", "/list.doc"},
-                 {3, "a b.csv", "/a b.csv"},
-                 {3, " ", "/ .csv"}};
-    for (const auto& c : cases) {
+    for (const auto& [type, name, target] : {std::tuple{0, "report", "/report.txt"},
+                                             {0, "report.txt", "/report.txt"},
+                                             {0, "report.TXT", "/report.TXT.txt"},
+                                             {0, "report.csv", "/report.csv.txt"},
+                                             {0, ".txt", "/.txt"},
+                                             {1, "list.txt", "/list.txt.xls"},
+                                             {2, "list.doc", "/list.doc"},
+                                             {3, "a b.csv", "/a b.csv"},
+                                             {3, " ", "/ .csv"}}) {
       OpenDialog open(tree.Path());
-      QCOMPARE(open.Save(c.type, c.name), QString::fromStdString(tree.Path()) + c.target);
+      QCOMPARE(open.Save(type, name), QString::fromStdString(tree.Path()) + target);
       QCOMPARE(open.messages, QStringList());
     }
   }
@@ -119,7 +99,6 @@ class ExportDialogTest : public QObject {
     QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
     open.name->setFocus();
     QVERIFY(QTest::qWaitFor([&] { return open.name->selectedText() == open.name->text(); }));
-
     QTest::keyClicks(open.name, "a:b\\/*?\"<>|c d.e");
     QCOMPARE(open.name->text(), QString("abc d.e"));
 
@@ -134,42 +113,32 @@ class ExportDialogTest : public QObject {
     QCOMPARE(open.separator->text(), QString("|"));
   }
 
-  // Only ".txt" and ".doc" show the separator, and only a shown separator is handed back;
-  // a hidden one keeps its text for when it shows again.
-  void OnlyTxtAndDocTakeASeparator() {
+  // Only ".txt" and ".doc" show the separator, and only a shown separator is handed back; a
+  // hidden one keeps its text for when it shows again. An empty name, or an empty separator
+  // while it shows, keeps the dialog open with a message and no result; blanks pass.
+  void TheSeparatorAndTheNameAreCheckedWhereTheyShow() {
     TempTree tree;
     OpenDialog open(tree.Path());
-    const bool shown[] = {true, false, true, false};
     for (int type = 0; type < 4; ++type) {
       open.type->setCurrentIndex(type);
-      QCOMPARE(open.SeparatorShown(), shown[type]);
+      QCOMPARE(open.SeparatorShown(), type == 0 || type == 2);
       QCOMPARE(open.separator->text(), QString(","));
     }
     QCOMPARE(open.Save(1, "sheet"), QString::fromStdString(tree.Path("sheet.xls")));
     QCOMPARE(open.dialog.ColumnSaperator(), QString());
-
     open.dialog.show();
     open.separator->setText(" ");
     open.Save(0, "blank");
     QCOMPARE(open.dialog.ColumnSaperator(), QString(" "));
-  }
 
-  // An empty name, or an empty separator while it shows, keeps the dialog open with a
-  // message and no result; a name of blanks passes.
-  void SaveChecksTheNameAndTheShownSeparator() {
-    TempTree tree;
-    OpenDialog open(tree.Path());
+    open.dialog.show();
     open.Save(0, "");
     QCOMPARE(open.messages, QStringList{"File Name must be specified."});
-    QVERIFY(open.dialog.isVisible());
-    QCOMPARE(open.dialog.FileName(), QString());
-
     open.separator->clear();
     open.Save(0, "  ");
     QCOMPARE(open.messages, QStringList({"File Name must be specified.", "Column Saperator must be specified."}));
     QVERIFY(open.dialog.isVisible());
     QCOMPARE(open.dialog.FileName(), QString());
-
     QCOMPARE(open.Save(3, "  "), QString::fromStdString(tree.Path("  .csv")));
     QCOMPARE(open.messages.size(), 2);
   }
@@ -180,17 +149,17 @@ class ExportDialogTest : public QObject {
     TempTree tree;
     const QString sub = QString::fromStdString(tree.MakeFolder("sub"));
     OpenDialog open(tree.Path());
-    QCOMPARE(open.targetPath->toPlainText(),
+    const auto* target = Named<QPlainTextEdit>(open.dialog, "txtTargetPath");
+    QCOMPARE(target->toPlainText(),
              QString::fromStdString(tree.Path()) + "/" + DefaultExportName(QDate::currentDate()) + ".txt");
     open.type->setCurrentIndex(3);
     open.name->setText("report");
     QVERIFY(open.folders->SelectFolder(sub));
-    QCOMPARE(open.targetPath->toPlainText(), sub + "/report.csv");
+    QCOMPARE(target->toPlainText(), sub + "/report.csv");
     QTest::keyClicks(open.name, "-2");
-    const QString shown = open.targetPath->toPlainText();
-    QCOMPARE(shown, sub + "/report-2.csv");
-    open.save->click();
-    QCOMPARE(open.dialog.FileName(), shown);
+    QCOMPARE(target->toPlainText(), sub + "/report-2.csv");
+    Named<QPushButton>(open.dialog, "cmdSave")->click();
+    QCOMPARE(open.dialog.FileName(), sub + "/report-2.csv");
   }
 
   // The tree opens scrolled to the start folder, also when the folders above it are read
@@ -212,15 +181,13 @@ class ExportDialogTest : public QObject {
   void CancelMarksTheResultAndTheCloseBoxLeavesNone() {
     TempTree tree;
     OpenDialog open(tree.Path());
-    open.cancel->click();
+    Named<QPushButton>(open.dialog, "cmdCancel")->click();
     QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
     QVERIFY(open.dialog.isHidden());
-
     open.dialog.show();
     QTest::keyClick(&open.dialog, Qt::Key_Escape);
     QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
     QVERIFY(open.dialog.isHidden());
-
     open.dialog.show();
     QVERIFY(open.dialog.close());
     QCOMPARE(open.dialog.FileName(), QString());

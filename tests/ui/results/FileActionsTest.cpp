@@ -1,12 +1,10 @@
 #include <sys/stat.h>
 
-#include <QApplication>
 #include <QMessageBox>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
 
 #include "MainWindowProbe.h"
+#include "WhenModal.h"
 #include "support/FoundFiles.h"
 #include "support/TempTree.h"
 #include "support/TrashContents.h"
@@ -51,12 +49,10 @@ class FileActionsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { home_ = std::make_unique<TempTree>(); }
-
   void init() {
     // Deleted files go to a Trash of the test's own, never to the user's.
-    qputenv("HOME", home_->Path().c_str());
-    qputenv("XDG_DATA_HOME", home_->Path("data").c_str());
+    qputenv("HOME", home_.Path().c_str());
+    qputenv("XDG_DATA_HOME", home_.Path("data").c_str());
     model_ = std::make_unique<ResultModel>();
     grid_ = std::make_unique<ResultGrid>(*model_);
     grid_->SetupGrid({});
@@ -72,12 +68,11 @@ class FileActionsTest : public QObject {
   }
 
   void cleanup() {
-    std::filesystem::remove_all(home_->Path("data"));
+    std::filesystem::remove_all(home_.Path("data"));
     actions_.reset();
     grid_.reset();
     model_.reset();
     paths_.clear();
-    tree_.reset();
   }
 
   // Three selected rows, the second file read-only: the first goes, the message names the
@@ -109,7 +104,7 @@ class FileActionsTest : public QObject {
     QCOMPARE(prompts_->failures, QStringList{});
     QVERIFY(!Exists(first) && !Exists(second) && Exists(paths_[3]));
     QCOMPARE(HiddenRows(), (std::vector<bool>{true, true, false}));
-    QCOMPARE(ContentsOfTrash(home_->Path("data/Trash")),
+    QCOMPARE(ContentsOfTrash(home_.Path("data/Trash")),
              (TrashContents{{"same.pdf", {first, "first"}}, {"same.2.pdf", {second, "second"}}}));
   }
 
@@ -142,10 +137,9 @@ class FileActionsTest : public QObject {
     probe.grid->selectRow(0);
     probe.grid->setFocus();
     bool asked = false;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      asked = box && box->defaultButton() == box->button(QMessageBox::No);
-      if (box) QTest::keyClick(box, Qt::Key_Return);
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      asked = box->defaultButton() == box->button(QMessageBox::No);
+      QTest::keyClick(box, Qt::Key_Return);
     });
     QTest::keyClick(probe.grid, Qt::Key_Delete);
     QVERIFY(asked);
@@ -165,7 +159,7 @@ class FileActionsTest : public QObject {
     return hidden;
   }
 
-  std::unique_ptr<TempTree> home_;
+  TempTree home_;
   std::unique_ptr<TempTree> tree_;
   std::vector<std::string> paths_;
   std::unique_ptr<ResultModel> model_;

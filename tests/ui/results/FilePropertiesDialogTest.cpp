@@ -6,44 +6,43 @@
 #include "ui/results/FilePropertiesDialog.h"
 
 namespace folidex::test {
+namespace {
+
+// The texts of the window's labels, each marked when the label reads it as markup.
+QStringList Shown(const std::string& path, const PageCount& pages) {
+  FilePropertiesDialog properties(QString::fromStdString(path), pages);
+  QStringList shown;
+  for (const QLabel* label : properties.findChildren<QLabel*>()) {
+    const bool markup = label->textFormat() == Qt::RichText ||
+                        (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    shown << label->text() + (markup ? " as markup" : "");
+  }
+  return shown;
+}
+
+}  // namespace
 
 // Our own properties window lists the file's pages by paper size, and for a file without a
-// count, why.
+// count, why. Names from the file system are shown as they are, never read as markup.
 class FilePropertiesDialogTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void ListsThePagesByPaperSize() {
+  void ShowsTheFileItsPaperSizesAndWhyItHasNoCount() {
     TempTree tree;
-    const std::string path =
-        tree.Write("mixed.pdf", MakePdfWithBoxes({"0 0 595.28 841.89", "0 0 612 792", "0 0 841.89 595.28",
-                                                  "0 0 595.28 280.63", "0 0 1190.55 841.89"}));
-    QCOMPARE(SizesShown(path), QString("A3: 1\nA4: 2\nLetter: 1\n210\u00D799 mm: 1"));
-    QCOMPARE(SizesShown(tree.Write("broken.pdf", "%PDF-1.4\nnothing more\n")), QString("Unknown"));
-  }
+    const QStringList mixed = Shown(
+        tree.Write("<i>folder/<u>x.pdf", MakePdfWithBoxes({"0 0 595.28 841.89", "0 0 612 792", "0 0 841.89 595.28",
+                                                           "0 0 595.28 280.63", "0 0 1190.55 841.89"})),
+        PageCount(5));
+    QVERIFY(mixed.contains("<u>x.pdf") && mixed.contains(QString::fromStdString(tree.Path("<i>folder"))));
+    QCOMPARE(mixed.indexOf("A3: 1\nA4: 2\nLetter: 1\n210\u00D799 mm: 1"), mixed.indexOf("Paper sizes:") + 1);
+    QVERIFY(mixed.contains("5") && !mixed.contains("Reason:"));
 
-  void ShowsWhyAFileHasNoCount() {
-    const auto texts = [](const PageCount& pages) {
-      FilePropertiesDialog properties("x.pdf", pages);
-      QStringList shown;
-      for (const QLabel* label : properties.findChildren<QLabel*>()) shown << label->text();
-      return shown;
-    };
-    const QStringList failed = texts(CountFailure{CountFailure::Kind::Damaged, "no catalog"});
-    QVERIFY(failed.contains("Error") && failed.contains("Reason:") && failed.contains("Damaged: no catalog"));
-    const QStringList counted = texts(PageCount(12));
-    QVERIFY(counted.contains("12") && !counted.contains("Reason:"));
-  }
-
- private:
-  // The text of the row "Paper sizes:".
-  static QString SizesShown(const std::string& path) {
-    FilePropertiesDialog properties(QString::fromStdString(path), PageCount(5));
-    const QList<QLabel*> labels = properties.findChildren<QLabel*>();
-    for (qsizetype i = 0; i + 1 < labels.size(); ++i) {
-      if (labels[i]->text() == "Paper sizes:") return labels[i + 1]->text();
-    }
-    return "(no row)";
+    const QStringList failed = Shown(tree.Write("broken.pdf", "%PDF-1.4\nnothing more\n"),
+                                     CountFailure{CountFailure::Kind::Damaged, "no catalog"});
+    QCOMPARE(failed.indexOf("Unknown"), failed.indexOf("Paper sizes:") + 1);
+    QVERIFY(failed.contains("Error"));
+    QCOMPARE(failed.indexOf("Damaged: no catalog"), failed.indexOf("Reason:") + 1);
   }
 };
 
