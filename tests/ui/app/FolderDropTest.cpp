@@ -17,38 +17,22 @@ namespace {
 
 QUrl FileUrl(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
 
-// A file manager's drag over `target`: file URLs, offering to copy or to move them.
-struct Drag {
-  Drag(QWidget* target, const QList<QUrl>& urls, Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction)
-      : target(target), actions(actions) {
-    data.setUrls(urls);
-  }
-
-  // The action the window takes the drag with; none when it refuses it.
-  std::optional<Qt::DropAction> Enter() {
-    QDragEnterEvent enter(target->rect().center(), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    return Send(enter);
-  }
-  // Enters and drops; the action the window takes the drop with, none when it refuses it.
-  std::optional<Qt::DropAction> Drop() {
-    Enter();
-    QDropEvent drop(target->rect().center(), actions, &data, Qt::LeftButton, Qt::NoModifier);
-    return Send(drop);
-  }
-
-  QWidget* target;
-  Qt::DropActions actions;
+// A file manager's drag of `urls` over `target`, offering `actions` and proposing to move, as
+// file managers do by default; `drop` drops it after it entered. The action the window
+// takes it with; none when it refuses it.
+std::optional<Qt::DropAction> Drag(QWidget* target, const QList<QUrl>& urls, bool drop = false,
+                                   Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction) {
   QMimeData data;
-
- private:
-  // Sends `event` with the move proposed, as a file manager does by default.
-  std::optional<Qt::DropAction> Send(QDropEvent& event) const {
+  data.setUrls(urls);
+  const auto send = [target](QDropEvent&& event) -> std::optional<Qt::DropAction> {
     event.setDropAction(Qt::MoveAction);
     QApplication::sendEvent(target, &event);
     if (!event.isAccepted()) return std::nullopt;
     return event.dropAction();
-  }
-};
+  };
+  const auto entered = send(QDragEnterEvent(target->rect().center(), actions, &data, Qt::LeftButton, {}));
+  return drop ? send(QDropEvent(target->rect().center(), actions, &data, Qt::LeftButton, {})) : entered;
+}
 
 }  // namespace
 
@@ -65,21 +49,18 @@ class FolderDropTest : public QObject {
     TempTree second;
     const std::string pdf = second.Write("Scan.PDF", MakePdf(3));
     second.Write("b.pdf", MakePdf(4));
-    AppSettings settings;
-    MainWindow window(settings);
-    MainWindowProbe probe(window);
+    TestWindow test;
+    const MainWindowProbe& probe = test.probe;
     auto* address = probe.Find<QLineEdit>("txtAddress");
     auto* tree = probe.Find<FolderTree>("ftv");
-
     const auto dropAndWait = [&](QWidget* target, const std::string& item) {
-      Drag drag(target, {FileUrl(item)});
-      QVERIFY(drag.Enter() == Qt::CopyAction);
-      QVERIFY(drag.Drop() == Qt::CopyAction);
+      QVERIFY(Drag(target, {FileUrl(item)}) == Qt::CopyAction);
+      QVERIFY(Drag(target, {FileUrl(item)}, true) == Qt::CopyAction);
       QVERIFY(QTest::qWaitFor([&] { return probe.Searching(); }, 5000));
       QVERIFY(probe.WaitForSearchEnd());
     };
     dropAndWait(probe.grid->viewport(), first.Path());
-    QCOMPARE(address->text(), QString::fromStdString(first.Path() + "/"));
+    QCOMPARE(probe.Address(), QString::fromStdString(first.Path() + "/"));
     QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 2"));
 
     dropAndWait(tree->viewport(), pdf);
@@ -98,12 +79,9 @@ class FolderDropTest : public QObject {
     const std::string text = tree.Write("notes.txt", "text");
     const std::string otherFolder = tree.MakeFolder("other");
     const std::string otherPdf = tree.Write("other/b.pdf", MakePdf(1));
-    AppSettings settings;
-    settings.StartupFolder = tree.Path();
-    MainWindow window(settings);
-    MainWindowProbe probe(window);
-    auto* address = probe.Find<QLineEdit>("txtAddress");
-    const QString before = address->text();
+    TestWindow test({}, tree.Path());
+    const MainWindowProbe& probe = test.probe;
+    const QString before = probe.Address();
 
     const std::vector<std::pair<const char*, QList<QUrl>>> refused = {
         {"a file that is not a PDF", {FileUrl(text)}},
@@ -114,19 +92,17 @@ class FolderDropTest : public QObject {
         {"no address at all", {}},
     };
     for (const auto& [what, urls] : refused) {
-      Drag drag(probe.grid->viewport(), urls);
-      QVERIFY2(!drag.Enter(), what);
-      QVERIFY2(!drag.Drop(), what);
+      QVERIFY2(!Drag(probe.grid->viewport(), urls), what);
+      QVERIFY2(!Drag(probe.grid->viewport(), urls, true), what);
     }
-    Drag moveOnly(probe.grid->viewport(), {FileUrl(otherFolder)}, Qt::MoveAction);
-    QVERIFY(!moveOnly.Drop());
+    QVERIFY(!Drag(probe.grid->viewport(), {FileUrl(otherFolder)}, true, Qt::MoveAction));
     QTest::qWait(50);
-    QCOMPARE(address->text(), before);
+    QCOMPARE(probe.Address(), before);
     QCOMPARE(probe.Rows(), 0);
 
     // PDF files that all lie in one folder stand for that folder.
-    Drag onePlace(probe.grid->viewport(), {FileUrl(otherPdf), FileUrl(tree.Write("other/c.PDF", MakePdf(1)))});
-    QVERIFY(onePlace.Enter() == Qt::CopyAction);
+    QVERIFY(Drag(probe.grid->viewport(), {FileUrl(otherPdf), FileUrl(tree.Write("other/c.PDF", MakePdf(1)))}) ==
+            Qt::CopyAction);
   }
 
   // A folder dropped while a search runs is searched once that search has stopped.
@@ -136,17 +112,15 @@ class FolderDropTest : public QObject {
     TempTree dropped;
     dropped.Write("d.pdf", MakePdf(1));
     HeldCounter counter;
-    AppSettings settings;
-    MainWindow window(settings, counter.Settings());
-    MainWindowProbe probe(window);
+    TestWindow test(counter.Settings());
+    const MainWindowProbe& probe = test.probe;
     QVERIFY(probe.StartSearch(slow.Path()));
-
-    QVERIFY(Drag(probe.grid->viewport(), {FileUrl(dropped.Path())}).Drop() == Qt::CopyAction);
+    QVERIFY(Drag(probe.grid->viewport(), {FileUrl(dropped.Path())}, true) == Qt::CopyAction);
     QTest::qWait(50);
     counter.SetOpen(true);
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.Message() == "Done"; }, 30000));
     QCOMPARE(probe.Cell(0, kFileName), QString("d.pdf"));
-    QCOMPARE(probe.Find<QLineEdit>("txtAddress")->text(), QString::fromStdString(dropped.Path() + "/"));
+    QCOMPARE(probe.Address(), QString::fromStdString(dropped.Path() + "/"));
   }
 };
 

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProgressBar>
 #include <QTest>
 #include <atomic>
 #include <thread>
@@ -29,8 +30,9 @@ class SearchCancelTest : public QObject {
   Q_OBJECT
 
  private slots:
-  // Cancelling a long search keeps the rows found so far with their count and total,
-  // tells the user it was cancelled and gives the button back; the next search runs in full.
+  // Cancelling a long search keeps the rows found so far with their count and total, tells
+  // the user it was cancelled and gives the button back; the next search runs in full. The
+  // busy indicator shows while a search runs.
   void CancelKeepsTheRowsFound() {
     constexpr int kFolders = 20;
     constexpr int kFilesPerFolder = 50;
@@ -40,15 +42,17 @@ class SearchCancelTest : public QObject {
       for (int file = 0; file < kFilesPerFolder; ++file)
         tree.Write("f" + std::to_string(folder) + "/d" + std::to_string(file) + ".pdf", pdf);
 
-    const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(2), 3);
-    AppSettings settings;
-    MainWindow window(settings, slowCounter);
-    const MainWindowProbe probe(window);
+    TestWindow test(SlowCounter(std::chrono::milliseconds(2), 3));
+    const MainWindowProbe& probe = test.probe;
+    const auto busy = [&] { return probe.Find<QProgressBar>("SearchBusy")->isVisibleTo(&test.window); };
     probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
+    QVERIFY(!busy());
     QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 60; }, 30000));
+    QVERIFY(busy());
     probe.searchButton->click();
     QVERIFY(probe.WaitForSearchEnd());
+    QVERIFY(!busy());
 
     const int rows = probe.Rows();
     QVERIFY(rows < kFolders * kFilesPerFolder);
@@ -69,9 +73,8 @@ class SearchCancelTest : public QObject {
     WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1, &listed);
     // One count at a time, so that the walk judges no file ahead of the one being counted.
     slowCounter.jobs = 1;
-    AppSettings settings;
-    MainWindow window(settings, slowCounter);
-    const MainWindowProbe probe(window);
+    TestWindow test(slowCounter);
+    const MainWindowProbe& probe = test.probe;
     QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 10; }, 30000));
 
@@ -89,15 +92,13 @@ class SearchCancelTest : public QObject {
   void ClosingTheWindowStopsTheSearch() {
     TempTree tree;
     for (int file = 0; file < 200; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
-    const WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1);
-    AppSettings settings;
-    auto window = std::make_unique<MainWindow>(settings, slowCounter);
-    const MainWindowProbe probe(*window);
+    auto test = std::make_unique<TestWindow>(SlowCounter(std::chrono::milliseconds(5), 1));
+    const MainWindowProbe& probe = test->probe;
     QVERIFY(probe.StartSearch(tree.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() > 0; }, 30000));
-    window->close();
+    test->window.close();
     QVERIFY(probe.Rows() < 200);
-    window.reset();
+    test.reset();
     QTest::qWait(50);  // queued events of the stopped search find no window
   }
 };
