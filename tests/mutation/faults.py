@@ -215,7 +215,7 @@ FAULTS = [
     ("version-wins-over-help", "src/ui/app/CommandLine.cpp",
      "if (options.contains(\"-h\") || options.contains(\"--help\"))",
      "if (!options.contains(\"--version\") && (options.contains(\"-h\") || options.contains(\"--help\")))",
-     "folidex_ui_command_line_test"),
+     "folidex_ui_startup_test"),
     ("export-snapshot-after-the-dialog", "src/ui/export/ExportGrid.cpp",
      "  const ExportRows rows = TakeExportSnapshot(table);\n  const ExportChoice choice = prompts.openDialog();",
      "  const ExportChoice choice = prompts.openDialog();\n  const ExportRows rows = TakeExportSnapshot(table);",
