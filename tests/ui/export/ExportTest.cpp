@@ -9,13 +9,12 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "Named.h"
+#include "MainWindowProbe.h"
 #include "WhenModal.h"
 #include "core/export/ExportWriter.h"
 #include "support/FoundFiles.h"
 #include "support/TempTree.h"
 #include "ui/app/FolderTree.h"
-#include "ui/app/MainWindow.h"
 #include "ui/export/ExportDialog.h"
 #include "ui/export/ExportGrid.h"
 #include "ui/export/ExportTargetName.h"
@@ -246,34 +245,25 @@ class ExportTest : public QObject {
                                                 "\"say \"\"hi\"\".pdf\"\t1 KB\t01/02/2006 10:00 AM\tError\r\n"
                                                 "a.pdf\t1,234 KB\t07/26/2005 03:05 PM\t12\r\n"
                                                 "\"Übersicht\tline\nbreak.pdf\"\t3 KB\t01/03/2006 11:00 PM\t3\r\n"));
-
-    FakePrompts text({Q(tree.Path("list.txt")), ","});
-    ExportFoundFiles(SampleTable(), text.prompts);
-    QVERIFY(tree.Read("list.txt")
-                .starts_with("File Name,Location,Size,Modified Date,Pages\r\n"
-                             "a.pdf,/docs,\"1,234 KB\",07/26/2005 03:05 PM,12\r\n"));
   }
 
-  // A target that cannot be written is reported with the reason and leaves no file.
-  void AFailedExportSaysWhyAndLeavesNothing() {
-    TempTree tree;
-    FakePrompts prompts({Q(tree.Path("missing/list.txt")), ","});
-    ExportFoundFiles(SampleTable(), prompts.prompts);
-    QCOMPARE(prompts.messages.size(), 1);
-    QVERIFY(prompts.messages[0].startsWith("Unable to export data.\r\n\r\nCannot "));
-    QVERIFY(prompts.messages[0].endsWith(": No such file or directory"));
-    QCOMPARE(FolderEntries(tree.Path()), std::vector<std::string>{});
-  }
-
+  // A target that cannot be written is reported with the reason and leaves no file;
   // "&Cancel" and the close box both end the export without a file or a message.
-  void ACancelledExportTouchesNothing() {
+  void AFailedOrCancelledExportLeavesNothing() {
     TempTree tree;
+    FakePrompts failed({Q(tree.Path("missing/list.txt")), ","});
+    ExportFoundFiles(SampleTable(), failed.prompts);
+    QCOMPARE(failed.messages.size(), 1);
+    QVERIFY(failed.messages[0].startsWith("Unable to export data.\r\n\r\nCannot "));
+    QVERIFY(failed.messages[0].endsWith(": No such file or directory"));
+    QCOMPARE(FolderEntries(tree.Path()), std::vector<std::string>{});
+
     tree.Write("list.txt", "keep me");
     for (const QString& fileName : {QString(ExportDialog::kCancelled), QString()}) {
-      FakePrompts prompts({fileName, ""});
-      ExportFoundFiles(SampleTable(), prompts.prompts);
-      QCOMPARE(prompts.openings, 1);
-      QCOMPARE(prompts.messages, QStringList());
+      FakePrompts cancelled({fileName, ""});
+      ExportFoundFiles(SampleTable(), cancelled.prompts);
+      QCOMPARE(cancelled.openings, 1);
+      QCOMPARE(cancelled.messages, QStringList());
     }
     QCOMPARE(FolderEntries(tree.Path()), std::vector<std::string>{"list.txt"});
     QCOMPARE(tree.Read("list.txt"), std::string("keep me"));
@@ -284,9 +274,8 @@ class ExportTest : public QObject {
   // line alone and says where.
   void TheMainWindowsTwoCommands() {
     TempTree tree;
-    AppSettings settings;
-    settings.ExportLocation = tree.Path();
-    MainWindow window(settings);
+    TestWindow test;
+    test.settings.ExportLocation = tree.Path();
     QStringList shown;
     // An information box, its text plain: a path may hold markup.
     const auto answerMessage = [&shown](QMessageBox* box) {
@@ -295,16 +284,16 @@ class ExportTest : public QObject {
       box->accept();
     };
     WhenModal<QMessageBox>(answerMessage);
-    window.findChild<QPushButton*>("cmdExport")->click();
+    test.probe.Find<QPushButton>("cmdExport")->click();
     QCOMPARE(shown, QStringList{"Folidex: No files found to export."});
 
     WhenModal<ExportDialog>([&answerMessage](ExportDialog* dialog) {
-      dialog->findChild<QLineEdit*>("txtFileName")->setText("chosen");
-      dialog->findChild<QLineEdit*>("txtColSaperator")->setText(";");
+      Named<QLineEdit>(*dialog, "txtFileName")->setText("chosen");
+      Named<QLineEdit>(*dialog, "txtColSaperator")->setText(";");
       WhenModal<QMessageBox>(answerMessage);
-      dialog->findChild<QPushButton*>("cmdSave")->click();
+      Named<QPushButton>(*dialog, "cmdSave")->click();
     });
-    window.findChild<QAction*>("mnuToolsExport")->trigger();
+    test.probe.Find<QAction>("mnuToolsExport")->trigger();
     QCOMPARE(shown.size(), 2);
     QCOMPARE(shown[1], "Folidex: Meta Data exported successfully to " + Q(tree.Path("chosen.txt")));
     QCOMPARE(tree.Read("chosen.txt"), std::string("File Name;Location;Size;Modified Date;Pages\r\n"));
