@@ -2,8 +2,8 @@
 # replacement, the ctest pattern of the tests that should catch it). Each is a slip a
 # programmer could make while changing that line.
 
-RESULTS = "results_tests|export_tests|cli_tests|folidex_ui_(results|status_panels|export)_test"
-SEARCH = "search_tests|cli_tests|folidex_ui_(search|startup|folder_drop)_test"
+RESULTS = "results_tests|export_tests|cli_tests|folidex_ui_(results|result_texts|export)_test"
+SEARCH = "search_tests|cli_tests|folidex_ui_(search|startup)_test"
 SETTINGS = "settings_tests|folidex_ui_(preferences|startup)_test"
 EXPORT = "export_tests|cli_tests|folidex_ui_export_test"
 COMMON = "common_tests|settings_tests|export_tests|results_tests|folidex_ui_results_test"
@@ -172,25 +172,25 @@ FAULTS = [
      "path.endsWith('/') ? path : path + '/'", "path + '/'", "folidex_ui_startup_test"),
     ("drop-during-a-search-forgotten", "src/ui/app/MainWindow.cpp",
      "if (std::exchange(searchWhenStopped_, false)) cmdSearch_Click();", "searchWhenStopped_ = false;",
-     "folidex_ui_folder_drop_test"),
+     "folidex_ui_startup_test"),
     ("search-on-every-activation", "src/ui/app/MainWindow.cpp",
      "event->type() == QEvent::WindowActivate && firstShowing_", "event->type() == QEvent::WindowActivate",
      "folidex_ui_startup_test"),
     ("move-only-drop-taken", "src/ui/app/FolderDrops.cpp",
      "event.mimeData() != nullptr && (event.possibleActions() & Qt::CopyAction)", "event.mimeData() != nullptr",
-     "folidex_ui_folder_drop_test"),
+     "folidex_ui_startup_test"),
     ("pdfs-of-two-folders-taken", "src/ui/app/FolderDrops.cpp",
      "itemFolder.isEmpty() || (!folder.isEmpty() && itemFolder != folder)", "itemFolder.isEmpty()",
-     "folidex_ui_folder_drop_test"),
+     "folidex_ui_startup_test"),
     ("one-row-shows-a-selection-total", "src/ui/results/StatusPanels.cpp",
-     "summary.files >= 2", "summary.files >= 1", "folidex_ui_status_panels_test"),
+     "summary.files >= 2", "summary.files >= 1", "folidex_ui_result_texts_test"),
     ("one-error-in-plural", "src/ui/results/SelectionSummaryText.cpp",
-     "(count == 1 ? one : many)", "many", "folidex_ui_status_panels_test"),
+     "(count == 1 ? one : many)", "many", "folidex_ui_result_texts_test"),
     ("status-elided-at-the-end", "src/ui/results/ElidedLabel.cpp", "Qt::ElideMiddle", "Qt::ElideRight",
-     "folidex_ui_status_panels_test"),
+     "folidex_ui_result_texts_test"),
     ("location-elided-at-the-end", "src/ui/results/GridCellDelegate.cpp",
      "index.column() == kLocation ? Qt::ElideMiddle : Qt::ElideRight", "Qt::ElideRight",
-     "folidex_ui_grid_cell_text_test"),
+     "folidex_ui_result_texts_test"),
     ("column-flags-trimmed-on-refresh", "src/ui/results/ResultModel.cpp",
      "trimTrailingBlanks ? WithoutTrailingBlanks(visibility[i]) : visibility[i]", "WithoutTrailingBlanks(visibility[i])",
      "folidex_ui_(results|preferences)_test"),
