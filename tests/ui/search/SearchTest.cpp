@@ -34,7 +34,18 @@ WalkSettings SlowCounter(std::chrono::milliseconds perFile, int pages, std::atom
 class SearchTest : public QObject {
   Q_OBJECT
 
+  static constexpr int kFolders = 20;
+  static constexpr int kFilesPerFolder = 50;
+  TempTree tree_;
+
  private slots:
+  // The folders the searches run in: f0 to f19, each with 50 files.
+  void initTestCase() {
+    for (int folder = 0; folder < kFolders; ++folder)
+      for (int file = 0; file < kFilesPerFolder; ++file)
+        tree_.Write("f" + std::to_string(folder) + "/d" + std::to_string(file) + ".pdf", MakePdf(1));
+  }
+
   // Each list item stands for its own choice of the criteria, read from the panel and shown in it.
   void ListItemsStandForTheirChoices() {
     AdvancedSearchOptions options;
@@ -90,8 +101,7 @@ class SearchTest : public QObject {
   // The window keeps its minimum size of 800 x 400, and Ctrl+X ends the program also while
   // a text box has the focus.
   void TheWindowAroundTheOptions() {
-    TempTree folder;
-    ShownMainWindow shown(folder.Path());
+    ShownMainWindow shown(tree_.Path());
     const MainWindowProbe& probe = shown.probe;
     auto* button = probe.Find<QPushButton>("cmdShowHideAdvanceSearch");
     auto* options = probe.Find<QGroupBox>("fmeAdvancedSearchOptions");
@@ -124,20 +134,12 @@ class SearchTest : public QObject {
   // the user it was cancelled and gives the button back; the next search runs in full. The
   // busy indicator shows while a search runs.
   void CancelKeepsTheRowsFound() {
-    constexpr int kFolders = 20;
-    constexpr int kFilesPerFolder = 50;
-    TempTree tree;
-    const std::string pdf = MakePdf(1);
-    for (int folder = 0; folder < kFolders; ++folder)
-      for (int file = 0; file < kFilesPerFolder; ++file)
-        tree.Write("f" + std::to_string(folder) + "/d" + std::to_string(file) + ".pdf", pdf);
-
     TestWindow test(SlowCounter(std::chrono::milliseconds(2), 3));
     const MainWindowProbe& probe = test.probe;
     const auto busy = [&] { return probe.Find<QProgressBar>("SearchBusy")->isVisibleTo(&test.window); };
     probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
     QVERIFY(!busy());
-    QVERIFY(probe.StartSearch(tree.Path()));
+    QVERIFY(probe.StartSearch(tree_.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 60; }, 30000));
     QVERIFY(busy());
     probe.searchButton->click();
@@ -150,22 +152,21 @@ class SearchTest : public QObject {
     QCOMPARE(probe.statusBar->Text(StatusPanel::Files), QString::number(rows) + " file(s) found");
     QCOMPARE(probe.totalLabel->text(), "Total Pages : " + QString::number(3 * rows));
 
-    QVERIFY(probe.Search(tree.Path("f0")));
+    QVERIFY(probe.Search(tree_.Path("f0")));
     QCOMPARE(probe.Message(), QString("Done"));
     QCOMPARE(probe.Rows(), kFilesPerFolder);
   }
 
   // A criterion changed while the search runs applies to the files judged after the change.
   void EditsDuringASearchApplyToLaterFiles() {
-    TempTree tree;
-    for (int file = 0; file < 300; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
     std::atomic<int> listed = 0;  // files that passed the criteria, counted as they are listed
     WalkSettings slowCounter = SlowCounter(std::chrono::milliseconds(5), 1, &listed);
     // One count at a time, so that the walk judges no file ahead of the one being counted.
     slowCounter.jobs = 1;
     TestWindow test(slowCounter);
     const MainWindowProbe& probe = test.probe;
-    QVERIFY(probe.StartSearch(tree.Path()));
+    probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
+    QVERIFY(probe.StartSearch(tree_.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() >= 10; }, 30000));
 
     // "at Most 0" KB passes only empty files: no later file is listed.
@@ -180,14 +181,13 @@ class SearchTest : public QObject {
 
   // Closing the window while a search runs stops the search first.
   void ClosingTheWindowStopsTheSearch() {
-    TempTree tree;
-    for (int file = 0; file < 200; ++file) tree.Write("d" + std::to_string(file) + ".pdf", MakePdf(1));
     auto test = std::make_unique<TestWindow>(SlowCounter(std::chrono::milliseconds(5), 1));
     const MainWindowProbe& probe = test->probe;
-    QVERIFY(probe.StartSearch(tree.Path()));
+    probe.Find<QCheckBox>("chkSearchIncSubFlder")->setChecked(true);
+    QVERIFY(probe.StartSearch(tree_.Path()));
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() > 0; }, 30000));
     test->window.close();
-    QVERIFY(probe.Rows() < 200);
+    QVERIFY(probe.Rows() < kFolders * kFilesPerFolder);
     test.reset();
     QTest::qWait(50);  // queued events of the stopped search find no window
   }
