@@ -117,21 +117,6 @@ class StartupTest : public QObject {
     QCOMPARE(probe.Rows(), rows);
   }
 
-  // The tree stores its selection with one trailing "/", and Enter on it searches it.
-  void TreeSelectsTheSearchFolderAndEnterSearchesIt() {
-    TestWindow test;
-    auto* tree = test.probe.Find<FolderTree>("ftv");
-    QVERIFY(tree->SelectFolder("/"));
-    QCOMPARE(test.probe.Address(), QString("/"));
-    QVERIFY(tree->SelectFolder(Q(given_.Path())));
-    QCOMPARE(test.probe.Address(), Q(given_.Path() + "/"));
-    QTest::keyClick(tree, Qt::Key_Return);
-    QVERIFY(test.probe.Searching());
-    QVERIFY(test.probe.WaitForSearchEnd());
-    QCOMPARE(test.probe.Message(), QString("Done"));
-    QCOMPARE(test.probe.totalLabel->text(), QString("Total Pages : 4"));
-  }
-
   // Settings that cannot be loaded end the program with the reason and without a window.
   void UnloadableSettingsEndWithTheMessageAndNoWindow() {
     TempTree program;
@@ -190,16 +175,11 @@ class StartupTest : public QObject {
 
   // A folder dropped onto the grid, a PDF file onto the tree, a folder onto the address
   // box: each selects the folder and searches it, and the drop is taken as a copy even
-  // when the file manager proposes to move.
-  void DroppedFolderIsSelectedAndSearched() {
-    TempTree first;
-    first.Write("a.pdf", MakePdf(2));
-    TempTree second;
-    const std::string pdf = second.Write("Scan.PDF", MakePdf(3));
-    second.Write("b.pdf", MakePdf(4));
+  // when the file manager proposes to move. The tree shows its selection with one trailing
+  // "/", and Enter on it searches it.
+  void DroppedOrChosenFolderIsSelectedAndSearched() {
     TestWindow test;
     const MainWindowProbe& probe = test.probe;
-    auto* address = probe.Find<QLineEdit>("txtAddress");
     auto* tree = probe.Find<FolderTree>("ftv");
     const auto dropAndWait = [&](QWidget* target, const std::string& item) {
       QVERIFY(Drag(target, {FileUrl(item)}) == Qt::CopyAction);
@@ -207,68 +187,61 @@ class StartupTest : public QObject {
       QVERIFY(QTest::qWaitFor([&] { return probe.Searching(); }, 5000));
       QVERIFY(probe.WaitForSearchEnd());
     };
-    dropAndWait(probe.grid->viewport(), first.Path());
-    QCOMPARE(probe.Address(), QString::fromStdString(first.Path() + "/"));
-    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 2"));
+    dropAndWait(probe.grid->viewport(), given_.Path());
+    QCOMPARE(probe.Address(), Q(given_.Path() + "/"));
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
+    dropAndWait(tree->viewport(), startup_.Path("Report.PDF"));
+    QCOMPARE(tree->SelectedFolder(), Q(startup_.Path()));
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 5"));
+    dropAndWait(probe.Find<QLineEdit>("txtAddress"), given_.Path());
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 4"));
 
-    dropAndWait(tree->viewport(), pdf);
-    QCOMPARE(tree->SelectedFolder(), QString::fromStdString(second.Path()));
-    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 7"));
-
-    dropAndWait(address, first.Path());
-    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 2"));
+    QVERIFY(tree->SelectFolder("/"));
+    QCOMPARE(probe.Address(), QString("/"));
+    QVERIFY(tree->SelectFolder(Q(startup_.Path())));
+    QCOMPARE(probe.Address(), Q(startup_.Path() + "/"));
+    QTest::keyClick(tree, Qt::Key_Return);
+    QVERIFY(probe.Searching());
+    QVERIFY(probe.WaitForSearchEnd());
+    QCOMPARE(probe.totalLabel->text(), QString("Total Pages : 5"));
   }
 
   // Anything but a folder or PDF files of one folder is refused, also a drag that offers
   // only to move, and a refused drop changes nothing.
   void OtherDropsAreRefused() {
-    TempTree tree;
-    tree.Write("a.pdf", MakePdf(1));
-    const std::string text = tree.Write("notes.txt", "text");
-    const std::string otherFolder = tree.MakeFolder("other");
-    const std::string otherPdf = tree.Write("other/b.pdf", MakePdf(1));
-    TestWindow test({}, tree.Path());
-    const MainWindowProbe& probe = test.probe;
-    const QString before = probe.Address();
-
-    const std::vector<std::pair<const char*, QList<QUrl>>> refused = {
-        {"a file that is not a PDF", {FileUrl(text)}},
-        {"a path that does not exist", {FileUrl(tree.Path("gone"))}},
-        {"a web address", {QUrl("https://folidex.example/a.pdf")}},
-        {"two folders", {FileUrl(tree.Path()), FileUrl(otherFolder)}},
-        {"PDF files of two folders", {FileUrl(tree.Path("a.pdf")), FileUrl(otherPdf)}},
-        {"no address at all", {}},
-    };
-    for (const auto& [what, urls] : refused) {
-      QVERIFY2(!Drag(probe.grid->viewport(), urls), what);
-      QVERIFY2(!Drag(probe.grid->viewport(), urls, true), what);
+    TestWindow test({}, startup_.Path());
+    QWidget* grid = test.probe.grid->viewport();
+    for (const auto& [what, urls] : std::vector<std::pair<const char*, QList<QUrl>>>{
+             {"a file that is not a PDF", {FileUrl(given_.Path("notes.txt"))}},
+             {"a path that does not exist", {FileUrl(given_.Path("gone"))}},
+             {"a web address", {QUrl("https://folidex.example/a.pdf")}},
+             {"two folders", {FileUrl(startup_.Path()), FileUrl(given_.Path())}},
+             {"PDF files of two folders", {FileUrl(startup_.Path("a.pdf")), FileUrl(given_.Path("given.pdf"))}},
+             {"no address at all", {}}}) {
+      QVERIFY2(!Drag(grid, urls), what);
+      QVERIFY2(!Drag(grid, urls, true), what);
     }
-    QVERIFY(!Drag(probe.grid->viewport(), {FileUrl(otherFolder)}, true, Qt::MoveAction));
+    QVERIFY(!Drag(grid, {FileUrl(given_.Path())}, true, Qt::MoveAction));
     QTest::qWait(50);
-    QCOMPARE(probe.Address(), before);
-    QCOMPARE(probe.Rows(), 0);
+    QCOMPARE(test.probe.Address(), Q(startup_.Path() + "/"));
+    QCOMPARE(test.probe.Rows(), 0);
 
     // PDF files that all lie in one folder stand for that folder.
-    QVERIFY(Drag(probe.grid->viewport(), {FileUrl(otherPdf), FileUrl(tree.Write("other/c.PDF", MakePdf(1)))}) ==
-            Qt::CopyAction);
+    QVERIFY(Drag(grid, {FileUrl(startup_.Path("a.pdf")), FileUrl(startup_.Path("Report.PDF"))}) == Qt::CopyAction);
   }
 
   // A folder dropped while a search runs is searched once that search has stopped.
   void DropDuringASearchSearchesTheDroppedFolderNext() {
-    TempTree slow;
-    for (int file = 0; file < 5; ++file) slow.Write("s" + std::to_string(file) + ".pdf", MakePdf(1));
-    TempTree dropped;
-    dropped.Write("d.pdf", MakePdf(1));
     HeldCounter counter;
     TestWindow test(counter.Settings());
     const MainWindowProbe& probe = test.probe;
-    QVERIFY(probe.StartSearch(slow.Path()));
-    QVERIFY(Drag(probe.grid->viewport(), {FileUrl(dropped.Path())}, true) == Qt::CopyAction);
+    QVERIFY(probe.StartSearch(startup_.Path()));
+    QVERIFY(Drag(probe.grid->viewport(), {FileUrl(given_.Path())}, true) == Qt::CopyAction);
     QTest::qWait(50);
     counter.SetOpen(true);
     QVERIFY(QTest::qWaitFor([&] { return probe.Rows() == 1 && probe.Message() == "Done"; }, 30000));
-    QCOMPARE(probe.Cell(0, kFileName), QString("d.pdf"));
-    QCOMPARE(probe.Address(), QString::fromStdString(dropped.Path() + "/"));
+    QCOMPARE(probe.Cell(0, kFileName), QString("given.pdf"));
+    QCOMPARE(probe.Address(), Q(given_.Path() + "/"));
   }
 
  private:
