@@ -28,10 +28,11 @@ QStringList Shown(const std::string& path, const PageCount& pages) {
 }
 
 // A tooltip as the user reads it.
-QString ShownTip(const QWidget& widget) {
-  QTextDocument tip;
-  tip.setHtml(widget.toolTip());
-  return tip.toPlainText();
+QString ShownTip(const QString& tip) {
+  if (!Qt::mightBeRichText(tip)) return tip;
+  QTextDocument shown;
+  shown.setHtml(tip);
+  return shown.toPlainText();
 }
 
 // Whether a label has room for all of the text it shows, as QLabel itself measures it
@@ -123,11 +124,11 @@ class ResultTextsTest : public QObject {
     QVERIFY2(shown.startsWith("Searching /srv/") && shown.endsWith("2026-Q4-invoices/"), qPrintable(shown));
     QVERIFY(FitsItsText(*message));
     QCOMPARE(bar.Text(StatusPanel::Message), folder);
-    QCOMPARE(ShownTip(*message), folder);
+    QCOMPARE(ShownTip(message->toolTip()), folder);
     for (const QString& whole : {QString("Done"), QString("Searching /tmp/<u>x</u>&amp;/")}) {
       bar.SetText(StatusPanel::Message, whole);
       QCOMPARE(message->text(), whole);
-      QCOMPARE(ShownTip(*message), whole);
+      QCOMPARE(ShownTip(message->toolTip()), whole);
     }
     QCOMPARE(message->textFormat(), Qt::PlainText);
 
@@ -212,11 +213,7 @@ class ResultTextsTest : public QObject {
     QHelpEvent hover(QEvent::ToolTip, at, grid_->viewport()->mapToGlobal(at));
     QApplication::sendEvent(grid_->viewport(), &hover);
     if (!QToolTip::isVisible()) return {};
-    const QString tip = QToolTip::text();
-    if (!Qt::mightBeRichText(tip)) return tip;
-    QTextDocument shown;
-    shown.setHtml(tip);
-    return shown.toPlainText();
+    return ShownTip(QToolTip::text());
   }
 
   TempTree files_;
