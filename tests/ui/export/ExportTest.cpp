@@ -77,14 +77,21 @@ struct OpenDialog {
 class ExportTest : public QObject {
   Q_OBJECT
 
+  TempTree folders_;
+
  private slots:
+  // The folders the dialog opens in: "other", "sub" and, under "many", "folder 00" to "folder 79".
+  void initTestCase() {
+    folders_.MakeFolder("other");
+    folders_.MakeFolder("sub");
+    for (int i = 0; i < 80; ++i) folders_.MakeFolder(QString("many/folder %1").arg(i, 2, 10, QChar('0')).toStdString());
+  }
+
   // Every opening clears the results and resets every field, whatever the last one chose;
   // the tree starts in the export location, or the home folder for a blank or missing one.
   void EachOpeningStartsAfresh() {
-    TempTree tree;
-    tree.MakeFolder("other");
-    const QString location = Q(tree.Path());
-    OpenDialog open(tree.Path());
+    const QString location = Q(folders_.Path());
+    OpenDialog open(folders_.Path());
     QCOMPARE(DefaultExportName(QDate(2026, 12, 6)), QString("2026_12_06_Data"));
     for (int opening = 0; opening < 2; ++opening) {
       QCOMPARE(open.dialog.FileName(), QString());
@@ -102,14 +109,13 @@ class ExportTest : public QObject {
       QVERIFY(open.dialog.isHidden());
       open.dialog.show();
     }
-    for (const std::string& elsewhere : {std::string(" \t "), tree.Path("missing")})
+    for (const std::string& elsewhere : {std::string(" \t "), folders_.Path("missing")})
       QCOMPARE(OpenDialog(elsewhere).folders->SelectedFolder(), QDir::homePath());
   }
 
   // The extension comes from the type's text; a name ending in exactly that extension does
   // not get it twice, any other ending (another case, another type) does.
   void TheTypeGivesTheExtension() {
-    TempTree tree;
     for (const auto& [type, name, target] : {std::tuple{0, "report", "/report.txt"},
                                              {0, "report.txt", "/report.txt"},
                                              {0, "report.TXT", "/report.TXT.txt"},
@@ -119,8 +125,8 @@ class ExportTest : public QObject {
                                              {2, "list.doc", "/list.doc"},
                                              {3, "a b.csv", "/a b.csv"},
                                              {3, " ", "/ .csv"}}) {
-      OpenDialog open(tree.Path());
-      QCOMPARE(open.Save(type, name), Q(tree.Path()) + target);
+      OpenDialog open(folders_.Path());
+      QCOMPARE(open.Save(type, name), Q(folders_.Path()) + target);
       QCOMPARE(open.messages, QStringList());
     }
   }
@@ -128,8 +134,7 @@ class ExportTest : public QObject {
   // Typing drops the nine characters no file name may hold; pasting and the separator box
   // take anything. Either box selects its whole text when it gets the focus.
   void TypedForbiddenCharactersAreDropped() {
-    TempTree tree;
-    OpenDialog open(tree.Path());
+    OpenDialog open(folders_.Path());
     open.dialog.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&open.dialog));
     open.name->setFocus();
@@ -152,14 +157,13 @@ class ExportTest : public QObject {
   // hidden one keeps its text for when it shows again. An empty name, or an empty separator
   // while it shows, keeps the dialog open with a message and no result; blanks pass.
   void TheSeparatorAndTheNameAreCheckedWhereTheyShow() {
-    TempTree tree;
-    OpenDialog open(tree.Path());
+    OpenDialog open(folders_.Path());
     for (int type = 0; type < 4; ++type) {
       open.type->setCurrentIndex(type);
       QCOMPARE(open.SeparatorShown(), type == 0 || type == 2);
       QCOMPARE(open.separator->text(), QString(","));
     }
-    QCOMPARE(open.Save(1, "sheet"), Q(tree.Path("sheet.xls")));
+    QCOMPARE(open.Save(1, "sheet"), Q(folders_.Path("sheet.xls")));
     QCOMPARE(open.dialog.ColumnSaperator(), QString());
     open.dialog.show();
     open.separator->setText(" ");
@@ -174,18 +178,17 @@ class ExportTest : public QObject {
     QCOMPARE(open.messages, QStringList({"File Name must be specified.", "Column Saperator must be specified."}));
     QVERIFY(open.dialog.isVisible());
     QCOMPARE(open.dialog.FileName(), QString());
-    QCOMPARE(open.Save(3, "  "), Q(tree.Path("  .csv")));
+    QCOMPARE(open.Save(3, "  "), Q(folders_.Path("  .csv")));
     QCOMPARE(open.messages.size(), 2);
   }
 
   // The dialog shows the file it would write, following the folder, the type and the name
   // as the user picks them.
   void ShowsTheFullPathOfTheFileToBeWritten() {
-    TempTree tree;
-    const QString sub = Q(tree.MakeFolder("sub"));
-    OpenDialog open(tree.Path());
+    const QString sub = Q(folders_.Path("sub"));
+    OpenDialog open(folders_.Path());
     const auto* target = Named<QPlainTextEdit>(open.dialog, "txtTargetPath");
-    QCOMPARE(target->toPlainText(), Q(tree.Path()) + "/" + DefaultExportName(QDate::currentDate()) + ".txt");
+    QCOMPARE(target->toPlainText(), Q(folders_.Path()) + "/" + DefaultExportName(QDate::currentDate()) + ".txt");
     open.type->setCurrentIndex(3);
     open.name->setText("report");
     QVERIFY(open.folders->SelectFolder(sub));
@@ -199,9 +202,7 @@ class ExportTest : public QObject {
   // The tree opens scrolled to the start folder, also when the folders above it are read
   // after it was selected.
   void TheStartFolderIsInSight() {
-    TempTree tree;
-    for (int i = 0; i < 80; ++i) tree.MakeFolder(QString("folder %1").arg(i, 2, 10, QChar('0')).toStdString());
-    OpenDialog open(tree.Path("folder 75"));
+    OpenDialog open(folders_.Path("many/folder 75"));
     QVERIFY(QTest::qWaitForWindowExposed(&open.dialog));
     const auto inSight = [&] {
       return open.folders->viewport()->rect().contains(open.folders->visualRect(open.folders->currentIndex()));
@@ -213,8 +214,7 @@ class ExportTest : public QObject {
 
   // "&Cancel" and Esc leave the cancel marker; the close box leaves no result at all.
   void CancelMarksTheResultAndTheCloseBoxLeavesNone() {
-    TempTree tree;
-    OpenDialog open(tree.Path());
+    OpenDialog open(folders_.Path());
     Named<QPushButton>(open.dialog, "cmdCancel")->click();
     QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
     QVERIFY(open.dialog.isHidden());
