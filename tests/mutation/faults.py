@@ -2,11 +2,11 @@
 # replacement, the ctest pattern of the tests that should catch it). Each is a slip a
 # programmer could make while changing that line.
 
-RESULTS = "results_tests|export_tests|cli_tests|folidex_ui_(results|status_panels|export_grid)_test"
-SEARCH = "search_tests|cli_tests|folidex_ui_(search|search_panel|startup|folder_drop)_test"
+RESULTS = "results_tests|export_tests|cli_tests|folidex_ui_(results|result_texts|export)_test"
+SEARCH = "search_tests|cli_tests|folidex_ui_(search|startup)_test"
 SETTINGS = "settings_tests|folidex_ui_(preferences|startup)_test"
-EXPORT = "export_tests|cli_tests|folidex_ui_export_(grid|dialog)_test"
-COMMON = "common_tests|settings_tests|export_tests|results_tests|folidex_ui_file_actions_test"
+EXPORT = "export_tests|cli_tests|folidex_ui_export_test"
+COMMON = "common_tests|settings_tests|export_tests|results_tests|folidex_ui_results_test"
 CLI = "cli_"
 
 FAULTS = [
@@ -41,10 +41,10 @@ FAULTS = [
      "if (!listed.file.pages.Counted()) ++summary.uncounted;",
      "if (listed.file.pages.Pages() == 0) ++summary.uncounted;", RESULTS),
     ("delete-goes-on-after-a-failure", "src/core/results/DeleteSelectedFiles.cpp",
-     "      break;\n", "      continue;\n", RESULTS + "|common_tests|folidex_ui_file_actions_test"),
+     "      break;\n", "      continue;\n", RESULTS + "|common_tests"),
     ("read-only-file-deleted", "src/core/results/DeleteSelectedFiles.cpp",
      "(info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;", "true;",
-     RESULTS + "|common_tests|folidex_ui_file_actions_test"),
+     RESULTS + "|common_tests"),
 
     # Search: which files a search lists, in which order, and how it stops.
     ("cancel-flag-never-reset", "src/ui/search/SearchRunner.cpp", "  cancelRequested_ = false;\n", "", SEARCH),
@@ -192,57 +192,57 @@ FAULTS = [
      "path.endsWith('/') ? path : path + '/'", "path + '/'", "folidex_ui_startup_test"),
     ("drop-during-a-search-forgotten", "src/ui/app/MainWindow.cpp",
      "if (std::exchange(searchWhenStopped_, false)) cmdSearch_Click();", "searchWhenStopped_ = false;",
-     "folidex_ui_folder_drop_test"),
+     "folidex_ui_startup_test"),
     ("search-on-every-activation", "src/ui/app/MainWindow.cpp",
      "event->type() == QEvent::WindowActivate && firstShowing_", "event->type() == QEvent::WindowActivate",
      "folidex_ui_startup_test"),
     ("move-only-drop-taken", "src/ui/app/FolderDrops.cpp",
      "event.mimeData() != nullptr && (event.possibleActions() & Qt::CopyAction)", "event.mimeData() != nullptr",
-     "folidex_ui_folder_drop_test"),
+     "folidex_ui_startup_test"),
     ("pdfs-of-two-folders-taken", "src/ui/app/FolderDrops.cpp",
      "itemFolder.isEmpty() || (!folder.isEmpty() && itemFolder != folder)", "itemFolder.isEmpty()",
-     "folidex_ui_folder_drop_test"),
+     "folidex_ui_startup_test"),
     ("one-row-shows-a-selection-total", "src/ui/results/StatusPanels.cpp",
-     "summary.files >= 2", "summary.files >= 1", "folidex_ui_status_panels_test"),
+     "summary.files >= 2", "summary.files >= 1", "folidex_ui_result_texts_test"),
     ("one-error-in-plural", "src/ui/results/SelectionSummaryText.cpp",
-     "(count == 1 ? one : many)", "many", "folidex_ui_status_panels_test"),
+     "(count == 1 ? one : many)", "many", "folidex_ui_result_texts_test"),
     ("status-elided-at-the-end", "src/ui/results/ElidedLabel.cpp", "Qt::ElideMiddle", "Qt::ElideRight",
-     "folidex_ui_status_panels_test"),
+     "folidex_ui_result_texts_test"),
     ("location-elided-at-the-end", "src/ui/results/GridCellDelegate.cpp",
      "index.column() == kLocation ? Qt::ElideMiddle : Qt::ElideRight", "Qt::ElideRight",
-     "folidex_ui_grid_cell_text_test"),
+     "folidex_ui_result_texts_test"),
     ("column-flags-trimmed-on-refresh", "src/ui/results/ResultModel.cpp",
      "trimTrailingBlanks ? WithoutTrailingBlanks(visibility[i]) : visibility[i]", "WithoutTrailingBlanks(visibility[i])",
      "folidex_ui_(results|preferences)_test"),
     ("export-extension-case-insensitive", "src/ui/export/ExportTargetName.cpp",
-     "Qt::CaseSensitive", "Qt::CaseInsensitive", "folidex_ui_export_dialog_test"),
+     "Qt::CaseSensitive", "Qt::CaseInsensitive", "folidex_ui_export_test"),
     ("colon-typed-into-a-file-name", "src/ui/export/FileNameBox.cpp",
-     "QStringLiteral(\"\\\\/:*?\\\"<>|\")", "QStringLiteral(\"\\\\/*?\\\"<>|\")", "folidex_ui_export_dialog_test"),
+     "QStringLiteral(\"\\\\/:*?\\\"<>|\")", "QStringLiteral(\"\\\\/*?\\\"<>|\")", "folidex_ui_export_test"),
     ("close-box-exports-anyway", "src/ui/export/ExportGrid.cpp",
      "choice.fileName.isEmpty() || choice.fileName == ExportDialog::kCancelled",
-     "choice.fileName == ExportDialog::kCancelled", "folidex_ui_export_grid_test"),
+     "choice.fileName == ExportDialog::kCancelled", "folidex_ui_export_test"),
     ("letters-typed-into-the-period", "src/ui/search/NumberBox.cpp",
-     "return typed < u'0' || typed > u'9';", "return typed < u'0';", "folidex_ui_search_panel_test"),
+     "return typed < u'0' || typed > u'9';", "return typed < u'0';", "folidex_ui_search_test"),
     ("size-bound-list-ignored", "src/ui/search/AdvancedSearchOptions.cpp",
      "criteria.sizeBound = Chosen<SizeBound>(cmbLeastMost_);", "criteria.sizeBound = SizeBound::AtLeast;",
-     "folidex_ui_search(_panel)?_test"),
+     "folidex_ui_search_test"),
     ("second-about-box", "src/ui/about/HelpMenu.cpp", "  if (!aboutBox_) {", "  {", "folidex_ui_about_test"),
     ("given-file-searched-as-a-folder", "src/ui/app/Startup.cpp",
      "file.isDir() ? file.absoluteFilePath() : file.absolutePath()", "file.absoluteFilePath()",
      "folidex_ui_startup_test"),
     ("messages-read-as-markup", "src/ui/app/MessageBoxes.cpp", "  box.setTextFormat(Qt::PlainText);\n", "",
-     "folidex_ui_plain_text_test"),
+     "folidex_ui_export_test"),
     ("version-wins-over-help", "src/ui/app/CommandLine.cpp",
      "if (options.contains(\"-h\") || options.contains(\"--help\"))",
      "if (!options.contains(\"--version\") && (options.contains(\"-h\") || options.contains(\"--help\")))",
-     "folidex_ui_command_line_test"),
+     "folidex_ui_startup_test"),
     ("export-snapshot-after-the-dialog", "src/ui/export/ExportGrid.cpp",
      "  const ExportRows rows = TakeExportSnapshot(table);\n  const ExportChoice choice = prompts.openDialog();",
      "  const ExportChoice choice = prompts.openDialog();\n  const ExportRows rows = TakeExportSnapshot(table);",
-     "folidex_ui_export_grid_test"),
+     "folidex_ui_export_test"),
     ("total-label-over-the-options", "src/ui/app/MainLayout.cpp",
      "layout.totalLabel.top = layout.splitPanel.Bottom() + 50;",
-     "layout.totalLabel.top = layout.splitPanel.Bottom() + 150;", "folidex_ui_(layout|fit)_test"),
+     "layout.totalLabel.top = layout.splitPanel.Bottom() + 150;", "folidex_ui_(search|fit)_test"),
     ("rgb-colour-bytes-swapped", "src/core/settings/SystemColor.h",
      "parts.red | (parts.green << 8) | (parts.blue << 16)", "parts.blue | (parts.green << 8) | (parts.red << 16)",
      SETTINGS),

@@ -24,35 +24,45 @@ class WindowFitTest : public QObject {
   Q_OBJECT
 
  private slots:
+  // DejaVu Sans (Debian's own), Liberation Sans and Noto Sans, each at the sizes desktops
+  // set by default: 9 points (Qt without a desktop), 10 (KDE, Xfce) and 11 (GNOME).
+  void initTestCase_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<int>("points");
+    for (const char* family : {"DejaVu Sans", "Liberation Sans", "Noto Sans"})
+      for (int points : {9, 10, 11})
+        QTest::newRow(qPrintable(QString("%1 %2").arg(family).arg(points))) << QString(family) << points;
+  }
+
+  void init() {
+    QFETCH_GLOBAL(QString, family);
+    QFETCH_GLOBAL(int, points);
+    const QFont font(family, points);
+    if (QFontInfo(font).family() != family)
+      QFAIL(qPrintable("the font " + family + " is not installed (Makefile PACKAGES)"));
+    QApplication::setFont(font);
+  }
+
   void initTestCase() {
     // Names long enough to be cut short in the grid, and counts as wide as four digits.
     for (const auto& [name, pages] :
          std::vector<std::pair<std::string, int>>{{"001-trivial_minimal-document.pdf", 1},
                                                   {"007-annual-report-final-version-for-the-board.pdf", 117},
-                                                  {"a.pdf", 1234},
-                                                  {"<u>x.pdf", 7}})
+                                                  {"a.pdf", 1234}})
       files_.Write("a folder with a rather long name/and a subfolder/" + name, MakePdf(pages));
-    // The file the properties window shows: pages of four sizes, the longest a custom one.
+    // The file the properties window shows, and the fourth row: pages of four sizes, the longest a custom one.
     files_.Write("a folder with a rather long name/and a subfolder/<u>x.pdf",
                  MakePdfWithBoxes({"0 0 595.28 841.89", "0 0 595.28 841.89", "0 0 841.89 1190.55", "0 0 612 792",
                                    "0 0 2834.65 1417.32", "0 0 595.28 841.89", "0 0 612 792"}));
   }
 
-  void MainWindowAfterASearch_data() { Fonts(); }
   void MainWindowAfterASearch() {
-    UseFont();
-    AppSettings settings;
-    settings.StartupFolder = files_.Path("a folder with a rather long name/and a subfolder");
-    MainWindow window(settings);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    MainWindowProbe probe(window);
-    QVERIFY(probe.WaitForSearchEnd());
-    QCOMPARE(probe.Rows(), 4);
-    ExpectFit(window);
+    ShownMainWindow shown(files_.Path("a folder with a rather long name/and a subfolder"));
+    QCOMPARE(shown.probe.Rows(), 4);
+    ExpectFit(shown.window);
 
     // Every column whole beside the vertical scroll bar, so the Pages column shows its counts.
-    const ResultGrid& grid = *probe.grid;
+    const ResultGrid& grid = *shown.probe.grid;
     int columns = 0;
     for (int column = 0; column < grid.model()->columnCount(); ++column)
       if (!grid.isColumnHidden(column)) columns += grid.columnWidth(column);
@@ -60,14 +70,9 @@ class WindowFitTest : public QObject {
     const int room = grid.viewport()->width() - (grid.verticalScrollBar()->isVisible() ? 0 : scrollBar);
     QVERIFY2(columns <= room, qPrintable(QString("columns %1 wide, room %2").arg(columns).arg(room)));
     QVERIFY(!grid.horizontalScrollBar()->isVisible());
-    // Where the screen has room, the tree pane keeps its starting width.
-    if (window.frameGeometry().width() < window.screen()->availableGeometry().width())
-      QCOMPARE(window.findChild<QWidget*>("ftv")->width(), TwipsToPixels(3500));
   }
 
-  void Preferences_data() { Fonts(); }
   void Preferences() {
-    UseFont();
     AppSettings settings;
     settings.StartupFolder = files_.Path("a folder with a rather long name");
     ResultTable grid;
@@ -77,24 +82,18 @@ class WindowFitTest : public QObject {
     ExpectFit(dialog);
   }
 
-  void Export_data() { Fonts(); }
   void Export() {
-    UseFont();
     ExportDialog dialog(files_.Path("a folder with a rather long name"));
     ExpectFit(dialog);
   }
 
-  void About_data() { Fonts(); }
   void About() {
-    UseFont();
     AboutBox about(AboutActions{});
     about.setAttribute(Qt::WA_DeleteOnClose, false);
     ExpectFit(about);
   }
 
-  void Properties_data() { Fonts(); }
   void Properties() {
-    UseFont();
     // A file that could not be counted also shows why, in qpdf's words at their longest.
     const CountFailure why{CountFailure::Kind::Damaged,
                            "unable to find trailer dictionary while recovering damaged file"};
@@ -103,33 +102,12 @@ class WindowFitTest : public QObject {
     ExpectFit(properties);
   }
 
-  void Splash_data() { Fonts(); }
   void Splash() {
-    UseFont();
     SplashWindow splash(60000);
     ExpectFit(splash);
   }
 
  private:
-  // DejaVu Sans (Debian's own), Liberation Sans and Noto Sans, each at the sizes desktops
-  // set by default: 9 points (Qt without a desktop), 10 (KDE, Xfce) and 11 (GNOME).
-  static void Fonts() {
-    QTest::addColumn<QString>("family");
-    QTest::addColumn<int>("points");
-    for (const char* family : {"DejaVu Sans", "Liberation Sans", "Noto Sans"})
-      for (int points : {9, 10, 11})
-        QTest::newRow(qPrintable(QString("%1 %2").arg(family).arg(points))) << QString(family) << points;
-  }
-
-  static void UseFont() {
-    QFETCH(QString, family);
-    QFETCH(int, points);
-    const QFont font(family, points);
-    if (QFontInfo(font).family() != family)
-      QFAIL(qPrintable("the font " + family + " is not installed (Makefile PACKAGES)"));
-    QApplication::setFont(font);
-  }
-
   static void ExpectFit(QWidget& window) {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -14,7 +14,6 @@ class SortGlyphHeader : public QHeaderView {
   explicit SortGlyphHeader(QWidget* parent = nullptr);
 
   void ShowGlyph(int column, bool ascending);
-  int GlyphColumn() const { return column_; }
   bool GlyphAscending() const { return ascending_; }
 
  protected:

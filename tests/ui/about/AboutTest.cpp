@@ -1,18 +1,14 @@
 #include <QFile>
-#include <QLabel>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
-#include <cstdlib>
+#include <QScopeGuard>
 #include <filesystem>
 
+#include "MainWindowProbe.h"
 #include "support/TempTree.h"
-#include "ui/about/AboutBox.h"
 #include "ui/about/HelpMenu.h"
 #include "ui/about/ProductInfo.h"
 #include "ui/about/SystemInfoLauncher.h"
-#include "ui/app/MainWindow.h"
 
 namespace folidex::test {
 
@@ -36,53 +32,44 @@ struct FakeDesktop {
   }
 };
 
-// Sets PATH for one test and puts the old value back.
-class ScopedSearchPath {
- public:
-  explicit ScopedSearchPath(const std::string& path) : old_(std::getenv("PATH") ? std::getenv("PATH") : "") {
-    setenv("PATH", path.c_str(), 1);
-  }
-  ~ScopedSearchPath() { setenv("PATH", old_.c_str(), 1); }
-
- private:
-  std::string old_;
-};
-
 class AboutTest : public QObject {
   Q_OBJECT
 
-  template <typename T>
-  static T* Child(const QObject& parent, const char* name) {
-    T* child = parent.findChild<T*>(name);
-    if (!child) qFatal("no child %s", name);
-    return child;
-  }
-
  private slots:
-  // Each visible Help item and each link of the about box opens its own target; the
-  // hidden item stays hidden.
-  void ItemsAndLinksOpenTheirTargets() {
+  // Each Help item and each link of the about box opens its own target. Choosing "&About..."
+  // again brings the open box to the front instead of opening a second; after "&OK" the next
+  // choice opens a new one.
+  void HelpItemsOpenTheirTargetsAndOneAboutBox() {
     QWidget window;
     QMenuBar bar(&window);
     const MainMenus menus = BuildMainMenus(bar, window);
     FakeDesktop desktop;
     new HelpMenu(menus, window, "/opt/folidex", desktop.Actions());
-    QCOMPARE(menus.helpContents->shortcut(), QKeySequence("Ctrl+H"));
-    for (const QAction* item : bar.actions().last()->menu()->actions())
-      QCOMPARE(item->isVisible(), item->text() != "Report Quirewise bug");
+    window.show();
     menus.helpWebsite->trigger();
     menus.helpContents->trigger();
 
-    AboutBox* box = new AboutBox(desktop.Actions());
-    const QPointer<AboutBox> guard = box;
-    box->show();
-    QTest::mouseClick(Child<QLabel>(*box, "Label3"), Qt::LeftButton);
-    QTest::mouseClick(Child<QLabel>(*box, "Label5"), Qt::LeftButton);
+    menus.helpAbout->trigger();
+    const QPointer<AboutBox> first = window.findChild<AboutBox*>("dlgAbout");
+    QVERIFY(first && first->isVisible() && !first->isModal());
+    QTest::mouseClick(Named<QLabel>(*first, "Label3"), Qt::LeftButton);
+    QTest::mouseClick(Named<QLabel>(*first, "Label5"), Qt::LeftButton);
     const QUrl site("https://folidex.example/");
     QCOMPARE(desktop.opened, QList<QUrl>({site, QUrl::fromLocalFile("/opt/folidex/Folidex.html"),
                                           QUrl("mailto:support@folidex.example?subject=Folidex"), site}));
-    QTest::keyClick(box, Qt::Key_Return);
-    QTRY_VERIFY(guard.isNull());
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    menus.helpAbout->trigger();
+    QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
+    QVERIFY(QTest::qWaitForWindowActive(first));
+
+    QTest::mouseClick(Named<QPushButton>(*first, "cmdOk"), Qt::LeftButton);
+    QTRY_VERIFY(first.isNull());  // closed and deleted
+    menus.helpAbout->trigger();
+    QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
+    QVERIFY(window.findChild<AboutBox*>()->isVisible());
+    QTest::keyClick(window.findChild<AboutBox*>(), Qt::Key_Return);
+    QTRY_COMPARE(window.findChildren<AboutBox*>().size(), 0);
   }
 
   // The help document names captions as the window shows them: without the "&" that marks
@@ -94,41 +81,12 @@ class AboutTest : public QObject {
     const QRegularExpression accessKey("<b>[^<]*&amp;\\w");
     QVERIFY2(!help.contains(accessKey), qPrintable(accessKey.match(help).captured()));
     TempTree empty;
-    AppSettings settings;
-    settings.StartupFolder = empty.Path();
-    MainWindow window(settings);
-    auto* showHide = Child<QPushButton>(window, "cmdShowHideAdvanceSearch");
+    TestWindow test({}, empty.Path());
+    auto* showHide = test.probe.Find<QPushButton>("cmdShowHideAdvanceSearch");
     for (int click = 0; click < 3; ++click) {
       QVERIFY2(help.contains("<b>" + showHide->text() + "</b>"), qPrintable(showHide->text()));
       showHide->click();
     }
-  }
-
-  // Choosing "&About..." again brings the open box to the front instead of opening a
-  // second; after "&OK" the next choice opens a new one.
-  void AboutOpensOnceWhenChosenTwice() {
-    QWidget window;
-    QMenuBar bar(&window);
-    const MainMenus menus = BuildMainMenus(bar, window);
-    FakeDesktop desktop;
-    new HelpMenu(menus, window, ".", desktop.Actions());
-    window.show();
-
-    menus.helpAbout->trigger();
-    const QPointer<AboutBox> first = window.findChild<AboutBox*>("dlgAbout");
-    QVERIFY(first && first->isVisible());
-    QVERIFY(!first->isModal());
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    menus.helpAbout->trigger();
-    QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
-    QVERIFY(QTest::qWaitForWindowActive(first));
-
-    QTest::mouseClick(Child<QPushButton>(*first, "cmdOk"), Qt::LeftButton);
-    QTRY_VERIFY(first.isNull());  // closed and deleted
-    menus.helpAbout->trigger();
-    QCOMPARE(window.findChildren<AboutBox*>().size(), 1);
-    QVERIFY(window.findChild<AboutBox*>()->isVisible());
   }
 
   // "System Info..." starts the program when there is one; otherwise it says so and the
@@ -137,12 +95,10 @@ class AboutTest : public QObject {
     FakeDesktop desktop;
     AboutBox box(desktop.Actions());
     box.show();
-    QPushButton* sysInfo = Child<QPushButton>(box, "cmdSysInfo");
-
+    auto* sysInfo = Named<QPushButton>(box, "cmdSysInfo");
     QTest::mouseClick(sysInfo, Qt::LeftButton);
     QCOMPARE(desktop.messages, QStringList({"System Information Is Unavailable At This Time"}));
     QVERIFY(box.isVisible());
-
     desktop.sysInfoStarts = true;
     QTest::mouseClick(sysInfo, Qt::LeftButton);
     QCOMPARE(desktop.sysInfoStarted, 2);
@@ -152,16 +108,16 @@ class AboutTest : public QObject {
   // The launcher finds a known system-information program on PATH, skipping empty entries
   // and files that are not programs, and really starts it; with none on PATH it starts nothing.
   void LauncherStartsTheProgramFoundOnThePath() {
+    const QByteArray searchPath = qgetenv("PATH");
+    const auto restore = qScopeGuard([&] { qputenv("PATH", searchPath); });
     TempTree folder;
+    qputenv("PATH", folder.Path("empty").c_str());
+    QVERIFY(!StartSystemInformation());
     const std::string mark = folder.Path("started");
-    {
-      ScopedSearchPath path(folder.Path("empty"));
-      QVERIFY(!StartSystemInformation());
-    }
     folder.Write("not a program/gnome-system-monitor", "#!/bin/sh\nexit 1\n");
     const std::string program = folder.Write("with space/hardinfo", "#!/bin/sh\n: > '" + mark + "'\n");
     std::filesystem::permissions(program, std::filesystem::perms::owner_all);
-    ScopedSearchPath path("::" + folder.Path("not a program") + ":" + folder.Path("with space"));
+    qputenv("PATH", ("::" + folder.Path("not a program") + ":" + folder.Path("with space")).c_str());
     QVERIFY(StartSystemInformation());
     QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(mark), 10000);
   }

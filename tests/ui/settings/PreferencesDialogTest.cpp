@@ -7,6 +7,7 @@
 #include <deque>
 #include <functional>
 
+#include "Named.h"
 #include "core/settings/SettingsFile.h"
 #include "support/TempTree.h"
 #include "ui/app/MainWindow.h"
@@ -39,17 +40,6 @@ struct ScriptedPickers : PreferencesPickers {
   QStringList pictureStarts, messages;
 };
 
-QString ReadFile(const std::string& path) { return QString::fromStdString(FileBytes(path)); }
-
-// A picture file of one colour.
-std::string WritePicture(const TempTree& tree, const std::string& name, const QColor& color) {
-  QImage image(8, 8, QImage::Format_RGB32);
-  image.fill(color);
-  const std::string path = tree.Path(name);
-  if (!image.save(QString::fromStdString(path))) qFatal("cannot write %s", path.c_str());
-  return path;
-}
-
 }  // namespace
 
 class PreferencesDialogTest : public QObject {
@@ -74,7 +64,10 @@ class PreferencesDialogTest : public QObject {
   // results grid shows them, and the next opening shows them again.
   void OkStoresEveryControlAndTheGridShowsThem() {
     settings_.ExportLocation = "/old/exports";
-    const std::string picture = WritePicture(program_, "back.png", Qt::green);
+    const std::string picture = program_.Path("back.png");
+    QImage green(8, 8, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    QVERIFY(green.save(QString::fromStdString(picture)));
     Open();
     Click("cmdGridColor", QColor(1, 2, 3));
     Click("cmdGridForeColor", QColor(255, 0, 0));
@@ -100,12 +93,12 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(dialog_->result(), int(QDialog::Accepted));
     QCOMPARE(pickers_.pictureStarts, (QStringList{"", "/pictures/first.bmp"}));
     QCOMPARE(pickers_.messages, QStringList{});
-    QCOMPARE(ReadFile(settingsFile_),
-             QString::fromStdString("[Grid]\r\nBackPicture=" + picture +
-                                    "\r\nStyle=12\r\nShow/Hide=0\r\nForeColor=255\r\nForeColorSel=65280\r\n"
-                                    "BackColor=16711680\r\nBackColorSel=4202512\r\nGridColor=197121\r\n"
-                                    "[ColumnSetting]\r\nVisibility=1,0,0,1,0\r\n[General]\r\nStartupFolder=" +
-                                    program_.Path() + "\r\nExportLocation=\r\n"));
+    QCOMPARE(FileBytes(settingsFile_),
+             "[Grid]\r\nBackPicture=" + picture +
+                 "\r\nStyle=12\r\nShow/Hide=0\r\nForeColor=255\r\nForeColorSel=65280\r\nBackColor=16711680\r\n"
+                 "BackColorSel=4202512\r\nGridColor=197121\r\n[ColumnSetting]\r\nVisibility=1,0,0,1,0\r\n"
+                 "[General]\r\nStartupFolder=" +
+                 program_.Path() + "\r\nExportLocation=\r\n");
 
     QTableView* grid = ResultsGrid();
     QCOMPARE(grid->palette().color(QPalette::Base), QColor(0, 0, 255));
@@ -147,7 +140,7 @@ class PreferencesDialogTest : public QObject {
       close();
       QCOMPARE(dialog_->result(), int(QDialog::Rejected));
       QVERIFY(settings_ == inMemory);
-      QCOMPARE(ReadFile(settingsFile_), QString::fromStdString(before));
+      QCOMPARE(FileBytes(settingsFile_), before);
       QCOMPARE(ResultsGrid()->palette().color(QPalette::Base), base);
       for (int column = 0; column < 5; ++column) QVERIFY(!ResultsGrid()->isColumnHidden(column));
     }
@@ -180,7 +173,7 @@ class PreferencesDialogTest : public QObject {
     QCOMPARE(ColumnGrid()->VisibilityFlags(), (std::vector<std::string>{"1", "0", "1", "1", "1"}));
     Find<QPushButton>("cmdOK")->click();
     QCOMPARE(int(settings_.GridStyle), 7);
-    QVERIFY(ReadFile(settingsFile_).contains("\r\nStyle=7\r\n"));
+    QVERIFY(FileBytes(settingsFile_).find("\r\nStyle=7\r\n") != std::string::npos);
   }
 
   // A failed save and a picture that cannot be loaded are each reported; the new values
@@ -214,9 +207,7 @@ class PreferencesDialogTest : public QObject {
 
   template <typename Control>
   Control* Find(const char* name) const {
-    auto* control = dialog_->findChild<Control*>(name);
-    if (!control) qFatal("no control %s", name);
-    return control;
+    return Named<Control>(*dialog_, name);
   }
 
   ColumnSettingsGrid* ColumnGrid() const { return Find<ColumnSettingsGrid>("vsColumnSettings"); }
