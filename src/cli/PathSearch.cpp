@@ -17,7 +17,7 @@ PathSearch::PathSearch(const CliOptions& options, SearchReport& report, const st
   settings_.countPages = [engine = options.engine, &stop, paperSizes](const std::string& file) {
     PageCount pages = CountPagesWith(engine, file, stop);
     // The sizes come from the fast reader, on the counting thread, from the file just read.
-    if (paperSizes != nullptr) paperSizes->Put(file, ReadPaperSizes(file, stop));
+    if (paperSizes != nullptr) paperSizes->Put(file, ReadPaperSizes(file, pages, stop));
     return pages;
   };
 }

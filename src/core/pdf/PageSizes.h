@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/pdf/ByteSource.h"
+#include "core/pdf/PageCount.h"
 #include "core/pdf/PaperSize.h"
 
 namespace folidex {
@@ -15,6 +16,10 @@ namespace folidex {
 // the reader cannot read the file or its tree, or once `cancelled` is set. Never throws,
 // thread-safe, and leaves the file's access time as counting does.
 std::optional<PaperSizeTally> ReadPaperSizes(const ByteSource& source, const std::atomic<bool>* cancelled = nullptr);
-std::optional<PaperSizeTally> ReadPaperSizes(const std::string& path, const std::atomic<bool>& cancelled);
+// The same for the file at `path`, whose count is `pages`: nothing also when its pages
+// could not be counted, or when the sizes are not of exactly the pages counted (a /Count
+// that its tree does not bear out), so that sizes never add up to another total.
+std::optional<PaperSizeTally> ReadPaperSizes(const std::string& path, const PageCount& pages,
+                                             const std::atomic<bool>& cancelled);
 
 }  // namespace folidex

@@ -41,9 +41,9 @@ QString PermissionText(const QFileInfo& file) {
 }
 
 // One line for each paper size the file's pages have, with their number: "A4: 10".
-QString PaperSizesText(const QString& path) {
+QString PaperSizesText(const QString& path, const PageCount& pages) {
   const std::atomic<bool> neverCancelled{false};
-  const std::optional<PaperSizeTally> sizes = ReadPaperSizes(path.toStdString(), neverCancelled);
+  const std::optional<PaperSizeTally> sizes = ReadPaperSizes(path.toStdString(), pages, neverCancelled);
   if (!sizes) return kUnknown;
   QStringList lines;
   for (const auto& [size, pages] : *sizes) {
@@ -80,7 +80,7 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const PageCount&
   facts->addRow("Owner:", Value(file.exists() ? file.owner() : kUnknown));
   facts->addRow("Pages:", Value(QString::fromStdString(FormatPages(pages))));
   if (!pages.Counted()) facts->addRow("Reason:", Value(QString::fromStdString(FormatFailureReason(pages)), true));
-  facts->addRow("Paper sizes:", Value(PaperSizesText(path)));
+  facts->addRow("Paper sizes:", Value(PaperSizesText(path, pages)));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
