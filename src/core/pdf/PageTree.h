@@ -57,8 +57,8 @@ class PageTree {
   // The leaves that `kid`, an item of a /Kids array, stands for; kUnreadable for a kid
   // counted by its node.
   std::int64_t CountKid(const PdfObject& kid, int depth, const PageBoxes* inherited);
-  // The /Count of the node that `item` is or leads to, when it is an integer.
-  std::optional<std::int64_t> DeclaredCount(const PdfObject& item);
+  // The /Count of `node`, when it is an integer.
+  std::optional<std::int64_t> DeclaredCount(const PdfObject& node);
 
   PdfDocument& document_;
   UnreadableKid unreadableKids_;

@@ -26,7 +26,7 @@ int HexValue(char c) {
 
 // Whether a dictionary read for a page's kids or boxes keeps the entry `key`.
 bool KeepsEntry(ArrayItems arrays, std::string_view key) {
-  if (key == "Kids") return true;
+  if (key == "Kids" || key == "Count") return true;
   return arrays == ArrayItems::PageBoxes &&
          (key == "MediaBox" || key == "CropBox" || key == "Rotate" || key == "UserUnit");
 }

@@ -17,8 +17,9 @@ struct NeedMoreText {};
 // Whether parsing an object keeps the items of its arrays. Skipped arrays are still read
 // through to their end, but come back empty: counting pages mostly needs to know only that
 // a /Kids array is there, and in a large document it lists thousands of pages. KidsOnly
-// skips arrays too, and of a dictionary keeps only the /Kids entry: what telling a page
-// from a page-tree node needs, at a fraction of the cost of the whole page. PageBoxes keeps
+// skips arrays too, and of a dictionary keeps only the /Kids and /Count entries: what
+// telling a page from a page-tree node, and reading the node's count, needs, at a fraction
+// of the cost of the whole page. PageBoxes keeps
 // the entries that a page's size needs as well (/MediaBox, /CropBox, /Rotate, /UserUnit),
 // with their arrays, but still skips the items of /Kids.
 enum class ArrayItems { Keep, Skip, KidsOnly, PageBoxes };
