@@ -4,18 +4,18 @@
 
 namespace folidex::cli {
 
-DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet,
-                                 bool withPaperSizes, bool withReasons)
-    : out_(out), summaryStream_(summaryStream), line_(line), quiet_(quiet), withReasons_(withReasons) {
-  if (!quiet_) out_ << line_(FileColumns(withPaperSizes, withReasons_).captions) << '\n';
+DelimitedReport::DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line,
+                                 const Listing& listing)
+    : out_(out), summaryStream_(summaryStream), line_(line), listing_(listing) {
+  if (!listing_.quiet) out_ << line_(FileColumns(listing_).captions) << '\n';
 }
 
 void DelimitedReport::File(const ListedFile& listed) {
-  if (!quiet_) out_ << line_(FileCells(listed, withReasons_)) << '\n';
+  if (!listing_.quiet) out_ << line_(FileCells(listed, listing_)) << '\n';
 }
 
 void DelimitedReport::Finish(const Report& report) {
-  bool tablePrinted = !quiet_;
+  bool tablePrinted = !listing_.quiet;
   if (report.folders != nullptr) {
     if (tablePrinted) out_ << '\n';
     out_ << line_(FolderColumns().captions) << '\n';

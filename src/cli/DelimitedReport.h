@@ -14,8 +14,7 @@ class DelimitedReport : public ReportPrinter {
  public:
   using LineWriter = std::string (*)(std::span<const std::string> cells);
 
-  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, bool quiet, bool withPaperSizes,
-                  bool withReasons);
+  DelimitedReport(std::ostream& out, std::ostream& summaryStream, LineWriter line, const Listing& listing);
   void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
@@ -23,8 +22,7 @@ class DelimitedReport : public ReportPrinter {
   std::ostream& out_;
   std::ostream& summaryStream_;
   LineWriter line_;
-  bool quiet_;
-  bool withReasons_;
+  Listing listing_;
 };
 
 }  // namespace folidex::cli

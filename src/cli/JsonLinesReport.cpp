@@ -5,9 +5,9 @@
 namespace folidex::cli {
 
 void JsonLinesReport::File(const ListedFile& listed) {
-  if (quiet_) return;
+  if (listing_.quiet) return;
   JsonObject object;
-  AddFileMembers(object.Text("type", "file"), listed);
+  AddFileMembers(object.Text("type", "file"), listed, listing_);
   out_ << object.Json() << '\n';
 }
 

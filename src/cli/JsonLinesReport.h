@@ -9,13 +9,13 @@ namespace folidex::cli {
 // member "type" tells them apart: "file", "folder", "summary".
 class JsonLinesReport : public ReportPrinter {
  public:
-  JsonLinesReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {}
+  JsonLinesReport(std::ostream& out, const Listing& listing) : out_(out), listing_(listing) {}
   void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:
   std::ostream& out_;
-  bool quiet_;
+  Listing listing_;
 };
 
 }  // namespace folidex::cli

@@ -15,7 +15,7 @@ std::string PaperSizesJson(const PaperSizeTally& sizes) {
 
 }  // namespace
 
-void AddFileMembers(JsonObject& object, const ListedFile& listed) {
+void AddFileMembers(JsonObject& object, const ListedFile& listed, const Listing& listing) {
   const FoundFile& file = listed.file;
   object.Text("path", file.facts.fullPath)
       .Text("name", file.facts.name)
@@ -27,7 +27,7 @@ void AddFileMembers(JsonObject& object, const ListedFile& listed) {
   } else {
     object.Null("pages").Bool("error", true).Text("reason", FormatFailureReason(file.pages));
   }
-  if (listed.withPaperSizes) {
+  if (listing.paperSizes) {
     if (listed.paperSizes != nullptr) {
       object.Raw("page_sizes", PaperSizesJson(*listed.paperSizes));
     } else {

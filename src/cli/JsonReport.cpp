@@ -4,21 +4,21 @@
 
 namespace folidex::cli {
 
-JsonReport::JsonReport(std::ostream& out, bool quiet) : out_(out), quiet_(quiet) {
+JsonReport::JsonReport(std::ostream& out, const Listing& listing) : out_(out), listing_(listing) {
   out_ << '{';
-  if (!quiet_) out_ << "\"files\":[";
+  if (!listing_.quiet) out_ << "\"files\":[";
 }
 
 void JsonReport::File(const ListedFile& listed) {
-  if (quiet_) return;
+  if (listing_.quiet) return;
   JsonObject object;
-  AddFileMembers(object, listed);
+  AddFileMembers(object, listed, listing_);
   out_ << (firstFile_ ? "\n" : ",\n") << object.Json();
   firstFile_ = false;
 }
 
 void JsonReport::Finish(const Report& report) {
-  if (!quiet_) out_ << "\n],";
+  if (!listing_.quiet) out_ << "\n],";
   JsonObject rest;
   if (report.folders != nullptr) {
     std::string folders = "[";

@@ -8,13 +8,13 @@ namespace folidex::cli {
 // the file count, the error count, the total and whether the run was cancelled.
 class JsonReport : public ReportPrinter {
  public:
-  JsonReport(std::ostream& out, bool quiet);
+  JsonReport(std::ostream& out, const Listing& listing);
   void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
  private:
   std::ostream& out_;
-  bool quiet_;
+  Listing listing_;
   bool firstFile_ = true;
 };
 

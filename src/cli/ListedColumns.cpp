@@ -4,28 +4,28 @@
 
 namespace folidex::cli {
 
-ListedColumns FileColumns(bool withPaperSizes, bool withReasons) {
+ListedColumns FileColumns(const Listing& listing) {
   ListedColumns columns;
   for (int column = 0; column < kColumnCount; ++column) {
     columns.captions.emplace_back(ColumnCaption(static_cast<Column>(column)));
     columns.numeric.push_back(column == kSize || column == kPages);
   }
-  if (withPaperSizes) {
+  if (listing.paperSizes) {
     columns.captions.emplace_back("Page Sizes");
     columns.numeric.push_back(false);
   }
-  if (withReasons) {
+  if (listing.reasons) {
     columns.captions.emplace_back("Reason");
     columns.numeric.push_back(false);
   }
   return columns;
 }
 
-std::vector<std::string> FileCells(const ListedFile& listed, bool withReason) {
+std::vector<std::string> FileCells(const ListedFile& listed, const Listing& listing) {
   const auto texts = RowTexts(listed.file);
   std::vector<std::string> cells(texts.begin(), texts.end());
-  if (listed.withPaperSizes) cells.push_back(listed.paperSizes ? PaperSizesText(*listed.paperSizes) : "");
-  if (withReason) cells.push_back(FormatFailureReason(listed.file.pages));
+  if (listing.paperSizes) cells.push_back(listed.paperSizes ? PaperSizesText(*listed.paperSizes) : "");
+  if (listing.reasons) cells.push_back(FormatFailureReason(listed.file.pages));
   return cells;
 }
 

@@ -19,8 +19,8 @@ struct ListedColumns {
 // The file list: the result columns, as the grid shows them; with --page-sizes a column of
 // the pages by paper size ("A4: 10, A3: 2"; empty when they could not be read); with
 // --reasons a last one that says why a file shows "Error" (empty for a counted file).
-ListedColumns FileColumns(bool withPaperSizes, bool withReasons);
-std::vector<std::string> FileCells(const ListedFile& listed, bool withReason);
+ListedColumns FileColumns(const Listing& listing);
+std::vector<std::string> FileCells(const ListedFile& listed, const Listing& listing);
 
 // "A4: 4100, A3: 110, 210×99 mm: 1".
 std::string PaperSizesText(const PaperSizeTally& sizes);

@@ -26,19 +26,20 @@ void PrintSummaryLines(std::ostream& stream, const Summary& summary) {
 }
 
 std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std::ostream& out, std::ostream& err) {
+  const Listing listing{.quiet = options.quiet, .paperSizes = options.pageSizes, .reasons = options.reasons};
   switch (options.format) {
     case OutputFormat::Json:
-      return std::make_unique<JsonReport>(out, options.quiet);
+      return std::make_unique<JsonReport>(out, listing);
     case OutputFormat::JsonLines:
-      return std::make_unique<JsonLinesReport>(out, options.quiet);
+      return std::make_unique<JsonLinesReport>(out, listing);
     case OutputFormat::Tsv:
-      return std::make_unique<DelimitedReport>(out, err, TsvLine, options.quiet, options.pageSizes, options.reasons);
+      return std::make_unique<DelimitedReport>(out, err, TsvLine, listing);
     case OutputFormat::Csv:
-      return std::make_unique<DelimitedReport>(out, err, CsvLine, options.quiet, options.pageSizes, options.reasons);
+      return std::make_unique<DelimitedReport>(out, err, CsvLine, listing);
     case OutputFormat::Table:
       break;
   }
-  return std::make_unique<TableReport>(out, options.quiet, options.reasons);
+  return std::make_unique<TableReport>(out, listing);
 }
 
 }  // namespace folidex::cli

@@ -20,11 +20,17 @@ struct Summary {
   std::optional<PaperSizeTally> paperSizes;  // with --page-sizes: the pages of every file read
 };
 
+// What a report lists of each file, beside the result columns, whatever its format.
+struct Listing {
+  bool quiet = false;       // no file at all: only the subtotals and the summary
+  bool paperSizes = false;  // the pages by paper size
+  bool reasons = false;     // why a file shows "Error" (JSON always says)
+};
+
 // A file as a report lists it, and with --page-sizes its pages by paper size.
 struct ListedFile {
   const FoundFile& file;
-  bool withPaperSizes = false;
-  const PaperSizeTally* paperSizes = nullptr;  // null when they could not be read
+  const PaperSizeTally* paperSizes = nullptr;  // null when they were not or could not be read
 };
 
 // What a run found, for the end of its report.

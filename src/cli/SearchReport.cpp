@@ -47,7 +47,7 @@ void SearchReport::FileFound(const FoundFile& file) {
   std::optional<PaperSizeTally> sizes;
   if (paperSizes_ != nullptr) sizes = paperSizes_->Take(file.facts.fullPath);
   if (sizes) AddPaperSizes(*summary_.paperSizes, *sizes);
-  printer_.File({file, paperSizes_ != nullptr, sizes ? &*sizes : nullptr});
+  printer_.File({file, sizes ? &*sizes : nullptr});
   if (flushEachFile_) output_.flush();
   if (output_.WriteError() != 0) stop_.store(true);
   progress_.Update(folder_, summary_.files, summary_.totalPages);

@@ -46,11 +46,11 @@ void PrintTable(std::ostream& out, const ListedColumns& columns, const std::vect
 }  // namespace
 
 void TableReport::File(const ListedFile& listed) {
-  if (!quiet_) lines_.push_back(Shown(FileCells(listed, withReasons_)));
+  if (!listing_.quiet) lines_.push_back(Shown(FileCells(listed, listing_)));
 }
 
 void TableReport::Finish(const Report& report) {
-  if (!quiet_) PrintTable(out_, FileColumns(report.summary.paperSizes.has_value(), withReasons_), lines_);
+  if (!listing_.quiet) PrintTable(out_, FileColumns(listing_), lines_);
   if (report.folders != nullptr) {
     Lines folders;
     for (const FolderTotal& folder : *report.folders) folders.push_back(Shown(FolderCells(folder)));

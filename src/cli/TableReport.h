@@ -12,7 +12,7 @@ namespace folidex::cli {
 // second table; the summary comes last.
 class TableReport : public ReportPrinter {
  public:
-  TableReport(std::ostream& out, bool quiet, bool withReasons) : out_(out), quiet_(quiet), withReasons_(withReasons) {}
+  TableReport(std::ostream& out, const Listing& listing) : out_(out), listing_(listing) {}
   void File(const ListedFile& listed) override;
   void Finish(const Report& report) override;
 
@@ -20,8 +20,7 @@ class TableReport : public ReportPrinter {
   using Lines = std::vector<std::vector<std::string>>;
 
   std::ostream& out_;
-  bool quiet_;
-  bool withReasons_;
+  Listing listing_;
   Lines lines_;
 };
 
