@@ -11,6 +11,7 @@
 #include "core/pdf/PdfReadFailure.h"
 #include "core/pdf/QpdfCandidate.h"
 #include "core/pdf/QpdfPageCounter.h"
+#include "core/pdf/RecoveredDocument.h"
 #include "core/pdf/RecoveredPageCount.h"
 #include "core/pdf/RegularFile.h"
 
@@ -24,9 +25,6 @@ constexpr std::int64_t kHeaderlessSizeLimit = std::int64_t{32} << 20;
 // qpdf rebuilds a damaged file by reading it whole, at 5 to 25 MB a second: it may for
 // files up to this size, so that no file takes it much more than a second.
 constexpr std::int64_t kRepairSizeLimit = std::int64_t{8} << 20;
-// The recovery scans a file at 70 MB a second when it is packed with objects, and faster
-// through stream data: it may for files up to this size.
-constexpr std::int64_t kRecoverySizeLimit = std::int64_t{64} << 20;
 
 const std::atomic<bool> kNeverCancelled{false};
 
@@ -63,8 +61,8 @@ PageCount CountPagesWith(PageEngine engine, const std::string& path, const std::
   using Reader = std::function<std::optional<PageCount>()>;
   PageCount recovered;
   const Reader recovery = [&] {
-    recovered = source.Size() <= kRecoverySizeLimit ? CountPagesRecovered(source, &cancelRequested)
-                                                    : pdf::Damaged("over 64 MiB, too large to rebuild");
+    recovered = source.Size() <= pdf::kMaxRecoveredFileSize ? CountPagesRecovered(source, &cancelRequested)
+                                                            : pdf::Damaged("over 64 MiB, too large to rebuild");
     return std::optional(recovered);
   };
   const Reader qpdf = [&]() -> std::optional<PageCount> {

@@ -6,11 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/pdf/DocumentReading.h"
-#include "core/pdf/PageTree.h"
-#include "core/pdf/PdfDocument.h"
-#include "core/pdf/QpdfCandidate.h"
-#include "core/pdf/RecoveredIndex.h"
+#include "core/pdf/RecoveredDocument.h"
 
 namespace folidex {
 namespace {
@@ -18,35 +14,11 @@ namespace {
 using pdf::PdfDocument;
 using pdf::PdfObject;
 using pdf::RecoveredIndex;
+using pdf::ResolveOrNull;
 using Role = RecoveredIndex::Role;
 
 // The kids that the page-tree nodes found may list together.
 constexpr std::size_t kMaxKidsListed = std::size_t{1} << 21;
-
-const PdfObject* ResolveOrNull(PdfDocument& document, const PdfObject& reference, PdfObject& loaded) {
-  try {
-    return &document.Resolve(reference, loaded);
-  } catch (const CountFailure& failure) {
-    if (!pdf::OtherReadersMayCount(failure)) throw;
-    return nullptr;
-  }
-}
-
-// The catalog: the first of the roots the trailers name, newest first, that leads to a
-// catalog (a dictionary typed /Catalog or with /Pages), else the newest object typed /Catalog.
-std::optional<PdfObject> FindCatalog(PdfDocument& document, const RecoveredIndex& index) {
-  std::vector<PdfObject> candidates = index.Roots();
-  for (PdfObject& catalog : index.ObjectsWithRole(Role::Catalog)) candidates.push_back(std::move(catalog));
-  for (PdfObject& candidate : candidates) {
-    PdfObject loaded;
-    const PdfObject* catalog = ResolveOrNull(document, candidate, loaded);
-    if (catalog != nullptr && (catalog->Get("Type").IsName("Catalog") || catalog->Get("Pages").IsDictionary() ||
-                               catalog->Get("Pages").kind == PdfObject::Kind::Reference)) {
-      return *catalog;
-    }
-  }
-  return std::nullopt;
-}
 
 // The leaves of the tree below `node` (reached through `reference`) when its /Count says
 // the same, the parts that cannot be read counted by the /Count of their node; nothing
@@ -106,20 +78,11 @@ std::optional<int> CountPagesOfNodes(PdfDocument& document, const RecoveredIndex
   return static_cast<int>(pages.size());
 }
 
-std::int32_t CountRecovered(pdf::PdfFile& file, const ByteSource& source) {
-  const RecoveredIndex index(file);
-  if (index.ObjectCapacity() == 0) {
-    if (!StartsLikePdf(source)) throw CountFailure{CountFailure::Kind::NotPdf, {}};
-    throw pdf::Damaged("no objects");
-  }
-  PdfDocument document(file, index);
-  const std::optional<PdfObject> catalog = FindCatalog(document, index);
+std::int32_t CountRecovered(PdfDocument& document, const RecoveredIndex& index) {
+  const std::optional<PdfObject> catalog = pdf::FindRecoveredCatalog(document, index);
   if (catalog) {
-    PdfObject loadedPages;
-    const PdfObject& pagesReference = catalog->Get("Pages");
-    const PdfObject* pages = ResolveOrNull(document, pagesReference, loadedPages);
-    if (pages != nullptr && pages->IsDictionary() && pages->Get("Kids").kind != PdfObject::Kind::Null) {
-      if (const std::optional<int> count = SureTreeCount(document, pagesReference, *pages)) return *count;
+    if (const std::optional<pdf::PageTreeRoot> root = pdf::RecoveredTreeRoot(document, *catalog)) {
+      if (const std::optional<int> count = SureTreeCount(document, root->reference, root->node)) return *count;
       throw pdf::Damaged("page tree incomplete");
     }
   }
@@ -130,8 +93,7 @@ std::int32_t CountRecovered(pdf::PdfFile& file, const ByteSource& source) {
 }  // namespace
 
 PageCount CountPagesRecovered(const ByteSource& source, const std::atomic<bool>* cancelled) {
-  return PageCount(pdf::ReadWithBounds<std::int32_t>(
-      source, cancelled, [&source](pdf::PdfFile& file) { return CountRecovered(file, source); }));
+  return PageCount(pdf::ReadRecoveredDocument<std::int32_t>(source, cancelled, CountRecovered));
 }
 
 }  // namespace folidex

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/pdf/ByteSource.h"
+#include "core/pdf/FastPageCounter.h"
 #include "core/pdf/PageCounter.h"
 #include "core/pdf/PageSizes.h"
 #include "support/TempTree.h"
@@ -118,6 +119,22 @@ TEST(PageSizes, AFileTheReaderCannotReadHasNoSizes) {
   std::vector<std::string> boxes;
   for (int i = 0; i < 5000; ++i) boxes.push_back("0 0 " + std::to_string(10 + 3 * i) + " 100");
   EXPECT_FALSE(Sizes(test::MakePdfWithBoxes(boxes)).has_value());
+}
+
+// Where the cross-reference data is damaged (every offset moved, the table wiped), the
+// sizes come from the tree the recovery finds.
+TEST(PageSizes, AFileWithDamagedCrossReferenceDataHasTheSizesOfItsIntactCopy) {
+  const std::string intact = test::MakePdfWithBoxes({"0 0 612 792", "0 0 595.28 841.89", "0 0 283.46 141.73"});
+  const PaperSizeTally expected{{{Name::Letter}, 1}, {{Name::A4}, 1}, {Custom(100, 50), 1}};
+  ASSERT_EQ(Sizes(intact), expected);
+  const std::size_t headerEnd = intact.find('\n') + 1;
+  std::string noTable = intact;
+  noTable.replace(noTable.find("\nxref\n") + 1, 4, "    ");
+  for (const std::string& damaged :
+       {intact.substr(0, headerEnd) + "%" + std::string(100, 'x') + "\n" + intact.substr(headerEnd), noTable}) {
+    ASSERT_FALSE(CountPagesFast(MemoryByteSource(damaged)).Counted());
+    EXPECT_EQ(Sizes(damaged), expected);
+  }
 }
 
 std::string Output(const std::string& command) {
