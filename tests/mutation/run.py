@@ -10,7 +10,7 @@ leaves a name unused, and that warning must not stop the build), runs those test
 the file back and goes on to the next. A fault whose text no longer matches exactly once "does not
 apply"; one that makes the build fail "does not build". Neither counts in the score.
 At the end the build is brought back to the code as it is. Not part of `make test`:
-a whole run takes about a quarter of an hour on two cores.
+a whole run takes about half an hour on two cores.
 """
 
 import argparse

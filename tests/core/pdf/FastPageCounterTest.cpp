@@ -153,6 +153,10 @@ TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
   const std::string original = ClassicPdf(SmallTree(3, "3"));
   const std::string updated = AppendUpdate(original, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 6);
   EXPECT_EQ(Count(cut(updated)), PageCount(1));
+  // The same when that update's table follows a cross-reference stream, beyond the tail
+  // where "startxref" is looked for.
+  const std::string padded = "<< /Type /Pages /Kids [3 0 R] /Count 1 /Padding (" + std::string(2000, 'x') + ") >>";
+  EXPECT_EQ(Count(cut(AppendUpdate(PackedTree(3, {2}).Build(1), {{2, padded}}, 6))), PageCount(1)) << "stream, table";
 }
 
 TEST(FastPageCounter, LeavesWhatItCannotReadToTheFallback) {

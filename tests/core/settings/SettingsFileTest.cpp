@@ -54,6 +54,10 @@ TEST(LoadSettings, MissingFolderFileOrKeysGiveTheDefaults) {
   std::string message;
   ASSERT_TRUE(LoadSettings(tree.Root() / "Settings" / "Settings.ini", settings, message));
   EXPECT_EQ(settings, AppSettings{});
+  // A file that cannot be read (here a folder in its place) is taken as missing.
+  settings = ChangedSettings();
+  ASSERT_TRUE(LoadSettings(tree.MakeFolder("Settings/Settings.ini"), settings, message));
+  EXPECT_EQ(settings, AppSettings{});
 
   const Loaded onlyStyle = LoadText("[Grid]\r\nStyle=5\r\n");
   ASSERT_TRUE(onlyStyle.ok);
