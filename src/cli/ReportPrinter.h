@@ -17,7 +17,7 @@ struct Summary {
   std::int64_t files = 0;
   std::int64_t errors = 0;  // files whose pages could not be counted
   std::int64_t totalPages = 0;
-  std::optional<PaperSizeTally> paperSizes;  // with --page-sizes: the pages of every file read
+  std::optional<PaperSizeTally> paperSizes;  // with --page-sizes: the pages of every file counted
 };
 
 // What a report lists of each file, beside the result columns, whatever its format.
@@ -52,7 +52,7 @@ class ReportPrinter {
 std::unique_ptr<ReportPrinter> MakeReportPrinter(const CliOptions& options, std::ostream& out, std::ostream& err);
 
 // "37 file(s) found" or "No file found", then "Total Pages : 4210", one a line, and with
-// --page-sizes "Page Sizes : A4: 4100, A3: 110".
+// --page-sizes "Page Sizes : A4: 4100, A3: 110, Unknown: 12".
 void PrintSummaryLines(std::ostream& stream, const Summary& summary);
 
 }  // namespace folidex::cli

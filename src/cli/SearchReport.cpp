@@ -46,7 +46,12 @@ void SearchReport::FileFound(const FoundFile& file) {
   if (exporting_) exported_.Append(file);
   std::optional<PaperSizeTally> sizes;
   if (paperSizes_ != nullptr) sizes = paperSizes_->Take(file.facts.fullPath);
-  if (sizes) AddPaperSizes(*summary_.paperSizes, *sizes);
+  if (sizes) {
+    AddPaperSizes(*summary_.paperSizes, *sizes);
+  } else if (summary_.paperSizes && file.pages.Pages() > 0) {
+    // Sizes that could not be read still show in the sum, so that it adds up to the total.
+    (*summary_.paperSizes)[{PaperSize::Name::Unknown}] += file.pages.Pages();
+  }
   printer_.File({file, sizes ? &*sizes : nullptr});
   if (flushEachFile_) output_.flush();
   if (output_.WriteError() != 0) stop_.store(true);

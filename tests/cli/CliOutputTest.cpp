@@ -159,14 +159,17 @@ TEST(CliOutput, PageSizesAddAColumnAndTheirSumInEveryFormat) {
   const Outcome table = RunCount(tree, "-q --page-sizes --format table box/a.pdf");
   EXPECT_EQ(table.out, "1 file(s) found\nTotal Pages : 3\nPage Sizes : A4: 2, Letter: 1\n");
   // Sizes that are not of the pages counted (the root's /Count says 3, its tree lists 2)
-  // are none at all, so that they never add up to another total.
+  // are none at all, so that they never add up to another total; the sum says whose
+  // pages are of unknown size.
   const std::string twoListed = test::MakePdfWithBoxes({"0 0 595.28 841.89", "0 0 595.28 841.89"});
   tree.Write("odd/c.pdf", twoListed.substr(0, twoListed.find("/Count 2")) + "/Count 3" +
                               twoListed.substr(twoListed.find("/Count 2") + 8));
   const Outcome odd = RunCount(tree, "--page-sizes --format json odd");
   EXPECT_NE(odd.out.find("\"pages\":3,\"error\":false,\"reason\":null,\"page_sizes\":null}"), std::string::npos)
       << odd.out;
-  EXPECT_TRUE(odd.out.ends_with("\"totalPages\":3,\"cancelled\":false,\"page_sizes\":{}}\n")) << odd.out;
+  EXPECT_TRUE(odd.out.ends_with("\"totalPages\":3,\"cancelled\":false,\"page_sizes\":{\"Unknown\":3}}\n")) << odd.out;
+  EXPECT_EQ(RunCount(tree, "-q --page-sizes --format table odd box").out,
+            "4 file(s) found\nTotal Pages : 8\nPage Sizes : A3: 1, A4: 2, Letter: 1, 210\u00D799 mm: 1, Unknown: 3\n");
   // Without the option nothing changes.
   EXPECT_EQ(RunCount(tree, "--format jsonl -q box").out.find("page_sizes"), std::string::npos);
 }

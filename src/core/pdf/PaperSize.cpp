@@ -53,6 +53,7 @@ PaperSize PaperSizeOf(double width, double height) {
 }
 
 std::string PaperSizeText(const PaperSize& size) {
+  if (size.name == PaperSize::Name::Unknown) return "Unknown";
   for (const NamedSize& named : kNamedSizes) {
     if (named.name == size.name) return named.text;
   }

@@ -8,10 +8,12 @@
 namespace folidex {
 
 // The size of a printed page: a named paper size, in either orientation, or for any other
-// page its width and height as shown, in whole millimetres.
+// page its width and height as shown, in whole millimetres. Unknown stands, in a sum over
+// files, for the pages of the files whose sizes could not be read.
 struct PaperSize {
-  // In the order sizes are listed; Custom, with its millimetres, comes last.
-  enum class Name { A0, A1, A2, A3, A4, A5, A6, B4, B5, Letter, Legal, Tabloid, Executive, Custom };
+  // In the order sizes are listed; Custom, with its millimetres, comes after the named
+  // sizes, and Unknown last.
+  enum class Name { A0, A1, A2, A3, A4, A5, A6, B4, B5, Letter, Legal, Tabloid, Executive, Custom, Unknown };
 
   Name name = Name::Custom;
   long widthMm = 0;  // Custom only
@@ -25,7 +27,7 @@ struct PaperSize {
 // whole millimetres.
 PaperSize PaperSizeOf(double width, double height);
 
-// "A4", "Letter", "Tabloid/Ledger", or "210×99 mm" for a custom size.
+// "A4", "Letter", "Tabloid/Ledger", "Unknown", or "210×99 mm" for a custom size.
 std::string PaperSizeText(const PaperSize& size);
 
 // How many pages of each paper size.
