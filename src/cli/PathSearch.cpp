@@ -16,7 +16,7 @@ PathSearch::PathSearch(const CliOptions& options, SearchReport& report, const st
   settings_.jobs = options.jobs > 0 ? options.jobs : std::max(1u, std::thread::hardware_concurrency());
   settings_.countPages = [engine = options.engine, &stop, paperSizes](const std::string& file) {
     PageCount pages = CountPagesWith(engine, file, stop);
-    // The sizes come from the fast reader, on the counting thread, from the file just read.
+    // The sizes are read on the counting thread, right after the count of the same file.
     if (paperSizes != nullptr) paperSizes->Put(file, ReadPaperSizes(file, pages, stop));
     return pages;
   };

@@ -86,8 +86,8 @@ std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxe
   const bool countedByNode = unreadableKids_ == UnreadableKid::CountedByItsNode;
   if (countedByNode && indirect && kid.kind == PdfObject::Kind::Null) return kUnreadable;  // a missing object
   if (!kid.IsDictionary()) return 0;
-  // Read now: `kid` may be the object that is read again for its /Kids below.
-  const std::optional<std::int64_t> declared = countedByNode ? DeclaredCount(kid) : std::nullopt;
+  // Kept now: `kid` may be the object that is read again for its /Kids below.
+  const PdfObject countEntry = countedByNode ? kid.Get("Count") : PdfObject{};
   std::optional<PageBoxes> boxes;
   if (inherited) boxes = inherited->Below(kid, document_);
   const PdfObject& kidsEntry = kid.Get("Kids");
@@ -110,14 +110,15 @@ std::int64_t PageTree::CountKid(const PdfObject& item, int depth, const PageBoxe
   loadedKid = {};
   const std::pair<std::int64_t, std::int64_t> id{item.number, item.generation};
   if (indirect && !path_.insert(id).second) return 0;
+  const std::optional<std::int64_t> declared = countedByNode ? DeclaredCount(countEntry) : std::nullopt;
   const std::int64_t count = CountBelow(nodeKids, depth + 1, boxes ? &*boxes : nullptr, declared);
   if (indirect) path_.erase(id);
   return count;
 }
 
-std::optional<std::int64_t> PageTree::DeclaredCount(const PdfObject& node) {
+std::optional<std::int64_t> PageTree::DeclaredCount(const PdfObject& countEntry) {
   PdfObject loadedCount;
-  const PdfObject& count = document_.Resolve(node.Get("Count"), loadedCount);
+  const PdfObject& count = document_.Resolve(countEntry, loadedCount);
   if (!count.IsInteger()) return std::nullopt;
   return count.number;
 }

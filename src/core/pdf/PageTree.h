@@ -57,8 +57,8 @@ class PageTree {
   // The leaves that `kid`, an item of a /Kids array, stands for; kUnreadable for a kid
   // counted by its node.
   std::int64_t CountKid(const PdfObject& kid, int depth, const PageBoxes* inherited);
-  // The /Count of `node`, when it is an integer.
-  std::optional<std::int64_t> DeclaredCount(const PdfObject& node);
+  // The node's /Count that `countEntry` is or leads to, when it is an integer.
+  std::optional<std::int64_t> DeclaredCount(const PdfObject& countEntry);
 
   PdfDocument& document_;
   UnreadableKid unreadableKids_;
