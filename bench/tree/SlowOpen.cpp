@@ -22,18 +22,36 @@ void DelayIfPdf(const char* path) {
 
 }  // namespace
 
-// Both names, since a program built with 64-bit file offsets calls the second.
-#define SLOW_OPEN_WRAPPER(name)                                                                       \
-  extern "C" int name(const char* path, int flags, ...) {                                             \
-    using OpenFunction = int (*)(const char*, int, ...);                                              \
-    static const auto real = reinterpret_cast<OpenFunction>(dlsym(RTLD_NEXT, #name));                 \
-    va_list args;                                                                                     \
-    va_start(args, flags);                                                                            \
-    const mode_t mode = (flags & (O_CREAT | O_TMPFILE)) ? static_cast<mode_t>(va_arg(args, int)) : 0; \
-    va_end(args);                                                                                     \
-    DelayIfPdf(path);                                                                                 \
-    return real(path, flags, mode);                                                                   \
+// Each name takes the mode after the flags when it creates a file.
+#define OPEN_MODE(flags)                           \
+  mode_t mode = 0;                                 \
+  if ((flags) & (O_CREAT | O_TMPFILE)) {           \
+    va_list args;                                  \
+    va_start(args, flags);                         \
+    mode = static_cast<mode_t>(va_arg(args, int)); \
+    va_end(args);                                  \
+  }
+
+// Both names of each call, since a program built with 64-bit file offsets calls the second;
+// the reader opens a file through its folder (openat), the folder walk by path.
+#define SLOW_OPEN_WRAPPER(name)                                                       \
+  extern "C" int name(const char* path, int flags, ...) {                             \
+    using OpenFunction = int (*)(const char*, int, ...);                              \
+    static const auto real = reinterpret_cast<OpenFunction>(dlsym(RTLD_NEXT, #name)); \
+    OPEN_MODE(flags)                                                                  \
+    DelayIfPdf(path);                                                                 \
+    return real(path, flags, mode);                                                   \
+  }
+#define SLOW_OPENAT_WRAPPER(name)                                                     \
+  extern "C" int name(int folder, const char* path, int flags, ...) {                 \
+    using OpenFunction = int (*)(int, const char*, int, ...);                         \
+    static const auto real = reinterpret_cast<OpenFunction>(dlsym(RTLD_NEXT, #name)); \
+    OPEN_MODE(flags)                                                                  \
+    DelayIfPdf(path);                                                                 \
+    return real(folder, path, flags, mode);                                           \
   }
 
 SLOW_OPEN_WRAPPER(open)
 SLOW_OPEN_WRAPPER(open64)
+SLOW_OPENAT_WRAPPER(openat)
+SLOW_OPENAT_WRAPPER(openat64)
