@@ -4,19 +4,24 @@
 #include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QFormLayout>
+#include <QFutureWatcher>
 #include <QLabel>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <atomic>
+#include <QtConcurrent/QtConcurrentRun>
 #include <optional>
 
 #include "core/pdf/PageSizes.h"
 #include "core/results/ResultCells.h"
+#include "ui/results/ScrollingLabel.h"
 
 namespace folidex {
 namespace {
 
 constexpr const char* kUnknown = "Unknown";
+constexpr const char* kReading = "Reading\u2026";
+// Lines of paper sizes shown before they scroll: a file may have hundreds of sizes.
+constexpr int kVisibleSizeLines = 16;
 
 QString TimeText(const QDateTime& time) {
   return time.isValid() ? time.toString("dddd, MMMM dd, yyyy, hh:mm:ss AP") : kUnknown;
@@ -41,9 +46,8 @@ QString PermissionText(const QFileInfo& file) {
 }
 
 // One line for each paper size the file's pages have, with their number: "A4: 10".
-QString PaperSizesText(const QString& path, const PageCount& pages) {
-  const std::atomic<bool> neverCancelled{false};
-  const std::optional<PaperSizeTally> sizes = ReadPaperSizes(path.toStdString(), pages, neverCancelled);
+QString PaperSizesText(const std::string& path, const PageCount& pages, const std::atomic<bool>& closed) {
+  const std::optional<PaperSizeTally> sizes = ReadPaperSizes(path, pages, closed);
   if (!sizes) return kUnknown;
   QStringList lines;
   for (const auto& [size, pages] : *sizes) {
@@ -80,13 +84,29 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const PageCount&
   facts->addRow("Owner:", Value(file.exists() ? file.owner() : kUnknown));
   facts->addRow("Pages:", Value(QString::fromStdString(FormatPages(pages))));
   if (!pages.Counted()) facts->addRow("Reason:", Value(QString::fromStdString(FormatFailureReason(pages)), true));
-  facts->addRow("Paper sizes:", Value(PaperSizesText(path, pages)));
+  paperSizes_ = new ScrollingLabel(pages.Counted() ? kReading : kUnknown, kVisibleSizeLines);
+  facts->addRow("Paper sizes:", paperSizes_);
+  if (pages.Counted()) ReadPaperSizesAside(path, pages);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(facts);
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+FilePropertiesDialog::~FilePropertiesDialog() { *closed_ = true; }
+
+bool FilePropertiesDialog::ReadingPaperSizes() const { return paperSizes_->Text() == kReading; }
+
+// The sizes take a read of the whole page tree, which on a slow share or a large damaged
+// file may take a while: the window opens at once and shows them when they are known. A
+// window closed first stops the read, and the answer goes nowhere.
+void FilePropertiesDialog::ReadPaperSizesAside(const QString& path, const PageCount& pages) {
+  auto* reading = new QFutureWatcher<QString>(this);
+  connect(reading, &QFutureWatcherBase::finished, this, [this, reading] { paperSizes_->SetText(reading->result()); });
+  reading->setFuture(QtConcurrent::run(
+      [path = path.toStdString(), pages, closed = closed_] { return PaperSizesText(path, pages, *closed); }));
 }
 
 }  // namespace folidex

@@ -16,8 +16,7 @@ namespace folidex::test {
 namespace {
 
 // The texts of the window's labels, each marked when the label reads it as markup.
-QStringList Shown(const std::string& path, const PageCount& pages) {
-  FilePropertiesDialog properties(QString::fromStdString(path), pages);
+QStringList Shown(const FilePropertiesDialog& properties) {
   QStringList shown;
   for (const QLabel* label : properties.findChildren<QLabel*>()) {
     const bool markup = label->textFormat() == Qt::RichText ||
@@ -25,6 +24,13 @@ QStringList Shown(const std::string& path, const PageCount& pages) {
     shown << label->text() + (markup ? " as markup" : "");
   }
   return shown;
+}
+
+// The same, once the window for the file at `path` has read its paper sizes.
+QStringList Shown(const std::string& path, const PageCount& pages) {
+  const FilePropertiesDialog properties(QString::fromStdString(path), pages);
+  if (!QTest::qWaitFor([&] { return !properties.ReadingPaperSizes(); })) return {"still reading"};
+  return Shown(properties);
 }
 
 // A tooltip as the user reads it.
@@ -99,6 +105,21 @@ class ResultTextsTest : public QObject {
     QVERIFY(mixed.contains("<u>x.pdf") && mixed.contains(QString::fromStdString(tree.Path("<i>folder"))));
     QCOMPARE(mixed.indexOf("A3: 1\nA4: 2\nLetter: 1\n210\u00D799 mm: 1"), mixed.indexOf("Paper sizes:") + 1);
     QVERIFY(mixed.contains("5") && !mixed.contains("Reason:"));
+    {  // The window opens before the sizes are read, and may close while they are.
+      const FilePropertiesDialog opening(QString::fromStdString(tree.Path("<i>folder/<u>x.pdf")), PageCount(5));
+      QVERIFY(opening.ReadingPaperSizes());
+    }
+    {  // A hundred sizes are all listed, in a window that still fits the screen.
+      std::vector<std::string> boxes;
+      for (int i = 0; i < 100; ++i) boxes.push_back("0 0 " + std::to_string(100 + 7 * i) + " 200");
+      FilePropertiesDialog many(QString::fromStdString(tree.Write("many.pdf", MakePdfWithBoxes(boxes))), PageCount(100));
+      QTRY_VERIFY(!many.ReadingPaperSizes());
+      many.show();
+      QVERIFY(QTest::qWaitForWindowExposed(&many));
+      const QStringList shown = Shown(many);
+      QCOMPARE(shown.at(shown.indexOf("Paper sizes:") + 1).count("mm: 1"), 100);
+      QVERIFY(many.frameGeometry().height() <= many.screen()->availableGeometry().height());
+    }
 
     const QStringList failed = Shown(tree.Write("broken.pdf", "%PDF-1.4\nnothing more\n"),
                                      CountFailure{CountFailure::Kind::Damaged, "no catalog"});
