@@ -112,7 +112,8 @@ class ResultTextsTest : public QObject {
     {  // A hundred sizes are all listed, in a window that still fits the screen.
       std::vector<std::string> boxes;
       for (int i = 0; i < 100; ++i) boxes.push_back("0 0 " + std::to_string(100 + 7 * i) + " 200");
-      FilePropertiesDialog many(QString::fromStdString(tree.Write("many.pdf", MakePdfWithBoxes(boxes))), PageCount(100));
+      FilePropertiesDialog many(QString::fromStdString(tree.Write("many.pdf", MakePdfWithBoxes(boxes))),
+                                PageCount(100));
       QTRY_VERIFY(!many.ReadingPaperSizes());
       many.show();
       QVERIFY(QTest::qWaitForWindowExposed(&many));
