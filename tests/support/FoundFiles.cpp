@@ -20,4 +20,12 @@ FoundFile Found(const std::string& name, std::uint64_t bytes, int pages, LocalTi
   return file;
 }
 
+ResultTable SampleResults() {
+  ResultTable table;
+  table.Append(Found("a.pdf", 1234 * 1024, 12, At(2005, 7, 26, 15, 5)));
+  table.Append(Found("say \"hi\".pdf", 1, -1, At(2006, 1, 2, 10)));
+  table.Append(Found("Übersicht\tline\nbreak.pdf", 3 * 1024, 3, At(2006, 1, 3, 23), "/docs/more"));
+  return table;
+}
+
 }  // namespace folidex::test

@@ -22,14 +22,6 @@
 namespace folidex::test {
 namespace {
 
-ResultTable SampleTable() {
-  ResultTable table;
-  table.Append(Found("a.pdf", 1234 * 1024, 12, At(2005, 7, 26, 15, 5)));
-  table.Append(Found("say \"hi\".pdf", 1, -1, At(2006, 1, 2, 10)));
-  table.Append(Found("Übersicht\tline\nbreak.pdf", 3 * 1024, 3, At(2006, 1, 3, 23), "/docs/more"));
-  return table;
-}
-
 // Prompts that answer the dialog with `choice` and keep the messages.
 struct FakePrompts {
   explicit FakePrompts(ExportChoice choice, std::function<void()> whileOpen = {}) {
@@ -215,14 +207,13 @@ class ExportTest : public QObject {
   // "&Cancel" and Esc leave the cancel marker; the close box leaves no result at all.
   void CancelMarksTheResultAndTheCloseBoxLeavesNone() {
     OpenDialog open(folders_.Path());
-    Named<QPushButton>(open.dialog, "cmdCancel")->click();
-    QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
-    QVERIFY(open.dialog.isHidden());
-    open.dialog.show();
-    QTest::keyClick(&open.dialog, Qt::Key_Escape);
-    QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
-    QVERIFY(open.dialog.isHidden());
-    open.dialog.show();
+    for (const auto& cancel : {std::function<void()>([&] { Named<QPushButton>(open.dialog, "cmdCancel")->click(); }),
+                               std::function<void()>([&] { QTest::keyClick(&open.dialog, Qt::Key_Escape); })}) {
+      cancel();
+      QCOMPARE(open.dialog.FileName(), QString(ExportDialog::kCancelled));
+      QVERIFY(open.dialog.isHidden());
+      open.dialog.show();
+    }
     QVERIFY(open.dialog.close());
     QCOMPARE(open.dialog.FileName(), QString());
     QCOMPARE(open.dialog.ColumnSaperator(), QString());
@@ -234,7 +225,7 @@ class ExportTest : public QObject {
   void WritesTheTableAsItStoodWhenTheDialogOpened() {
     TempTree tree;
     const std::string target = tree.Write("list.csv", "old contents");
-    ResultTable table = SampleTable();
+    ResultTable table = SampleResults();
     table.SetColumnHidden(kLocation, true);
     table.SetRowHidden(0, true);
     table.Reorder({1, 0, 2});
@@ -252,7 +243,7 @@ class ExportTest : public QObject {
   void AFailedOrCancelledExportLeavesNothing() {
     TempTree tree;
     FakePrompts failed({Q(tree.Path("missing/list.txt")), ","});
-    ExportFoundFiles(SampleTable(), failed.prompts);
+    ExportFoundFiles(SampleResults(), failed.prompts);
     QCOMPARE(failed.messages.size(), 1);
     QVERIFY(failed.messages[0].startsWith("Unable to export data.\r\n\r\nCannot "));
     QVERIFY(failed.messages[0].endsWith(": No such file or directory"));
@@ -261,7 +252,7 @@ class ExportTest : public QObject {
     tree.Write("list.txt", "keep me");
     for (const QString& fileName : {QString(ExportDialog::kCancelled), QString()}) {
       FakePrompts cancelled({fileName, ""});
-      ExportFoundFiles(SampleTable(), cancelled.prompts);
+      ExportFoundFiles(SampleResults(), cancelled.prompts);
       QCOMPARE(cancelled.openings, 1);
       QCOMPARE(cancelled.messages, QStringList());
     }
