@@ -18,20 +18,10 @@ constexpr const char* kPage = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 7
 
 std::string Ref(int number) { return std::to_string(number) + " 0 R"; }
 
-// A catalog (1), a page-tree root (2) with `count` as its /Count over one page (3), as a
-// file whose objects 2 and 3 are packed into an object stream.
-StreamPdf OnePagePacked() {
-  StreamPdf pdf;
-  pdf.loose = {{1, kCatalog}};
-  pdf.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}, {3, kPage}};
-  return pdf;
-}
-
 }  // namespace
 
 std::string HugePredictorRows() {
-  StreamPdf pdf;
-  pdf.loose = {{1, kCatalog}, {2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}, {3, kPage}};
+  StreamPdf pdf = PackedTree(1, {});
   pdf.xrefStreamFlate = Deflated(std::string(64, '\x02'));
   pdf.xrefStreamExtra = "/DecodeParms << /Predictor 12 /Columns 16777216 /Colors 32 /BitsPerComponent 16 >>";
   return pdf.Build(1);
@@ -96,19 +86,19 @@ std::string PageChain(int depth) {
 }
 
 std::string ObjectStreamWithHugeFirst() {
-  StreamPdf pdf = OnePagePacked();
+  StreamPdf pdf = PackedTree(1, {2, 3});
   pdf.objectStreamExtra = "/First 9223372036854775807";
   return pdf.Build(1);
 }
 
 std::string PaddedObjectStream(std::size_t padding) {
-  StreamPdf pdf = OnePagePacked();
+  StreamPdf pdf = PackedTree(1, {2, 3});
   pdf.objectStreamFlate = DeflatedZeros(padding, pdf.PackedData());
   return pdf.Build(1);
 }
 
 std::string XrefStreamBomb() {
-  StreamPdf pdf = OnePagePacked();
+  StreamPdf pdf = PackedTree(1, {2, 3});
   pdf.xrefStreamFlate = DeflatedZeros(std::size_t{80} << 20);
   return pdf.Build(1);
 }

@@ -91,6 +91,23 @@ std::string StreamPdf::Build(int rootNumber) const {
          std::to_string(tableOffset) + "\n%%EOF\n";
 }
 
+std::map<int, std::string> SmallTree(int pages, const std::string& count) {
+  std::map<int, std::string> objects{{1, "<< /Type /Catalog /Pages 2 0 R >>"}};
+  std::string kids;
+  for (int i = 0; i < pages; ++i) {
+    objects[3 + i] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>";
+    kids += std::to_string(3 + i) + " 0 R ";
+  }
+  objects[2] = "<< /Type /Pages /Kids [" + kids + "] /Count " + (count.empty() ? std::to_string(pages) : count) + " >>";
+  return objects;
+}
+
+StreamPdf PackedTree(int pages, const std::set<int>& packed) {
+  StreamPdf pdf;
+  for (const auto& [number, body] : SmallTree(pages)) (packed.count(number) ? pdf.packed : pdf.loose)[number] = body;
+  return pdf;
+}
+
 std::string Deflated(const std::string& data) {
   uLongf size = compressBound(static_cast<uLong>(data.size()));
   std::string out(size, '\0');

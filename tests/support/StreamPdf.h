@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <map>
+#include <set>
 #include <string>
 
 namespace folidex::test {
@@ -26,6 +27,13 @@ struct StreamPdf {
   // The object stream's contents: the heads, then the packed objects.
   std::string PackedData() const;
 };
+
+// A catalog (1) and a page-tree root (2) over `pages` Letter pages (3, 4, ...), with `count`
+// as its /Count (the number of pages when empty).
+std::map<int, std::string> SmallTree(int pages, const std::string& count = {});
+
+// SmallTree(pages) with the objects `packed` in the object stream, the others loose.
+StreamPdf PackedTree(int pages, const std::set<int>& packed);
 
 // `data` as Flate data (with its zlib header and checksum).
 std::string Deflated(const std::string& data);

@@ -81,11 +81,7 @@ TEST(EncryptedFile, AUserPasswordKeepsTheFileClosedWhereItsPageTreeIsEncrypted) 
 }
 
 TEST(EncryptedFile, StreamsUnderTheIdentityFilterNeedNoKey) {
-  test::StreamPdf packed;
-  packed.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"},
-                  {3, "<< /Type /Page /Parent 2 0 R >>"},
-                  {4, "<< /Type /Page /Parent 2 0 R >>"}};
-  packed.packed = {{2, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>"}};
+  test::StreamPdf packed = test::PackedTree(2, {2});
   // Strings are encrypted with AES, streams not at all; /O and /U open nothing.
   const std::string dictionary =
       "/Encrypt << /Filter /Standard /V 4 /R 4 /Length 128 /CF << /StdCF << /CFM /AESV2 >> >> /StrF /StdCF "
@@ -106,13 +102,8 @@ TEST(EncryptedFile, OffsetsCountFromAHeaderThatFollowsJunk) {
     EXPECT_EQ(CountPagesFast(MemoryByteSource(bytes)), PageCount(7)) << name;
   }
   // Offsets that count from the start of the file, junk included, are read as they are.
-  test::PdfBuilder pdf;
-  pdf.Add("<< /Type /Catalog /Pages 2 0 R >>");
-  pdf.Add("<< /Type /Pages /Kids [3 0 R] /Count 1 >>");
-  pdf.Add("<< /Type /Page /Parent 2 0 R >>");
-  const std::string whole = pdf.Build(1);
   const std::string prefix = "junk\n";
-  std::string absolute = prefix + whole;
+  std::string absolute = prefix + MakePdf(1);
   const std::size_t startxref = absolute.rfind("startxref\n") + 10;
   const std::string moved = std::to_string(std::stoul(absolute.substr(startxref)) + prefix.size());
   absolute.replace(startxref, absolute.find('\n', startxref) - startxref, moved);

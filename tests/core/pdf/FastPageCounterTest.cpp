@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "core/pdf/ByteSource.h"
@@ -18,22 +17,12 @@ using test::Deflated;
 using test::DeflatedZeros;
 using test::FailureKind;
 using test::MakePdf;
+using test::PackedTree;
 using test::PdfBuilder;
+using test::SmallTree;
 using test::StreamPdf;
 
 PageCount Count(const std::string& bytes) { return CountPagesFast(MemoryByteSource(bytes)); }
-
-// A catalog (1), a page-tree root (2) with `pages` page objects (3, 4, ...) and `count` as its /Count.
-std::map<int, std::string> SmallTree(int pages, const std::string& count) {
-  std::map<int, std::string> objects{{1, "<< /Type /Catalog /Pages 2 0 R >>"}};
-  std::string kids;
-  for (int i = 0; i < pages; ++i) {
-    objects[3 + i] = "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] >>";
-    kids += std::to_string(3 + i) + " 0 R ";
-  }
-  objects[2] = "<< /Type /Pages /Kids [" + kids + "] /Count " + count + " >>";
-  return objects;
-}
 
 std::string ClassicPdf(const std::map<int, std::string>& objects, const std::string& trailerExtra = "") {
   PdfBuilder pdf;
@@ -43,15 +32,6 @@ std::string ClassicPdf(const std::map<int, std::string>& objects, const std::str
     pdf.Set(number, body);
   }
   return pdf.Build(1, trailerExtra);
-}
-
-// SmallTree(pages) with the objects `packed` in an object stream and a cross-reference stream.
-StreamPdf PackedTree(int pages, const std::set<int>& packed) {
-  StreamPdf pdf;
-  for (const auto& [number, body] : SmallTree(pages, std::to_string(pages))) {
-    (packed.count(number) ? pdf.packed : pdf.loose)[number] = body;
-  }
-  return pdf;
 }
 
 std::size_t StartXref(const std::string& pdf) { return std::stoul(pdf.substr(pdf.rfind("startxref") + 10)); }
@@ -83,7 +63,7 @@ TEST(FastPageCounter, ReadsEachFormOfCrossReference) {
 }
 
 TEST(FastPageCounter, TakesTheNewestUpdateOfAnObject) {
-  const std::string original = ClassicPdf(SmallTree(3, "3"));
+  const std::string original = ClassicPdf(SmallTree(3));
   const std::string updated = AppendUpdate(
       original,
       {{2, "<< /Type /Pages /Kids [3 0 R 4 0 R 5 0 R 6 0 R] /Count 4 >>"}, {6, "<< /Type /Page /Parent 2 0 R >>"}}, 7);
@@ -93,18 +73,15 @@ TEST(FastPageCounter, TakesTheNewestUpdateOfAnObject) {
 }
 
 TEST(FastPageCounter, EndsAPrevChainThatLoops) {
-  // The trailer's /Prev points at its own table, and in a second file two sections point at each other.
-  std::string self = ClassicPdf(SmallTree(2, "2"), "/Prev 0000000000 ");
-  const std::string offset = std::to_string(StartXref(self));
-  self.replace(self.find("/Prev ") + 6 + 10 - offset.size(), offset.size(), offset);
-  EXPECT_EQ(Count(self), PageCount(2));
-
-  std::string base = ClassicPdf(SmallTree(2, "2"), "/Prev 0000000000 ");
-  const std::string updated = AppendUpdate(base, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 5);
-  const std::string newest = std::to_string(StartXref(updated));
-  std::string looped = updated;
-  looped.replace(looped.find("/Prev ") + 6 + 10 - newest.size(), newest.size(), newest);
-  EXPECT_EQ(Count(looped), PageCount(1));
+  // The first trailer's /Prev points at the newest section: its own table, then an update's.
+  const std::string base = ClassicPdf(SmallTree(2), "/Prev 0000000000 ");
+  const auto prevToNewest = [](std::string pdf) {
+    const std::string offset = std::to_string(StartXref(pdf));
+    return pdf.replace(pdf.find("/Prev ") + 16 - offset.size(), offset.size(), offset);
+  };
+  EXPECT_EQ(Count(prevToNewest(base)), PageCount(2));
+  EXPECT_EQ(Count(prevToNewest(AppendUpdate(base, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 5))),
+            PageCount(1));
 }
 
 TEST(FastPageCounter, CountsTheLeavesWhenCountIsNoCountTheFileCanHold) {
@@ -150,7 +127,7 @@ TEST(FastPageCounter, FindsTheLastSectionOfAFileThatLostItsTail) {
   packed.hybrid = true;
   EXPECT_EQ(Count(cut(packed.Build(1))), PageCount(3)) << "hybrid file";
   // Without the newest section, the update before it is what the file holds.
-  const std::string original = ClassicPdf(SmallTree(3, "3"));
+  const std::string original = ClassicPdf(SmallTree(3));
   const std::string updated = AppendUpdate(original, {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}}, 6);
   EXPECT_EQ(Count(cut(updated)), PageCount(1));
   // The same when that update's table follows a cross-reference stream, beyond the tail

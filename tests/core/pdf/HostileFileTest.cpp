@@ -70,11 +70,7 @@ TEST(HostileFile, PredictorRowsAreAllocatedOnlyForDataThatIsThere) {
   EXPECT_LT(growth, 64 * kMiB);
 
   // Sound predictor rows are still undone, also when they arrive a few bytes at a time.
-  test::StreamPdf pdf;
-  pdf.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"},
-               {2, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 2 >>"},
-               {3, "<< /Type /Page >>"},
-               {4, "<< /Type /Page >>"}};
+  test::StreamPdf pdf = test::PackedTree(2, {});
   const std::string plain = pdf.Build(1);
   const std::size_t start = plain.find("stream\n", plain.rfind("/XRef")) + 7;
   const std::string rows = plain.substr(start, 7 * 7);  // objects 0 to 6, W [1 4 2]
@@ -118,10 +114,8 @@ TEST(HostileFile, StartxrefThatLeadsNowhereFallsBackToTheLastSection) {
   for (const std::string& offset : {std::string("99999999999"), std::to_string(object + 3), std::string("x")}) {
     EXPECT_EQ(Count(test::WithStartxref(classic, offset)), PageCount(5000)) << offset;
   }
-  test::StreamPdf packed;
-  packed.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {3, "<< /Type /Page >>"}};
-  packed.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}};
-  EXPECT_EQ(Count(test::WithStartxref(packed.Build(1), "17")), PageCount(1)) << "cross-reference stream";
+  EXPECT_EQ(Count(test::WithStartxref(test::PackedTree(1, {2}).Build(1), "17")), PageCount(1))
+      << "cross-reference stream";
 }
 
 TEST(HostileFile, ObjectStreamOffsetsCannotOverflow) {

@@ -89,9 +89,7 @@ TEST(PageCounter, SaysWhyAFileCannotBeCounted) {
             PageCount(Failure(Kind::Damaged, "no page tree")));
 
   // An object stream compressed with a filter that no reader decodes for it.
-  StreamPdf jpeg;
-  jpeg.loose = {{1, "<< /Type /Catalog /Pages 2 0 R >>"}, {3, "<< /Type /Page >>"}};
-  jpeg.packed = {{2, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>"}};
+  StreamPdf jpeg = test::PackedTree(1, {2});
   jpeg.objectStreamExtra = "/Filter /JPXDecode";
   EXPECT_EQ(CountPages(tree.Write("jpeg.pdf", jpeg.Build(1))),
             PageCount(Failure(Kind::Unsupported, "the filter JPXDecode")));

@@ -40,21 +40,13 @@ std::string Objects(const std::vector<std::pair<int, std::string>>& objects) {
 
 // A catalog (1), a page-tree root (2) over `pages` pages (3, 4, ...) with `count` as its /Count.
 std::vector<std::pair<int, std::string>> Tree(int pages, int count) {
-  std::vector<std::pair<int, std::string>> objects{{1, "<< /Type /Catalog /Pages 2 0 R >>"}};
-  std::string kids;
-  for (int i = 0; i < pages; ++i) kids += std::to_string(3 + i) + " 0 R ";
-  objects.emplace_back(2, "<< /Type /Pages /Kids [" + kids + "] /Count " + std::to_string(count) + " >>");
-  for (int i = 0; i < pages; ++i) objects.emplace_back(3 + i, "<< /Type /Page /Parent 2 0 R >>");
-  return objects;
+  const auto objects = test::SmallTree(pages, std::to_string(count));
+  return {objects.begin(), objects.end()};
 }
 
 // The same tree with its catalog and root packed in an object stream, and a
 // cross-reference stream that names the catalog.
-std::string PackedTree(int pages) {
-  StreamPdf pdf;
-  for (const auto& [number, body] : Tree(pages, pages)) (number <= 2 ? pdf.packed : pdf.loose)[number] = body;
-  return pdf.Build(1);
-}
+std::string PackedTree(int pages) { return test::PackedTree(pages, {1, 2}).Build(1); }
 
 // Where the last cross-reference section of the file starts: a table, or a stream's object.
 std::size_t LastSection(const std::string& pdf) {
@@ -148,8 +140,7 @@ TEST(Recovery, IndexesTheObjectsOfTheObjectStreamsItFinds) {
   EXPECT_FALSE(Fast(noXref).Counted());
   EXPECT_EQ(Recover(noXref), PageCount(4));
   // An object stream that the end of the file cuts short still yields the objects before the cut.
-  StreamPdf cut;
-  for (const auto& [number, body] : Tree(2, 2)) (number == 2 ? cut.loose : cut.packed)[number] = body;
+  StreamPdf cut = test::PackedTree(2, {1, 3, 4});
   cut.packed[9] = "<< /Padding (" + std::string(3000, 'x') + ") >>";
   const std::string whole = cut.Build(1);
   EXPECT_EQ(Recover(whole.substr(0, whole.find("/Padding") + 100)), PageCount(2));
