@@ -77,7 +77,7 @@ TEST(CliOutput, JsonIsValidUtf8AndKeepsTheBytesOfOtherNames) {
   }
 }
 
-TEST(CliOutput, JsonTimesCarryTheirOffsetFromUtc) {
+TEST(CliOutput, JsonTimesCarryTheirOffsetFromUtcAndSizesAreBytes) {
   TempTree tree;
   tree.Write("docs/summer.pdf", MakePdf(1));
   tree.Write("docs/winter.pdf", MakePdf(1));
@@ -87,6 +87,7 @@ TEST(CliOutput, JsonTimesCarryTheirOffsetFromUtc) {
   const Outcome run = RunCount(tree, "--format json docs/summer.pdf docs/winter.pdf", berlin);
   EXPECT_NE(run.out.find("\"modified\":\"2023-07-22T06:26:40+02:00\""), std::string::npos) << run.out;
   EXPECT_NE(run.out.find("\"modified\":\"2023-11-14T23:13:20+01:00\""), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("\"size\":" + std::to_string(MakePdf(1).size()) + ","), std::string::npos) << "bytes";
 }
 
 TEST(CliOutput, ByFolderAddsEachFoldersSubtotalInEveryFormat) {
@@ -150,7 +151,8 @@ TEST(CliOutput, PageSizesAddAColumnAndTheirSumInEveryFormat) {
   EXPECT_NE(json.out.find("\"pages\":3,\"error\":false,\"reason\":null,\"page_sizes\":{\"A4\":2,\"Letter\":1}}"),
             std::string::npos)
       << json.out;
-  EXPECT_NE(json.out.find("\"error\":true,\"reason\":\"Damaged: no objects\",\"page_sizes\":null}"), std::string::npos)
+  EXPECT_NE(json.out.find("\"pages\":null,\"error\":true,\"reason\":\"Damaged: no objects\",\"page_sizes\":null}"),
+            std::string::npos)
       << json.out;
   EXPECT_TRUE(
       json.out.ends_with("\"cancelled\":false,\"page_sizes\":{\"A3\":1,\"A4\":2,\"Letter\":1,"

@@ -79,17 +79,6 @@ TEST_F(CliTest, ReasonsAddALastColumnThatSaysWhyAFileShowsError) {
   EXPECT_EQ(tree.Read("list.txt").find("Damaged"), std::string::npos);
 }
 
-TEST_F(CliTest, JsonCarriesPathsBytesErrorsAndTheCancelFlag) {
-  const Outcome run = RunCount(tree, "--format json docs");
-  EXPECT_EQ(run.status, 3);
-  EXPECT_NE(run.out.find("\"name\":\"broken.pdf\""), std::string::npos);
-  EXPECT_NE(run.out.find("\"pages\":null,\"error\":true,\"reason\":\"Damaged: no objects\""), std::string::npos);
-  EXPECT_NE(run.out.find("\"pages\":3,\"error\":false,\"reason\":null"), std::string::npos);
-  EXPECT_NE(run.out.find("\"size\":" + std::to_string(MakePdf(3).size()) + ","), std::string::npos);
-  EXPECT_TRUE(run.out.ends_with("],\"fileCount\":3,\"errorCount\":1,\"totalPages\":15,\"cancelled\":false}\n"))
-      << run.out;
-}
-
 TEST_F(CliTest, FilesNamedAreListedWhenTheyPassTheDateAndSizeCriteria) {
   tree.Write("docs/.hidden.pdf", MakePdf(2));
   tree.Write("docs/big.pdf", MakePdf(1) + std::string(20 * 1024, ' '));
