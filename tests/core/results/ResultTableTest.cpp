@@ -10,25 +10,18 @@ namespace {
 
 using test::Found;
 
-// Totals add numbers past the range of one file's count; files that failed add nothing.
-TEST(ResultTable, SumsThePagesOfCountedFilesOnly) {
+// Totals add numbers past the range of one file's count; files that failed add nothing. A
+// selection counts its shown rows only (a deleted file's row is hidden), and a file of no
+// pages is no error.
+TEST(ResultTable, SumsThePagesOfCountedFilesAndOfTheShownRowsSelected) {
   ResultTable table;
-  for (const int pages : {12, -1, 0, 2147483647, 2147483647}) table.Append(Found("f.pdf", 1, pages));
-  EXPECT_EQ(table.SumPages(), 12 + 2 * 2147483647LL);
-  EXPECT_EQ(SummarizeRows(table, {0, 1, 2, 3, 4}), (SelectionSummary{5, 12 + 2 * 2147483647LL, 1}));
+  for (const int pages : {12, -1, 0, 2147483647, 2147483647, 100}) table.Append(Found("f.pdf", 1, pages));
+  EXPECT_EQ(table.SumPages(), 112 + 2 * 2147483647LL);
+  table.SetRowHidden(5, true);
+  EXPECT_EQ(SummarizeRows(table, {0, 1, 2, 3, 4, 5}), (SelectionSummary{5, 12 + 2 * 2147483647LL, 1}));
+  EXPECT_EQ(SummarizeRows(table, {2, 5}), (SelectionSummary{1, 0, 0}));
   table.Clear();
   EXPECT_EQ(table.SumPages(), 0);
-}
-
-// A selection counts its shown rows: a deleted file's row (hidden) adds nothing, and a file
-// of no pages is no error.
-TEST(ResultTable, ASelectionSumsItsShownRows) {
-  ResultTable table;
-  for (const int pages : {12, -1, 0, 7, 100}) table.Append(Found("f.pdf", 1, pages));
-  table.SetRowHidden(4, true);
-  EXPECT_EQ(SummarizeRows(table, {0, 1, 2, 4}), (SelectionSummary{3, 12, 1}));
-  EXPECT_EQ(SummarizeRows(table, {2, 3}), (SelectionSummary{2, 7, 0}));
-  EXPECT_EQ(SummarizeRows(table, {4}), (SelectionSummary{0, 0, 0}));
 }
 
 TEST(ResultTable, KeepsTheStatusTextsAndTotalAsASearchGoes) {
