@@ -68,12 +68,10 @@ struct Walk {
     searched.showHidden = hidden;
     criteria.Set(searched);
   }
-  // Counts one file at a time unless the settings ask for more, so that a count callback
-  // sees exactly the files judged before it.
-  void Run(const std::string& folder, WalkSettings settings = {}) {
-    if (!settings.countPages) settings.countPages = PagesFromSize;
-    if (settings.jobs == 0) settings.jobs = 1;
-    RunSearch(folder, criteria, std::ref(log), cancel, settings);
+  // One count at a time unless `jobs` asks for more, so that a count callback sees exactly
+  // the files judged before it.
+  void Run(const std::string& folder, PageCountFunction count = PagesFromSize, unsigned jobs = 1) {
+    RunSearch(folder, criteria, std::ref(log), cancel, {.countPages = std::move(count), .now = {}, .jobs = jobs});
   }
   LiveCriteria criteria;
   std::atomic<bool> cancel{false};
@@ -124,12 +122,10 @@ TEST(FolderWalk, AFolderThatCannotBeReadEndsThatFolderOnly) {
   ASSERT_EQ(chmod(tree.Path("b").c_str(), 0), 0);
   EXPECT_TRUE(test::RunAsOrdinaryUser([&] {
     Walk walk(tree);
-    WalkSettings settings;
-    settings.countPages = [&](const std::string& path) -> PageCount {
+    walk.Run(tree.Path(), [&](const std::string& path) {
       if (path.ends_with("one.pdf")) std::filesystem::remove_all(tree.Path("d"));
       return PageCount(1);
-    };
-    walk.Run(tree.Path(), settings);
+    });
     return walk.log.Text() ==
            "start .; clear; start a; file a/one.pdf 1; end a; start b; unreadable b: Permission denied; end b; "
            "start c; file c/three.pdf 1; end c; start d; unreadable d: No such file or directory; end d; end .; done";
@@ -157,24 +153,21 @@ TEST(FolderWalk, CancelStopsBeforeTheNextFileAndDropsTheCountItStopped) {
   TempTree tree;
   for (const char* name : {"a.pdf", "b.pdf", "c.pdf", "sub/d.pdf"}) tree.Write(name, "x");
   Walk walk(tree);
-  WalkSettings settings;
-  settings.countPages = [&](const std::string& path) -> PageCount {
+  walk.Run(tree.Path(), [&](const std::string& path) {
     if (path.ends_with("b.pdf")) walk.cancel = true;
     return PageCount(1);
-  };
-  walk.Run(tree.Path(), settings);
+  });
   EXPECT_EQ(walk.log.Files(), "a.pdf; b.pdf");
   EXPECT_TRUE(walk.log.Text().ends_with("; cancelled"));
 
   for (const unsigned jobs : {1u, 3u}) {
     Walk stopped(tree, false);
-    settings.jobs = jobs;
-    settings.countPages = [&](const std::string& path) -> PageCount {
+    const auto count = [&](const std::string& path) -> PageCount {
       if (!path.ends_with("b.pdf")) return path.ends_with("a.pdf") ? PageCount(CountFailure{}) : PageCount(1);
       stopped.cancel = true;
       return CountFailure{CountFailure::Kind::Cancelled, {}};
     };
-    stopped.Run(tree.Path(), settings);
+    stopped.Run(tree.Path(), count, jobs);
     const std::string files = stopped.log.Files();
     EXPECT_TRUE(files.starts_with("a.pdf") && files.find("b.pdf") == std::string::npos) << jobs << ": " << files;
     EXPECT_TRUE(stopped.log.Text().ends_with("; cancelled")) << jobs;
@@ -185,8 +178,7 @@ TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {
   TempTree tree;
   for (const char* name : {"a.pdf", "b.pdf", "c.pdf", "sub/d.pdf"}) tree.Write(name, "x");
   Walk walk(tree);
-  WalkSettings settings;
-  settings.countPages = [&](const std::string& path) -> PageCount {
+  walk.Run(tree.Path(), [&](const std::string& path) {
     if (path.ends_with("a.pdf")) {
       SearchCriteria criteria;
       criteria.sizeEnabled = true;
@@ -196,8 +188,7 @@ TEST(FolderWalk, CriteriaChangedDuringASearchApplyToLaterFiles) {
       walk.criteria.Set(criteria);
     }
     return PageCount(1);
-  };
-  walk.Run(tree.Path(), settings);
+  });
   EXPECT_EQ(walk.log.Files(), "a.pdf");
   EXPECT_NE(walk.log.Text().find("start sub"), std::string::npos);
 }
@@ -213,15 +204,13 @@ TEST(FolderWalk, CountingInParallelKeepsTheWalkOrder) {
   sequential.Run(tree.Path());
 
   Walk parallel(tree);
-  WalkSettings settings;
-  settings.jobs = 4;
   std::atomic<int> calls{0};
-  settings.countPages = [&](const std::string& path) -> PageCount {
+  const auto count = [&](const std::string& path) {
     // Later files finish first now and then, so order comes from the stage, not from luck.
     std::this_thread::sleep_for(std::chrono::microseconds(200 * (3 - calls++ % 4)));
     return PagesFromSize(path);
   };
-  parallel.Run(tree.Path(), settings);
+  parallel.Run(tree.Path(), count, 4);
   EXPECT_EQ(parallel.log.lines, sequential.log.lines);
   EXPECT_EQ(calls, 42);
 }
@@ -230,16 +219,14 @@ TEST(FolderWalk, CancelStopsWithinOneFilePerWorker) {
   TempTree tree;
   for (int file = 0; file < 40; ++file) tree.Write("f" + std::to_string(100 + file) + ".pdf", "x");
   Walk walk(tree);
-  WalkSettings settings;
-  settings.jobs = 3;
   std::atomic<int> calls{0};
-  settings.countPages = [&](const std::string&) -> PageCount {
+  const auto count = [&](const std::string&) {
     ++calls;
     walk.cancel = true;
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
     return PageCount(1);
   };
-  walk.Run(tree.Path(), settings);
+  walk.Run(tree.Path(), count, 3);
   EXPECT_GE(calls, 1);
   EXPECT_LE(calls, 3);
   EXPECT_EQ(static_cast<int>(std::count_if(walk.log.lines.begin(), walk.log.lines.end(),
