@@ -4,9 +4,11 @@
 
 #include "core/pdf/ByteSource.h"
 #include "core/pdf/FastPageCounter.h"
+#include "core/pdf/QpdfPageCounter.h"
 #include "support/HostilePdf.h"
 #include "support/PageCounts.h"
 #include "support/StreamPdf.h"
+#include "support/TempTree.h"
 #include "support/TestPdf.h"
 
 namespace folidex {
@@ -88,11 +90,14 @@ TEST(FastPageCounter, CountsTheLeavesWhenCountIsNoCountTheFileCanHold) {
   for (const char* count : {"9999999999", "-1", "2.5", "1000", "(3)", "99999999999999999999999"}) {
     EXPECT_EQ(Count(ClassicPdf(SmallTree(3, count))), PageCount(3)) << count;
   }
-  // Kids that lead back up the tree are skipped, as qpdf's count skips them.
+  // Kids that lead back up the tree are skipped, as qpdf's count skips them; a page listed
+  // twice counts twice.
   auto loop = SmallTree(2, "9999999999");
-  loop[5] = "<< /Type /Pages /Kids [2 0 R 4 0 R] /Count 1 >>";
+  loop[5] = "<< /Type /Pages /Kids [2 0 R 4 0 R 3 0 R] /Count 1 >>";
   loop[2] = "<< /Type /Pages /Kids [3 0 R 5 0 R 2 0 R] /Count 9999999999 >>";
-  EXPECT_EQ(Count(ClassicPdf(loop)), PageCount(2));
+  EXPECT_EQ(Count(ClassicPdf(loop)), PageCount(3));
+  test::TempTree tree;
+  EXPECT_EQ(CountPagesWithQpdf(tree.Write("loop.pdf", ClassicPdf(loop))), PageCount(3));
 }
 
 TEST(FastPageCounter, GivesUpOnDecompressionBombs) {

@@ -23,7 +23,6 @@ namespace {
 using Kind = CountFailure::Kind;
 using test::FailureKind;
 using test::MakePdf;
-using test::PdfBuilder;
 using test::StreamPdf;
 using test::TempTree;
 
@@ -144,21 +143,6 @@ TEST(PageCounter, CountingLeavesTheAccessTimeAsItWas) {
   // A user who does not own the file may not keep its access time; the file is counted all the same.
   std::filesystem::permissions(tree.Root(), std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
   EXPECT_TRUE(test::RunAsOrdinaryUser([&path] { return CountPages(path) == PageCount(2); }));
-}
-
-TEST(PageCounter, IgnoresKidsThatLeadBackUpThePageTree) {
-  PdfBuilder pdf;
-  const int catalog = pdf.Reserve();
-  const int root = pdf.Reserve();
-  const int inner = pdf.Reserve();
-  const int page = pdf.Add("<< /Type /Page /MediaBox [0 0 10 10] >>");
-  pdf.Set(inner,
-          "<< /Type /Pages /Kids [" + std::to_string(page) + " 0 R " + std::to_string(root) + " 0 R] /Count 2 >>");
-  pdf.Set(root,
-          "<< /Type /Pages /Kids [" + std::to_string(inner) + " 0 R " + std::to_string(page) + " 0 R] /Count 3 >>");
-  pdf.Set(catalog, "<< /Type /Catalog /Pages " + std::to_string(root) + " 0 R >>");
-  TempTree tree;
-  EXPECT_EQ(CountPagesWithQpdf(tree.Write("loop.pdf", pdf.Build(catalog))), PageCount(2));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -137,22 +136,13 @@ TEST(PageSizes, AFileWithDamagedCrossReferenceDataHasTheSizesOfItsIntactCopy) {
   }
 }
 
-std::string Output(const std::string& command) {
-  std::string out;
-  const std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return out;
-  char buffer[4096];
-  for (std::size_t got; (got = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) out.append(buffer, got);
-  return out;
-}
-
 // The sizes pdfinfo gives the pages of a file: their crop boxes (which it clips to the
 // media boxes) turned by their rotation. It ignores /UserUnit.
-std::optional<PaperSizeTally> PdfinfoSizes(const std::string& path) {
-  const std::string info = Output("pdfinfo -f 1 -l 100000 -box '" + path + "' 2>/dev/null");
+std::optional<PaperSizeTally> PdfinfoSizes(const TempTree& tree, const std::string& path) {
+  test::RunCommand("pdfinfo -f 1 -l 100000 -box '" + path + "' >'" + tree.Path("info") + "' 2>/dev/null");
   std::map<int, int> rotation;
   std::map<int, std::pair<double, double>> crop;
-  std::istringstream lines(info);
+  std::istringstream lines(tree.Read("info"));
   for (std::string line; std::getline(lines, line);) {
     int page = 0, degrees = 0;
     double left = 0, bottom = 0, right = 0, top = 0;
@@ -198,7 +188,7 @@ TEST(PageSizes, AgreeWithPdfinfoOnEveryPage) {
   TempTree tree;
   int compared = 0;
   for (const std::string& path : FilesToCompare(tree)) {
-    const std::optional<PaperSizeTally> expected = PdfinfoSizes(path);
+    const std::optional<PaperSizeTally> expected = PdfinfoSizes(tree, path);
     if (!expected) continue;
     const std::atomic<bool> never{false};
     EXPECT_EQ(ReadPaperSizes(path, CountPages(path), never), expected) << path;
