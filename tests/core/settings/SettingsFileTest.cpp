@@ -154,14 +154,18 @@ TEST(SaveSettings, KeepsUnknownLinesAndReplacesValuesInPlace) {
             "GridColor=-2147483633\r\n[Plugins]\r\nEnabled=no\r\n[ColumnSetting]\r\nVisibility=\r\n");
 }
 
-void ExpectOnlyTheOldFile(const fs::path& file) {
-  EXPECT_EQ(test::FileBytes(file), kSavedFile);
-  EXPECT_EQ(test::FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
-}
-
-TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
+// A settings file saved before: a save that fails leaves it as it was, and alone in its folder.
+class FailedSave : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    EXPECT_EQ(test::FileBytes(file), kSavedFile);
+    EXPECT_EQ(test::FolderEntries(file.parent_path()), std::vector<std::string>{"Settings.ini"});
+  }
   TempTree tree;
   const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
+};
+
+TEST_F(FailedSave, ReadOnlyFolderFailsWithAReason) {
   ASSERT_EQ(chmod(tree.Path().c_str(), 0755), 0);
   ASSERT_EQ(chmod(file.c_str(), 0666), 0);  // the file may be written, its folder not
   ASSERT_EQ(chmod(file.parent_path().c_str(), 0555), 0);
@@ -170,12 +174,9 @@ TEST(SaveSettings, ReadOnlyFolderFailsWithAReasonAndKeepsTheOldFile) {
     return !SaveSettings(file, AppSettings{}, error) && error.starts_with("Cannot create a file in") &&
            error.ends_with("Permission denied");
   }));
-  ExpectOnlyTheOldFile(file);
 }
 
-TEST(SaveSettings, WriteFailingMidwayLeavesTheOldFileAndNoTemporaryFile) {
-  TempTree tree;
-  const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
+TEST_F(FailedSave, WriteFailingMidwayLeavesNoTemporaryFile) {
   AppSettings settings;
   settings.BackPicture = std::string(400, 'p');
 
@@ -193,18 +194,14 @@ TEST(SaveSettings, WriteFailingMidwayLeavesTheOldFileAndNoTemporaryFile) {
 
   EXPECT_FALSE(saved);
   EXPECT_NE(error.find("File too large"), std::string::npos) << error;
-  ExpectOnlyTheOldFile(file);
 }
 
-TEST(SaveSettings, RefusesValuesWithLineBreaks) {
-  TempTree tree;
-  const fs::path file = tree.Write("Settings/Settings.ini", kSavedFile);
+TEST_F(FailedSave, ValuesWithLineBreaksAreRefused) {
   AppSettings settings;
   settings.StartupFolder = "/tmp/odd\n[Grid]\nStyle=ab";
   std::string error;
   EXPECT_FALSE(SaveSettings(file, settings, error));
   EXPECT_NE(error.find("StartupFolder"), std::string::npos) << error;
-  ExpectOnlyTheOldFile(file);
 }
 
 TEST(SettingsLocation, PortableFolderBesideTheExecutableElseTheUserFolder) {
