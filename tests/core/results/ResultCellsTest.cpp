@@ -7,7 +7,6 @@ namespace folidex {
 namespace {
 
 using test::At;
-using test::Found;
 
 TEST(ResultCells, SizesAreKilobytesRoundedUpAndGrouped) {
   const std::pair<std::uint64_t, const char*> cases[] = {{0, "0 KB"},
@@ -27,9 +26,6 @@ TEST(ResultCells, ModifiedDatesUseTheTwelveHourClock) {
   EXPECT_EQ(FormatModifiedDate(At(2005, 7, 26, 12)), "07/26/2005 12:00 PM");
   EXPECT_EQ(FormatModifiedDate(At(2005, 7, 26, 11, 59, 59)), "07/26/2005 11:59 AM");
 }
-
-// A file of no pages shows its count; only a failure reads "Error" (the export test shows one).
-TEST(ResultCells, AFileOfNoPagesIsNoError) { EXPECT_EQ(CellText(Found("blank.pdf", 0, 0), kPages), "0"); }
 
 TEST(ResultCells, AFailureReadsAsItsKindThenWhatExactly) {
   EXPECT_EQ(FormatFailureReason(CountFailure{CountFailure::Kind::TooSlow, "a page tree whose nodes are shared"}),
