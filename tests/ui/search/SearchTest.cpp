@@ -49,25 +49,19 @@ class SearchTest : public QObject {
   // Each list item stands for its own choice of the criteria, read from the panel and shown in it.
   void ListItemsStandForTheirChoices() {
     AdvancedSearchOptions options;
-    SearchCriteria read;
-    const auto choose = [&](const char* list, const char* caption) {
+    SearchCriteria read;  // kept from one choice to the next, so that each must change it
+    const auto chosen = [&](const char* list, const char* caption) {
       Named<QComboBox>(options, list)->setCurrentText(caption);
       options.ReadInto(read);
+      return read;
     };
-    for (const auto& [caption, kind] : {std::pair{"Files Created", DateKind::Created},
-                                        {"Files Modified", DateKind::Modified},
-                                        {"Files Last Accessed", DateKind::LastAccessed}}) {
-      choose("cmbDateRangeType", caption);
-      QCOMPARE(read.dateKind, kind);
-    }
-    choose("cmbDateInPeriod", "Month(s)");
-    QCOMPARE(read.periodUnit, PeriodUnit::Months);
-    choose("cmbDateInPeriod", "Day(s)");
-    QCOMPARE(read.periodUnit, PeriodUnit::Days);
-    choose("cmbLeastMost", "Most");
-    QCOMPARE(read.sizeBound, SizeBound::AtMost);
-    choose("cmbLeastMost", "Least");
-    QCOMPARE(read.sizeBound, SizeBound::AtLeast);
+    QCOMPARE(chosen("cmbDateRangeType", "Files Created").dateKind, DateKind::Created);
+    QCOMPARE(chosen("cmbDateRangeType", "Files Modified").dateKind, DateKind::Modified);
+    QCOMPARE(chosen("cmbDateRangeType", "Files Last Accessed").dateKind, DateKind::LastAccessed);
+    QCOMPARE(chosen("cmbDateInPeriod", "Month(s)").periodUnit, PeriodUnit::Months);
+    QCOMPARE(chosen("cmbDateInPeriod", "Day(s)").periodUnit, PeriodUnit::Days);
+    QCOMPARE(chosen("cmbLeastMost", "Most").sizeBound, SizeBound::AtMost);
+    QCOMPARE(chosen("cmbLeastMost", "Least").sizeBound, SizeBound::AtLeast);
 
     options.Show({.dateKind = DateKind::Modified, .periodUnit = PeriodUnit::Months, .sizeBound = SizeBound::AtMost});
     for (const auto& [list, caption] :
