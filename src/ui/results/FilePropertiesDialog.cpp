@@ -97,8 +97,6 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const PageCount&
 
 FilePropertiesDialog::~FilePropertiesDialog() { *closed_ = true; }
 
-bool FilePropertiesDialog::ReadingPaperSizes() const { return paperSizes_->Text() == kReading; }
-
 // The sizes take a read of the whole page tree, which on a slow share or a large damaged
 // file may take a while: the window opens at once and shows them when they are known. A
 // window closed first stops the read, and the answer goes nowhere.

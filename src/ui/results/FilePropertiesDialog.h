@@ -22,9 +22,6 @@ class FilePropertiesDialog : public QDialog {
   FilePropertiesDialog(const QString& path, const PageCount& pages, QWidget* parent = nullptr);
   ~FilePropertiesDialog() override;
 
-  // Whether the paper sizes are still being read.
-  bool ReadingPaperSizes() const;
-
  private:
   void ReadPaperSizesAside(const QString& path, const PageCount& pages);
 

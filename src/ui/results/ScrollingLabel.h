@@ -15,7 +15,6 @@ class ScrollingLabel : public QScrollArea {
  public:
   ScrollingLabel(const QString& text, int visibleLines, QWidget* parent = nullptr);
 
-  QString Text() const { return label_->text(); }
   void SetText(const QString& text);
 
   QSize sizeHint() const override;
