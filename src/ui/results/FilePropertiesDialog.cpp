@@ -84,7 +84,7 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const PageCount&
   facts->addRow("Owner:", Value(file.exists() ? file.owner() : kUnknown));
   facts->addRow("Pages:", Value(QString::fromStdString(FormatPages(pages))));
   if (!pages.Counted()) facts->addRow("Reason:", Value(QString::fromStdString(FormatFailureReason(pages)), true));
-  paperSizes_ = new ScrollingLabel(pages.Counted() ? kReading : kUnknown, kVisibleSizeLines);
+  paperSizes_ = new ScrollingLabel(Value(pages.Counted() ? kReading : kUnknown), kVisibleSizeLines);
   facts->addRow("Paper sizes:", paperSizes_);
   if (pages.Counted()) ReadPaperSizesAside(path, pages);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);

@@ -4,10 +4,8 @@
 
 namespace folidex {
 
-ScrollingLabel::ScrollingLabel(const QString& text, int visibleLines, QWidget* parent)
-    : QScrollArea(parent), label_(new QLabel(text)), visibleLines_(visibleLines) {
-  label_->setTextFormat(Qt::PlainText);
-  label_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+ScrollingLabel::ScrollingLabel(QLabel* label, int visibleLines, QWidget* parent)
+    : QScrollArea(parent), label_(label), visibleLines_(visibleLines) {
   label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setWidget(label_);
   setWidgetResizable(true);
