@@ -87,6 +87,13 @@ FilePropertiesDialog::FilePropertiesDialog(const QString& path, const PageCount&
   paperSizes_ = new ScrollingLabel(Value(pages.Counted() ? kReading : kUnknown), kVisibleSizeLines);
   facts->addRow("Paper sizes:", paperSizes_);
   if (pages.Counted()) ReadPaperSizesAside(path, pages);
+  // A caption stands level with the first line of its value, also beside a value of many
+  // lines, where the form would otherwise centre it a little way down.
+  for (int row = 0; row < facts->rowCount(); ++row) {
+    if (auto* caption = qobject_cast<QLabel*>(facts->itemAt(row, QFormLayout::LabelRole)->widget())) {
+      caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+  }
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
