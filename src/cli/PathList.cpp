@@ -2,13 +2,14 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
+
+#include "core/common/SystemErrorText.h"
 
 namespace folidex::cli {
 
 PathList::PathList(const std::string& file, char delimiter)
     : stream_(file == "-" ? stdin : std::fopen(file.c_str(), "re")), ownStream_(file != "-"), delimiter_(delimiter) {
-  if (stream_ == nullptr) error_ = std::strerror(errno);
+  if (stream_ == nullptr) error_ = SystemErrorText(errno);
 }
 
 PathList::~PathList() {
@@ -24,7 +25,7 @@ std::optional<std::string> PathList::Next(const std::atomic<bool>& stop) {
     if (length > 0) path.append(line_, static_cast<std::size_t>(length));
     if (std::ferror(stream_)) {
       if (errno != EINTR) {
-        error_ = std::strerror(errno);
+        error_ = SystemErrorText(errno);
         return std::nullopt;
       }
       std::clearerr(stream_);  // a signal came while waiting: go on with the path begun, unless stopped

@@ -3,7 +3,6 @@
 
 #include <atomic>
 #include <csignal>
-#include <cstring>
 #include <iostream>
 
 #include "cli/CliOptions.h"
@@ -15,6 +14,7 @@
 #include "cli/ReportPrinter.h"
 #include "cli/SearchReport.h"
 #include "core/common/MemoryReuse.h"
+#include "core/common/SystemErrorText.h"
 #include "core/export/ExportWriter.h"
 #include "folidex/Version.h"
 
@@ -56,7 +56,7 @@ bool Export(const ResultTable& table, const CliOptions& options) {
 // A failed write on standard output is told, but for a closed pipe: its reader has gone
 // on purpose (as `head` does).
 void TellWriteError(int error) {
-  if (error != 0 && error != EPIPE) std::cerr << "folidex-count: write error: " << std::strerror(error) << '\n';
+  if (error != 0 && error != EPIPE) std::cerr << "folidex-count: write error: " << SystemErrorText(error) << '\n';
 }
 
 void SearchEveryPath(const CliOptions& options, SearchReport& report, PaperSizeStore* paperSizes) {

@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 #include <random>
 
+#include "core/common/SystemErrorText.h"
 #include "core/common/WriteAll.h"
 
 namespace folidex {
@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string Reason(const std::string& what, const fs::path& path) {
-  return what + " " + path.string() + ": " + std::strerror(errno);
+  return what + " " + path.string() + ": " + SystemErrorText(errno);
 }
 
 // The folder's entry for the new name reaches the disk too; a failure here loses nothing

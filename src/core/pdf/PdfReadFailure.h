@@ -1,8 +1,8 @@
 #pragma once
 
-#include <cstring>
 #include <string>
 
+#include "core/common/SystemErrorText.h"
 #include "core/pdf/PageCount.h"
 
 namespace folidex::pdf {
@@ -23,7 +23,7 @@ inline CountFailure TooLarge(std::string bound) { return {CountFailure::Kind::To
 inline CountFailure TooSlow(std::string bound) { return {CountFailure::Kind::TooSlow, std::move(bound)}; }
 
 // The system could not read the file: `error` is its error number.
-inline CountFailure Unreadable(int error) { return {CountFailure::Kind::Unreadable, std::strerror(error)}; }
+inline CountFailure Unreadable(int error) { return {CountFailure::Kind::Unreadable, SystemErrorText(error)}; }
 
 // The search that asked for the count was cancelled.
 inline CountFailure Cancelled() { return {CountFailure::Kind::Cancelled, {}}; }

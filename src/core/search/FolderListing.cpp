@@ -9,10 +9,10 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <memory>
 
 #include "core/common/PathReach.h"
+#include "core/common/SystemErrorText.h"
 
 namespace folidex {
 namespace {
@@ -59,7 +59,7 @@ bool NameBefore(const std::string& a, const std::string& b) {
 
 // Keeps the system's description of the last error in `error`.
 std::nullopt_t Failure(std::string& error) {
-  error = std::strerror(errno);
+  error = SystemErrorText(errno);
   return std::nullopt;
 }
 
